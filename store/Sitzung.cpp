@@ -1,0 +1,7 @@
+#include "store/Sitzung.h"
+
+Sitzung& Sitzung::instanz()
+{
+    static Sitzung s;
+    return s;
+}

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "screens/Umgebung.h"
+
+#include <QList>
+#include <QString>
+#include <QTemporaryDir>
+#include <functional>
+
+// Scripted surroundings for tests: message boxes answer from a queue (OK when it is empty) and are
+// recorded; the clipboard and the program end are recorded instead of performed.
+class Testumgebung final : public Umgebung::Anbieter
+{
+public:
+    struct Gezeigt
+    {
+        Umgebung::Meldung meldung;
+        QString fokus; // object name of the widget that had the focus while the box was up
+    };
+
+    Testumgebung();
+    ~Testumgebung() override;
+
+    Umgebung::Antwort zeigen(QWidget* eltern, const Umgebung::Meldung& meldung) override;
+    void inZwischenablage(const QString& text) override;
+    void beenden() override;
+
+    QList<Umgebung::Antwort> antworten;                       // answers given to the next boxes, in order
+    std::function<void(const Umgebung::Meldung&)> beimZeigen; // optional: runs while a box is "open"
+    QList<Gezeigt> gezeigt;
+    QList<QString> zwischenablage; // every text put on the clipboard
+    int beendet = 0;
+};
+
+// A fresh temporary working folder, made current for the lifetime of this object.
+class Arbeitsordner
+{
+public:
+    Arbeitsordner();
+    ~Arbeitsordner();
+    QString pfad(const QString& datei) const;
+
+private:
+    QTemporaryDir m_ordner;
+    QString m_vorher;
+};

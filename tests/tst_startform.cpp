@@ -1,0 +1,74 @@
+#include "screens/Beenden.h"
+#include "screens/StartForm.h"
+#include "tests/Testumgebung.h"
+
+#include <QApplication>
+#include <QPointer>
+#include <QPushButton>
+#include <QTest>
+
+class TstStartForm : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void weiterOeffnetTypbildschirm()
+    {
+        Testumgebung umgebung;
+        QPointer<StartForm> start = new StartForm;
+        start->show();
+        QVERIFY(QTest::qWaitForWindowExposed(start));
+
+        auto* weiter = start->findChild<QPushButton*>(QStringLiteral("WeiterButton"));
+        QVERIFY(weiter);
+        QCOMPARE(weiter->text(), QStringLiteral(">> Weiter >>"));
+        QTest::mouseClick(weiter, Qt::LeftButton);
+
+        QTRY_VERIFY(start.isNull()); // closed and dropped
+        QWidget* naechster = nullptr;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == QStringLiteral("ZeugnisForm") && w->isVisible())
+                naechster = w;
+        QVERIFY(naechster);
+        delete naechster;
+    }
+
+    void panelsZentriert()
+    {
+        StartForm start;
+        start.resize(900, 700);
+        start.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&start));
+        auto* kopf = start.findChild<QWidget*>(QStringLiteral("SSPanel1"));
+        auto* haupt = start.findChild<QWidget*>(QStringLiteral("Panel3D1"));
+        QVERIFY(kopf && haupt);
+        QVERIFY(qAbs(kopf->geometry().center().x() - start.frameGeometry().width() / 2) <= 1);
+        QVERIFY(haupt->y() > kopf->y() + kopf->height());
+    }
+
+    void beendenBestaetigung_data()
+    {
+        QTest::addColumn<Umgebung::Antwort>("antwort");
+        QTest::addColumn<int>("beendet");
+        QTest::newRow("Ja beendet") << Umgebung::Antwort::Ja << 1;
+        QTest::newRow("Nein bleibt") << Umgebung::Antwort::Nein << 0;
+    }
+    void beendenBestaetigung()
+    {
+        QFETCH(Umgebung::Antwort, antwort);
+        QFETCH(int, beendet);
+        Testumgebung umgebung;
+        umgebung.antworten = {antwort};
+        QCOMPARE(programmBeendenBestaetigen(nullptr), beendet == 1);
+        QCOMPARE(umgebung.beendet, beendet);
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        const auto& m = umgebung.gezeigt.first().meldung;
+        QCOMPARE(m.titel, QStringLiteral("Programm beenden"));
+        QCOMPARE(m.text, QStringLiteral("Wollen Sie wirklich das Programm beenden?"));
+        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::JaNein);
+        QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
+    }
+};
+
+QTEST_MAIN(TstStartForm)
+#include "tst_startform.moc"
