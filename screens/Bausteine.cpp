@@ -1,9 +1,12 @@
 #include "screens/Bausteine.h"
 
 #include "screens/Layout.h"
+#include "screens/Statusanzeige.h"
 
 #include <QFrame>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 
@@ -55,6 +58,71 @@ QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, co
     b->setAccessibleName(text);
     Layout::setzen(b, left, top, width, height);
     return b;
+}
+
+QLabel* statuszeile(QWidget* eltern, double left, double top, double width, double height,
+                    const QColor& grund, const QColor& schrift)
+{
+    auto* l = new Statusanzeige(eltern);
+    l->setObjectName(QStringLiteral("Statuszeile"));
+    QPalette p = l->palette();
+    p.setColor(QPalette::Window, grund);
+    p.setColor(QPalette::WindowText, schrift);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    QFont f = l->font();
+    f.setBold(true);
+    l->setFont(f);
+    Layout::setzen(l, left, top, width, height);
+    return l;
+}
+
+QGroupBox* rahmen(QWidget* eltern, const QString& name, const QString& titel, double left, double top,
+                  double width, double height)
+{
+    auto* g = new QGroupBox(titel, eltern);
+    g->setObjectName(name);
+    Layout::setzen(g, left, top, width, height);
+    return g;
+}
+
+QLineEdit* textfeld(QWidget* eltern, const QString& name, QLabel* beschriftung, double left, double top,
+                    double width, double height)
+{
+    auto* e = new QLineEdit(eltern);
+    e->setObjectName(name);
+    beschriftung->setBuddy(e);
+    e->setAccessibleName(beschriftung->text());
+    Layout::setzen(e, left, top, width, height);
+    return e;
+}
+
+QFrame* kopfpanel(QWidget* eltern, const QString& name, double width, double height)
+{
+    QFrame* f = panel(eltern, name, width, height);
+    const double innen = width - 240;
+    auto* firma = label(f, QStringLiteral("Firmenzeile"), firmenzeile(), 120, 120, innen, 495);
+    firma->setAlignment(Qt::AlignCenter);
+    QFont gross = firma->font();
+    gross.setPointSizeF(16);
+    gross.setBold(true);
+    firma->setFont(gross);
+    auto* titel =
+        label(f, QStringLiteral("Produkttitel"),
+              QStringLiteral("Zeugniswerkstatt – Arbeitszeugnis in fünf Sprachen"), 120, 660, innen, 375);
+    titel->setAlignment(Qt::AlignCenter);
+    QFont fett = titel->font();
+    fett.setBold(true);
+    titel->setFont(fett);
+    auto* netz = label(f, QStringLiteral("Webadresse"), QStringLiteral("www.zeugniswerkstatt.example"), 120,
+                       1080, innen, 315);
+    netz->setAlignment(Qt::AlignCenter);
+    return f;
+}
+
+QString firmenzeile()
+{
+    return QStringLiteral("Tannhalde GmbH");
 }
 
 } // namespace Bausteine

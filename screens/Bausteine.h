@@ -4,7 +4,9 @@
 #include <QString>
 
 class QFrame;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QWidget;
 
@@ -12,6 +14,8 @@ class QWidget;
 namespace Bausteine {
 
 inline const QColor Grau{192, 192, 192};
+inline const QColor Dunkelblau{0, 0, 192};
+inline const QColor Dunkelrot{192, 0, 0};
 
 // Gives a window or panel a plain background colour.
 void hintergrund(QWidget* w, const QColor& farbe);
@@ -26,5 +30,25 @@ QLabel* label(QWidget* eltern, const QString& name, const QString& text, double 
 
 QPushButton* knopf(QWidget* eltern, const QString& name, const QString& text, const QString& hinweis,
                    double left, double top, double width, double height);
+
+// A sunken panel that shows one line of status text, centred.
+QLabel* statuszeile(QWidget* eltern, double left, double top, double width, double height,
+                    const QColor& grund, const QColor& schrift);
+
+// A captioned frame that groups controls.
+QGroupBox* rahmen(QWidget* eltern, const QString& name, const QString& titel, double left, double top,
+                  double width, double height);
+
+// A single-line text box with `beschriftung` as its label: the label is its buddy and names it for
+// assistive technology.
+QLineEdit* textfeld(QWidget* eltern, const QString& name, QLabel* beschriftung, double left, double top,
+                    double width, double height);
+
+// The header panel of the data-entry screens: the publisher's company line, the product title and the
+// web address.
+QFrame* kopfpanel(QWidget* eltern, const QString& name, double width, double height);
+
+// The publisher's company line; the type screen types it out in its status line.
+QString firmenzeile();
 
 } // namespace Bausteine

@@ -1,12 +1,335 @@
 #include "screens/ZeugnisForm.h"
 
+#include "engine/FragenForm.h"
+#include "engine/Fragenbestand.h"
+#include "engine/Schema.h"
 #include "screens/Bausteine.h"
+#include "screens/Beenden.h"
+#include "screens/Gruppenknopf.h"
 #include "screens/Layout.h"
+#include "screens/PersoenlicheDaten.h"
+#include "screens/StammdatenForm.h"
+#include "screens/Uebergabe.h"
+#include "screens/Umgebung.h"
+#include "store/Profil.h"
+#include "store/Sitzung.h"
+#include "store/Text.h"
 
-ZeugnisForm::ZeugnisForm(QWidget* eltern) : QWidget(eltern)
+#include <QApplication>
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace {
+
+const QString TypHinweis = QStringLiteral("Einen der vier Arbeitnehmertypen per Mausklick auswählen");
+const QString ArtHinweis = QStringLiteral("Eine der zwei Zeugnisarten per Mausklick auswählen");
+
+Umgebung::Meldung warnung(const QString& titel, const QString& text)
 {
-    setObjectName(QStringLiteral("ZeugnisForm"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    Bausteine::hintergrund(this, QColor(0, 0, 192));
+    return {titel, text, Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen};
+}
+
+// Reads one key; a present value is passed to `uebernehmen`. Returns whether the key was present.
+template <typename F> bool einlesen(const QString& abschnitt, const QString& schluessel, F uebernehmen)
+{
+    const std::optional<QString> wert = Profil::lesen(abschnitt, schluessel);
+    if (!wert)
+        return false;
+    uebernehmen(*wert);
+    return true;
+}
+
+} // namespace
+
+ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisForm"), eltern)
+{
+    Bausteine::hintergrund(this, Bausteine::Dunkelblau);
     resize(Layout::px(9480), Layout::px(7425));
+
+    Panel3D2 = Bausteine::kopfpanel(this, QStringLiteral("Panel3D2"), 7695, 1575);
+
+    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 7095, 3975);
+    auto* titel = Bausteine::label(Panel3D1, QStringLiteral("Titel"), QStringLiteral("Zeugniswerkstatt"), 120,
+                                   120, 6855, 375);
+    titel->setAlignment(Qt::AlignCenter);
+    Statuszeile =
+        Bausteine::statuszeile(Panel3D1, 240, 600, 6615, 375, Bausteine::Dunkelrot, QColor(255, 255, 255));
+
+    Frame3D1 = Bausteine::rahmen(Panel3D1, QStringLiteral("Frame3D1"), QStringLiteral("Arbeitnehmertyp"), 840,
+                                 1080, 5175, 1335);
+    m_typen = new QButtonGroup(this);
+    m_typen->setObjectName(QStringLiteral("ArbeitnehmerGruppe"));
+    const std::array<QString, 5> typen{QString(), QStringLiteral("Gewerblich kaufmännischer Arbeitnehmer"),
+                                       QStringLiteral("Führungskraft Leitender Angestellter"),
+                                       QStringLiteral("Auszubildender"), QStringLiteral("Praktikant")};
+    const std::array<double, 5> typLinks{0, 120, 1800, 3480, 3480};
+    for (int i = 1; i <= 4; ++i) {
+        auto* k = new Gruppenknopf(typen[i], Frame3D1);
+        k->setObjectName(QStringLiteral("Arbeitnehmer%1").arg(i));
+        k->setToolTip(TypHinweis);
+        Layout::setzen(k, typLinks[i], 360, 1575, 855);
+        m_typen->addButton(k, i);
+        Arbeitnehmer[i] = k;
+    }
+    Arbeitnehmer[4]->setVisible(false); // only a resumed reference carries the fourth type
+
+    Frame3D2 = Bausteine::rahmen(Panel3D1, QStringLiteral("Frame3D2"), QStringLiteral("Zeugnisart"), 840,
+                                 2520, 3495, 1215);
+    m_arten = new QButtonGroup(this);
+    m_arten->setObjectName(QStringLiteral("ZeugnisGruppe"));
+    const std::array<QString, 3> arten{QString(), QStringLiteral("Einfaches Arbeitszeugnis"),
+                                       QStringLiteral("Qualifiziertes Arbeitszeugnis")};
+    for (int i = 1; i <= 2; ++i) {
+        auto* k = new Gruppenknopf(arten[i], Frame3D2);
+        k->setObjectName(QStringLiteral("Zeugnis%1").arg(i));
+        k->setToolTip(ArtHinweis);
+        Layout::setzen(k, i == 1 ? 120 : 1800, 360, 1575, 735);
+        m_arten->addButton(k, i);
+        Zeugnis[i] = k;
+    }
+    Zeugnis[2]->setChecked(true);
+    Frame3D2->setVisible(false); // the qualified reference is the only kind offered
+
+    AbbrechenButton =
+        Bausteine::knopf(Panel3D1, QStringLiteral("AbbrechenButton"), QStringLiteral("Abbrechen"),
+                         QStringLiteral("Beendet das Programm"), 2880, 3240, 1455, 375);
+    WeiterButton =
+        Bausteine::knopf(Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
+                         QStringLiteral("Setzt die Arbeitszeugniserstellung fort"), 4560, 3240, 1575, 375);
+
+    Panel3D3 = Bausteine::panel(this, QStringLiteral("Panel3D3"), 7815, 735);
+    auto* dank = Bausteine::label(Panel3D3, QStringLiteral("Autor"),
+                                  QStringLiteral("Texte: Redaktion der Zeugniswerkstatt, Personalfachleute"),
+                                  120, 120, 7575, 495);
+    dank->setAlignment(Qt::AlignCenter);
+
+    setTabOrder(Arbeitnehmer[1], Arbeitnehmer[2]);
+    setTabOrder(Arbeitnehmer[2], Arbeitnehmer[3]);
+    setTabOrder(Arbeitnehmer[3], AbbrechenButton);
+    setTabOrder(AbbrechenButton, WeiterButton);
+
+    connect(m_typen, &QButtonGroup::idClicked, this, &ZeugnisForm::Arbeitnehmer_Click);
+    connect(m_arten, &QButtonGroup::idClicked, this, &ZeugnisForm::Zeugnis_Click);
+    connect(WeiterButton, &QPushButton::clicked, this, &ZeugnisForm::WeiterButton_Click);
+    connect(AbbrechenButton, &QPushButton::clicked, this, &ZeugnisForm::AbbrechenButton_Click);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    Timer1->setInterval(100);
+    connect(Timer1, &QTimer::timeout, this, &ZeugnisForm::Timer1_Timer);
+
+    laden();
+    Timer1->start();
+}
+
+QString ZeugnisForm::bannertext()
+{
+    return Bausteine::firmenzeile();
+}
+
+QString ZeugnisForm::aufforderung()
+{
+    return QStringLiteral("Bitte Arbeitnehmertyp auswählen");
+}
+
+void ZeugnisForm::laden()
+{
+    Sitzung& s = Sitzung::instanz();
+    Arbeitgeberdaten& ag = s.arbeitgeber;
+    const QString& pd = Profil::PersoenlicheDaten;
+    int vorhanden = 0;
+    for (auto [schluessel, feld] :
+         {std::pair{QStringLiteral("Firma"), &ag.Firma}, std::pair{QStringLiteral("Name"), &ag.Name},
+          std::pair{QStringLiteral("Strasse"), &ag.Strasse}, std::pair{QStringLiteral("PLZ"), &ag.PLZ},
+          std::pair{QStringLiteral("Ort"), &ag.Ort}})
+        vorhanden += einlesen(pd, schluessel, [feld](const QString& w) { *feld = w; });
+    if (vorhanden < 5)
+        s.Aufrufer = QStringLiteral("ZeugnisForm");
+
+    einlesen(Profil::Abbruch, QStringLiteral("Frage"), [this, &s](const QString& w) {
+        s.AbbruchFrage = w;
+        if (Text::zahlLesen(s.AbbruchFrage) != 0)
+            AbbruchLaden();
+    });
+}
+
+void ZeugnisForm::AbbruchLaden()
+{
+    Sitzung& s = Sitzung::instanz();
+    Arbeitnehmerdaten& an = s.arbeitnehmer;
+    const QString& kd = Profil::KlientenDaten;
+    auto text = [](QString* feld) {
+        return [feld](const QString& w) {
+            *feld = w;
+        };
+    };
+    auto zahl = [](qint16* feld) {
+        return [feld](const QString& w) {
+            *feld = Text::zahlLesen(w);
+        };
+    };
+    einlesen(kd, QStringLiteral("Name"), text(&an.Name));
+    einlesen(kd, QStringLiteral("Vorname"), text(&an.Vorname));
+    einlesen(kd, QStringLiteral("Titel"), text(&an.Titel));
+    einlesen(kd, QStringLiteral("Position"), text(&an.Position));
+    einlesen(kd, QStringLiteral("Geburtsort"), text(&an.Geburtsort));
+    einlesen(kd, QStringLiteral("Geburtsdatum"), text(&an.Geburtsdatum));
+    einlesen(kd, QStringLiteral("Eintrittsdatum"), text(&an.Eintrittsdatum));
+    einlesen(kd, QStringLiteral("Austrittsdatum"), text(&an.Austrittsdatum));
+    einlesen(kd, QStringLiteral("Geschlecht"), zahl(&an.Geschlecht));
+    einlesen(kd, QStringLiteral("Zeugnisdatum"), text(&an.Zeugnisdatum));
+    einlesen(Profil::Abbruch, QStringLiteral("Arbeitnehmertyp"), zahl(&s.Arbeitnehmertyp));
+    einlesen(Profil::Abbruch, QStringLiteral("Zeugnisart"), zahl(&s.Zeugnisart));
+    einlesen(Profil::Abbruch, QStringLiteral("Zahl"), zahl(&s.Zahl));
+}
+
+void ZeugnisForm::aktivieren()
+{
+    Sitzung& s = Sitzung::instanz();
+    if (s.Aufrufer == QStringLiteral("ZeugnisForm")) {
+        Umgebung::zeigen(this, warnung(QStringLiteral("Persönliche Daten"),
+                                       QStringLiteral("Tragen Sie bitte Ihre Firmendaten vollständig ein")));
+        // This screen is closed by now; an interrupted reference is taken up by the fresh type screen that
+        // the employer screen opens.
+        uebergeben(this, new PersoenlicheDaten, Uebergabeart::ErstSchliessen);
+        return;
+    }
+    if (Text::zahlLesen(s.AbbruchFrage) > 0 && fortsetzungPruefen() == Fortsetzung::Moeglich)
+        uebergeben(this, new FragenForm);
+}
+
+ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
+{
+    Sitzung& s = Sitzung::instanz();
+    const qint16 geschlecht = s.arbeitnehmer.Geschlecht;
+    QString grund;
+    if (geschlecht != Geschlecht::Mann && geschlecht != Geschlecht::Frau) {
+        grund = QStringLiteral("Das Geschlecht des Mitarbeiters ist nicht gespeichert oder ungültig.");
+    } else if (s.Arbeitnehmertyp < Typ::Gewerblich || s.Arbeitnehmertyp > Typ::Praktikant) {
+        grund = QStringLiteral("Der Arbeitnehmertyp ist nicht gespeichert oder ungültig.");
+    } else if (s.Zeugnisart != Art::Einfach && s.Zeugnisart != Art::Qualifiziert) {
+        grund = QStringLiteral("Die Zeugnisart ist nicht gespeichert oder ungültig.");
+    } else {
+        QString fehler;
+        const std::optional<int> fragen =
+            fragenImKatalog(geschlecht, s.Arbeitnehmertyp, s.Zeugnisart, &fehler);
+        if (!fragen) {
+            Umgebung::zeigen(this,
+                             warnung(QStringLiteral("Fragenkatalog"),
+                                     fehler + QStringLiteral("\n\nDas Programm kann ohne den Fragenkatalog "
+                                                             "nicht fortgesetzt werden.")));
+            Umgebung::beenden();
+            return Fortsetzung::Programmende;
+        }
+        if (*fragen == 0)
+            grund = QStringLiteral("Der Fragenkatalog %1 enthält keine Fragen für diesen Arbeitnehmertyp und "
+                                   "diese Zeugnisart.")
+                        .arg(Schema::Dateiname);
+    }
+    if (grund.isEmpty())
+        return Fortsetzung::Moeglich;
+
+    Umgebung::zeigen(this,
+                     warnung(QStringLiteral("Zeugnis fortsetzen"),
+                             QStringLiteral("Das unterbrochene Zeugnis kann nicht fortgesetzt werden. ") +
+                                 grund + QStringLiteral("\n\nBitte beginnen Sie ein neues Zeugnis.")));
+    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+    s.AbbruchFrage = QStringLiteral("0");
+    s.Zahl = 0;
+    return Fortsetzung::Neubeginn;
+}
+
+void ZeugnisForm::faerben(QButtonGroup* gruppe)
+{
+    const QColor systemfarbe = QApplication::palette().color(QPalette::Button);
+    for (QAbstractButton* b : gruppe->buttons())
+        static_cast<Gruppenknopf*>(b)->setFlaeche(b->isChecked() ? Bausteine::Dunkelrot : systemfarbe);
+}
+
+void ZeugnisForm::Arbeitnehmer_Click(int)
+{
+    faerben(m_typen);
+    StatuszeileAktualisieren();
+}
+
+void ZeugnisForm::Zeugnis_Click(int)
+{
+    faerben(m_arten);
+    StatuszeileAktualisieren();
+}
+
+void ZeugnisForm::StatuszeileAktualisieren()
+{
+    QString typ;
+    QString art;
+    for (int i = 1; i <= 4; ++i)
+        if (Arbeitnehmer[i]->isChecked())
+            typ = Arbeitnehmer[i]->text() + QStringLiteral(" - ");
+    for (int i = 1; i <= 2; ++i)
+        if (Zeugnis[i]->isChecked())
+            art = Zeugnis[i]->text();
+    Statuszeile->setText(typ + art);
+}
+
+void ZeugnisForm::Timer1_Timer()
+{
+    ++m_takte;
+    const QString banner = bannertext();
+    if (m_takte <= banner.size()) {
+        Statuszeile->setText(banner.left(m_takte));
+    } else if (m_takte >= LetzterTakt) {
+        Timer1->stop();
+        for (int i = 1; i <= 4; ++i)
+            Arbeitnehmer[i]->setEnabled(true);
+        for (int i = 1; i <= 2; ++i)
+            Zeugnis[i]->setEnabled(true);
+        Statuszeile->setText(aufforderung());
+    }
+}
+
+void ZeugnisForm::WeiterButton_Click()
+{
+    Sitzung& s = Sitzung::instanz();
+    s.Arbeitnehmertyp = Typ::Keiner;
+    s.Zeugnisart = Art::Keine;
+    for (int i = 1; i <= 4; ++i)
+        if (Arbeitnehmer[i]->isChecked())
+            s.Arbeitnehmertyp = static_cast<qint16>(i);
+    for (int i = 1; i <= 2; ++i)
+        if (Zeugnis[i]->isChecked())
+            s.Zeugnisart = static_cast<qint16>(i);
+
+    if (s.Arbeitnehmertyp == Typ::Keiner) {
+        Umgebung::zeigen(this, warnung(QStringLiteral("Bitte Auswählen"),
+                                       QStringLiteral("Wählen Sie bitte einen Arbeitnehmertyp aus.")));
+        return;
+    }
+    if (s.Zeugnisart == Art::Keine) {
+        Umgebung::zeigen(this, warnung(QStringLiteral("Bitte Auswählen"),
+                                       QStringLiteral("Wählen Sie bitte eine Zeugnisart aus.")));
+        return;
+    }
+    if (s.Arbeitnehmertyp == Typ::Fuehrungskraft && s.Zeugnisart == Art::Einfach) {
+        Umgebung::zeigen(
+            this, warnung(QStringLiteral("Bitte neu Auswählen"),
+                          QStringLiteral("Für den Arbeitnehmertyp Führungskraft/Leitender Angestellter "
+                                         "macht ein einfaches Arbeitszeugnis keinen Sinn.")));
+        return;
+    }
+    uebergeben(this, new StammdatenForm);
+}
+
+void ZeugnisForm::AbbrechenButton_Click()
+{
+    programmBeendenBestaetigen(this);
+}
+
+void ZeugnisForm::resizeEvent(QResizeEvent* ereignis)
+{
+    Bildschirm::resizeEvent(ereignis);
+    Layout::anordnen(this, Panel3D2, Panel3D1, Panel3D3);
 }

@@ -1,12 +1,73 @@
 #pragma once
 
-#include <QWidget>
+#include "screens/Bildschirm.h"
 
-// The employee type and reference kind screen.
-class ZeugnisForm : public QWidget
+#include <array>
+
+class Gruppenknopf;
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+// The employee type and reference kind screen. Loading reads the employer values and an interrupted
+// reference from the settings file; activation hands over to the employer screen when the employer values
+// are incomplete, or straight to the question screen when a reference is to be continued.
+class ZeugnisForm : public Bildschirm
 {
     Q_OBJECT
 
 public:
     explicit ZeugnisForm(QWidget* eltern = nullptr);
+
+    // The status line shows the selected type's caption, " - " and the selected kind's caption.
+    void StatuszeileAktualisieren();
+    // Fills the employee data, type, kind and counter of `Sitzung` from the settings file.
+    void AbbruchLaden();
+
+    // Text the status line is typed out from, one character per tick, and the prompt at the end.
+    static QString bannertext();
+    static QString aufforderung();
+    // Ticks after which the animation ends.
+    static constexpr qint16 LetzterTakt = 26;
+
+protected:
+    void aktivieren() override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+private:
+    void laden();
+    void Arbeitnehmer_Click(int index);
+    void Zeugnis_Click(int index);
+    void Timer1_Timer();
+    void WeiterButton_Click();
+    void AbbrechenButton_Click();
+    // Checks that a recorded interrupted reference can be continued: a known sex, type and kind, and
+    // questions for them in the catalogue. When it cannot be continued the user is told and a new reference
+    // begins on this screen; an unreadable catalogue ends the program.
+    enum class Fortsetzung
+    {
+        Moeglich,
+        Neubeginn,
+        Programmende
+    };
+    Fortsetzung fortsetzungPruefen();
+    void faerben(QButtonGroup* gruppe);
+
+    QFrame* Panel3D1 = nullptr;
+    QFrame* Panel3D2 = nullptr;
+    QFrame* Panel3D3 = nullptr;
+    QGroupBox* Frame3D1 = nullptr;
+    QGroupBox* Frame3D2 = nullptr;
+    std::array<Gruppenknopf*, 5> Arbeitnehmer{}; // index 1 to 4
+    std::array<Gruppenknopf*, 3> Zeugnis{};      // index 1 and 2
+    QButtonGroup* m_typen = nullptr;
+    QButtonGroup* m_arten = nullptr;
+    QLabel* Statuszeile = nullptr;
+    QPushButton* AbbrechenButton = nullptr;
+    QPushButton* WeiterButton = nullptr;
+    QTimer* Timer1 = nullptr;
+    qint16 m_takte = 0;
 };

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QWidget>
+
+// Common ground of the data-entry screens (employer, type and master data screens): a top-level window that
+// deletes itself on close, runs its activation handling whenever it becomes the program's active screen,
+// and asks the quit confirmation when the user closes it by its window frame.
+//
+// Activation means being shown as the program's screen: the first display and every return from another
+// screen of the program. It is queued from the show event, so it runs after the handler that showed the
+// screen has finished. A window that merely regains the focus (after one of its own message boxes, or after
+// the user visited another application) is not activated again.
+class Bildschirm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Bildschirm(const QString& name, QWidget* eltern = nullptr);
+
+    // Closes the screen without the quit confirmation (a hand-over to the next screen).
+    void ohneNachfrageSchliessen();
+
+    // Queues the pending activation handling, if any; the hand-over calls this once it is complete.
+    void aktivierungEinreihen();
+
+protected:
+    // The screen's own activation handling. It may hand over to another screen and close this one; nothing
+    // of the screen is touched after it returns.
+    virtual void aktivieren() {}
+
+    void showEvent(QShowEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void aktivierungAusfuehren();
+
+    bool m_aktivierungFaellig = false;
+    bool m_ohneNachfrage = false;
+};

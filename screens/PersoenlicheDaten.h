@@ -1,0 +1,38 @@
+#pragma once
+
+#include "screens/Bildschirm.h"
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+// The employer data screen (object name "PersönlicheDaten"): company, the person responsible for personnel
+// and the company's address. It returns to the screen that opened it, named by `Aufrufer` in `Sitzung`.
+class PersoenlicheDaten : public Bildschirm
+{
+    Q_OBJECT
+
+public:
+    explicit PersoenlicheDaten(QWidget* eltern = nullptr);
+
+    // Writes the five boxes to section "Persönliche Daten" of the settings file and to `Arbeitgeberdaten`.
+    void ArbeitgeberdatenSpeichern();
+
+protected:
+    void aktivieren() override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+private:
+    void WeiterButton_Click();
+    void AbbrechenButton_Click();
+
+    QFrame* Panel3D1 = nullptr;
+    QFrame* Panel3D2 = nullptr;
+    QLabel* Statuszeile = nullptr;
+    std::array<QLineEdit*, 5> Stammdaten{}; // 0 Name, 1 Straße, 2 PLZ, 3 Ort, 4 Firma
+    QPushButton* AbbrechenButton = nullptr;
+    QPushButton* WeiterButton = nullptr;
+};

@@ -1,0 +1,310 @@
+#include "screens/StammdatenForm.h"
+
+#include "engine/FragenForm.h"
+#include "screens/Bausteine.h"
+#include "screens/Beenden.h"
+#include "screens/Layout.h"
+#include "screens/PersoenlicheDaten.h"
+#include "screens/Uebergabe.h"
+#include "screens/Umgebung.h"
+#include "store/Profil.h"
+#include "store/Sitzung.h"
+#include "store/Text.h"
+
+#include <QDate>
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+struct Feldplatz
+{
+    const char16_t* beschriftung;
+    double labelLinks;
+    double feldLinks;
+    int zeile; // 1 = top row
+};
+
+// Index = box of the control array: two columns of seven rows, the address box over rows 5 to 7.
+constexpr std::array<Feldplatz, StammdatenForm::Felder> Plaetze{{
+    {u"Name", 120, 1800, 1},
+    {u"Vorname", 120, 1800, 2},
+    {u"Titel", 120, 1800, 3},
+    {u"Position", 120, 1800, 4},
+    {u"Geburtsort", 120, 1800, 5},
+    {u"Ausstellungsort", 120, 1800, 6},
+    {u"Zeugnisaussteller", 120, 1800, 7},
+    {u"Geburtsdatum", 4320, 5880, 1},
+    {u"Eintrittsdatum", 4320, 5880, 2},
+    {u"Austrittsdatum", 4320, 5880, 3},
+    {u"Zeugnisdatum", 4320, 5880, 4},
+    {u"Firmenanschrift", 4320, 5880, 5},
+}};
+
+constexpr double zeilenTop(int zeile)
+{
+    return 600 + 360 * (zeile - 1);
+}
+
+constexpr int Titel = 2;
+constexpr int Zeugnisdatum = 10;
+
+// Keys of section "Klienten Daten" read into the personal boxes, in the order of reading; "Geschlecht" and
+// "Zeugnisdatum" follow them.
+const std::array<std::pair<int, QString>, 8>& klientenSchluessel()
+{
+    static const std::array<std::pair<int, QString>, 8> schluessel{{
+        {0, QStringLiteral("Name")},
+        {1, QStringLiteral("Vorname")},
+        {2, QStringLiteral("Titel")},
+        {3, QStringLiteral("Position")},
+        {4, QStringLiteral("Geburtsort")},
+        {7, QStringLiteral("Geburtsdatum")},
+        {8, QStringLiteral("Eintrittsdatum")},
+        {9, QStringLiteral("Austrittsdatum")},
+    }};
+    return schluessel;
+}
+
+} // namespace
+
+StammdatenForm::StammdatenForm(QWidget* eltern) : Bildschirm(QStringLiteral("StammdatenForm"), eltern)
+{
+    Bausteine::hintergrund(this, Bausteine::Dunkelblau);
+    resize(Layout::px(9480), Layout::px(7425));
+
+    Panel3D2 = Bausteine::kopfpanel(this, QStringLiteral("Panel3D2"), 7695, 1575);
+    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 8415, 4155);
+    Statuszeile = Bausteine::statuszeile(Panel3D1, 120, 120, 8175, 375, Bausteine::Dunkelrot, Qt::white);
+    Statuszeile->setText(
+        QStringLiteral("Geben Sie bitte die Stammdaten Ihres Mitarbeiters / Ihrer Mitarbeiterin ein"));
+
+    for (int i = 0; i < Felder; ++i) {
+        const Feldplatz& p = Plaetze[i];
+        const QString text = QString::fromUtf16(p.beschriftung);
+        const double top = zeilenTop(p.zeile);
+        auto* beschriftung = Bausteine::label(Panel3D1, QStringLiteral("Label%1").arg(i), text, p.labelLinks,
+                                              top, p.feldLinks - p.labelLinks - 60, 285);
+        beschriftung->setWordWrap(false);
+        beschriftung->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        QWidget* box = nullptr;
+        if (i == Anschrift) {
+            auto* mehrzeilig = new QPlainTextEdit(Panel3D1);
+            mehrzeilig->setObjectName(QStringLiteral("Stammdaten%1").arg(i));
+            mehrzeilig->setTabChangesFocus(true);
+            // Four lines (company, street, blank line, postcode and town) fit without scrolling.
+            mehrzeilig->document()->setDocumentMargin(2);
+            QFont klein = mehrzeilig->font();
+            klein.setPointSizeF(klein.pointSizeF() - 1);
+            mehrzeilig->setFont(klein);
+            mehrzeilig->setAccessibleName(text);
+            beschriftung->setBuddy(mehrzeilig);
+            Layout::setzen(mehrzeilig, p.feldLinks, top, 2295, 855);
+            box = mehrzeilig;
+        } else {
+            box = Bausteine::textfeld(Panel3D1, QStringLiteral("Stammdaten%1").arg(i), beschriftung,
+                                      p.feldLinks, top, 2295, 285);
+        }
+        box->installEventFilter(this);
+        Stammdaten[i] = box;
+    }
+
+    const double geschlechtTop = zeilenTop(8);
+    auto* geschlecht = Bausteine::label(Panel3D1, QStringLiteral("LabelGeschlecht"),
+                                        QStringLiteral("Geschlecht"), 120, geschlechtTop, 1620, 285);
+    geschlecht->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Option3D2 = new QRadioButton(QStringLiteral("W"), Panel3D1);
+    Option3D2->setObjectName(QStringLiteral("Option3D2"));
+    Option3D2->setAccessibleName(QStringLiteral("Geschlecht weiblich"));
+    Layout::setzen(Option3D2, 1800, geschlechtTop, 735, 285);
+    Option3D1 = new QRadioButton(QStringLiteral("M"), Panel3D1);
+    Option3D1->setObjectName(QStringLiteral("Option3D1"));
+    Option3D1->setAccessibleName(QStringLiteral("Geschlecht männlich"));
+    Layout::setzen(Option3D1, 2640, geschlechtTop, 735, 285);
+    geschlecht->setBuddy(Option3D2);
+
+    Command3D1 = Bausteine::knopf(Panel3D1, QStringLiteral("Command3D1"), QStringLiteral("Arbeitgeberdaten"),
+                                  QStringLiteral("Verändert die gespeicherten Arbeitgeberdaten"), 4320,
+                                  geschlechtTop - 45, 1935, 375);
+    Command3D2 = Bausteine::knopf(
+        Panel3D1, QStringLiteral("Command3D2"), QStringLiteral("Arbeitnehmerdaten"),
+        QStringLiteral("Füllt die Felder mit den Arbeitnehmerdaten des zuletzt bearbeiteten Mitarbeiters"),
+        4320, geschlechtTop + 420, 1935, 375);
+    AbbrechenButton =
+        Bausteine::knopf(Panel3D1, QStringLiteral("AbbrechenButton"), QStringLiteral("Abbrechen"),
+                         QStringLiteral("Beendet das Programm"), 6360, geschlechtTop - 45, 1815, 375);
+    WeiterButton = Bausteine::knopf(Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
+                                    QStringLiteral("Setzt die Arbeitszeugniserstellung fort"), 6360,
+                                    geschlechtTop + 420, 1815, 375);
+
+    QWidget* vorher = Stammdaten[0];
+    for (QWidget* w : {Stammdaten[1], Stammdaten[2], Stammdaten[3], Stammdaten[4], Stammdaten[5],
+                       Stammdaten[6], Stammdaten[7], Stammdaten[8], Stammdaten[9], Stammdaten[10],
+                       Stammdaten[11], static_cast<QWidget*>(Option3D2), static_cast<QWidget*>(Option3D1),
+                       static_cast<QWidget*>(Command3D1), static_cast<QWidget*>(Command3D2),
+                       static_cast<QWidget*>(AbbrechenButton), static_cast<QWidget*>(WeiterButton)}) {
+        setTabOrder(vorher, w);
+        vorher = w;
+    }
+
+    connect(Command3D1, &QPushButton::clicked, this, &StammdatenForm::Command3D1_Click);
+    connect(Command3D2, &QPushButton::clicked, this, &StammdatenForm::Command3D2_Click);
+    connect(WeiterButton, &QPushButton::clicked, this, &StammdatenForm::WeiterButton_Click);
+    connect(AbbrechenButton, &QPushButton::clicked, this, &StammdatenForm::AbbrechenButton_Click);
+}
+
+QString StammdatenForm::heute()
+{
+    return QLocale(QLocale::German, QLocale::Germany).toString(QDate::currentDate(), QLocale::ShortFormat);
+}
+
+QString StammdatenForm::feld(int index) const
+{
+    if (auto* mehrzeilig = qobject_cast<QPlainTextEdit*>(Stammdaten[index]))
+        return mehrzeilig->toPlainText();
+    return static_cast<QLineEdit*>(Stammdaten[index])->text();
+}
+
+void StammdatenForm::setzeFeld(int index, const QString& text)
+{
+    if (auto* mehrzeilig = qobject_cast<QPlainTextEdit*>(Stammdaten[index])) {
+        // The text box breaks lines at a line feed alone.
+        mehrzeilig->setPlainText(QString(text).replace(Text::Zeilenumbruch, QStringLiteral("\n")));
+        return;
+    }
+    static_cast<QLineEdit*>(Stammdaten[index])->setText(text);
+}
+
+void StammdatenForm::fokusAuf(int index)
+{
+    Stammdaten[index]->setFocus(Qt::OtherFocusReason);
+}
+
+void StammdatenForm::aktivieren()
+{
+    const Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
+    const QString& z = Text::Zeilenumbruch;
+    setzeFeld(5, ag.Ort);
+    setzeFeld(6, ag.Name);
+    setzeFeld(Anschrift, ag.Firma + z + ag.Strasse + z + z + ag.PLZ + QStringLiteral(" ") + ag.Ort);
+    setzeFeld(Zeugnisdatum, heute());
+    fokusAuf(0);
+}
+
+bool StammdatenForm::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::KeyPress) {
+        const int taste = static_cast<QKeyEvent*>(ereignis)->key();
+        if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
+            const auto it = std::find(Stammdaten.begin(), Stammdaten.end(), objekt);
+            if (it != Stammdaten.end()) {
+                const int i = static_cast<int>(it - Stammdaten.begin());
+                fokusAuf(i >= Zeugnisdatum ? 0 : i + 1);
+            }
+        }
+    }
+    // The key itself goes on to the box.
+    return Bildschirm::eventFilter(objekt, ereignis);
+}
+
+void StammdatenForm::Command3D1_Click()
+{
+    Sitzung::instanz().Aufrufer = QStringLiteral("StammdatenForm");
+    uebergeben(this, new PersoenlicheDaten, Uebergabeart::Verbergen);
+}
+
+void StammdatenForm::Command3D2_Click()
+{
+    Sitzung& s = Sitzung::instanz();
+    for (const auto& [index, schluessel] : klientenSchluessel())
+        if (const auto wert = Profil::lesen(Profil::KlientenDaten, schluessel))
+            setzeFeld(index, *wert);
+    if (const auto wert = Profil::lesen(Profil::KlientenDaten, QStringLiteral("Geschlecht"))) {
+        s.arbeitnehmer.Geschlecht = Text::zahlLesen(*wert);
+        if (s.arbeitnehmer.Geschlecht == Geschlecht::Mann)
+            Option3D1->setChecked(true);
+        else if (s.arbeitnehmer.Geschlecht == Geschlecht::Frau)
+            Option3D2->setChecked(true);
+    }
+    if (const auto wert = Profil::lesen(Profil::KlientenDaten, QStringLiteral("Zeugnisdatum"))) {
+        setzeFeld(Zeugnisdatum, *wert);
+    } else {
+        Umgebung::zeigen(this,
+                         {QStringLiteral("Arbeitnehmerdaten ausfüllen"),
+                          QStringLiteral("Arbeitnehmerdaten füllt automatisch die Felder mit den Daten des "
+                                         "zuletzt bearbeiteten Mitarbeiters aus. Da sie noch kein Zeugnis "
+                                         "erstellt haben, ist diese Funktion noch nicht vorhanden."),
+                          Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins});
+    }
+    fokusAuf(0);
+}
+
+void StammdatenForm::WeiterButton_Click()
+{
+    for (int i = 0; i < Felder; ++i) {
+        if (i == Titel || !feld(i).isEmpty())
+            continue;
+        Umgebung::zeigen(this, {QStringLiteral("Unvollständige Angaben"),
+                                QStringLiteral("Sie müssen alle Felder außer Titel ausfüllen!"),
+                                Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen});
+        fokusAuf(i);
+        return;
+    }
+    if (!Option3D2->isChecked() && !Option3D1->isChecked()) {
+        Umgebung::zeigen(this, {QStringLiteral("Unvollständige Angaben"),
+                                QStringLiteral("Klicken Sie auf 'W' für weiblich oder 'M' für männlich"),
+                                Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins});
+        return;
+    }
+
+    Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
+    an.Name = feld(0);
+    an.Vorname = feld(1);
+    an.Titel = feld(2);
+    an.Position = feld(3);
+    an.Geburtsort = feld(4);
+    an.Geburtsdatum = feld(7);
+    an.Eintrittsdatum = feld(8);
+    an.Austrittsdatum = feld(9);
+    if (Option3D1->isChecked())
+        an.Geschlecht = Geschlecht::Mann;
+    else if (Option3D2->isChecked())
+        an.Geschlecht = Geschlecht::Frau;
+    an.Zeugnisdatum = feld(Zeugnisdatum);
+    ArbeitnehmerdatenSpeichern();
+
+    uebergeben(this, new FragenForm);
+}
+
+void StammdatenForm::ArbeitnehmerdatenSpeichern()
+{
+    const Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
+    const QString& kd = Profil::KlientenDaten;
+    Profil::schreiben(kd, QStringLiteral("Name"), an.Name);
+    Profil::schreiben(kd, QStringLiteral("Vorname"), an.Vorname);
+    Profil::schreiben(kd, QStringLiteral("Titel"), an.Titel);
+    Profil::schreiben(kd, QStringLiteral("Position"), an.Position);
+    Profil::schreiben(kd, QStringLiteral("Geburtsort"), an.Geburtsort);
+    Profil::schreiben(kd, QStringLiteral("Geburtsdatum"), an.Geburtsdatum);
+    Profil::schreiben(kd, QStringLiteral("Eintrittsdatum"), an.Eintrittsdatum);
+    Profil::schreiben(kd, QStringLiteral("Austrittsdatum"), an.Austrittsdatum);
+    Profil::schreiben(kd, QStringLiteral("Geschlecht"), Text::vorzeichenZahl(an.Geschlecht));
+    Profil::schreiben(kd, QStringLiteral("Zeugnisdatum"), an.Zeugnisdatum);
+}
+
+void StammdatenForm::AbbrechenButton_Click()
+{
+    programmBeendenBestaetigen(this);
+}
+
+void StammdatenForm::resizeEvent(QResizeEvent* ereignis)
+{
+    Bildschirm::resizeEvent(ereignis);
+    Layout::anordnen(this, Panel3D2, Panel3D1);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "screens/Bildschirm.h"
+
+#include <array>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+
+// The employee master data screen: twelve boxes in two columns and the sex. Its ">> Weiter >>" keeps the
+// data in `Sitzung` and in the settings file and opens the question screen.
+class StammdatenForm : public Bildschirm
+{
+    Q_OBJECT
+
+public:
+    explicit StammdatenForm(QWidget* eltern = nullptr);
+
+    static constexpr int Felder = 12;
+    static constexpr int Anschrift = 11; // the multi-line address box
+
+    // Writes `Arbeitnehmerdaten` of `Sitzung` to section "Klienten Daten" of the settings file.
+    static void ArbeitnehmerdatenSpeichern();
+
+    // Today's date as the box "Zeugnisdatum" shows it: the German short date format.
+    static QString heute();
+
+protected:
+    void aktivieren() override;
+    void resizeEvent(QResizeEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    QString feld(int index) const;
+    void setzeFeld(int index, const QString& text);
+    void fokusAuf(int index);
+
+    void Command3D1_Click(); // "Arbeitgeberdaten"
+    void Command3D2_Click(); // "Arbeitnehmerdaten"
+    void WeiterButton_Click();
+    void AbbrechenButton_Click();
+
+    QFrame* Panel3D1 = nullptr;
+    QFrame* Panel3D2 = nullptr;
+    QLabel* Statuszeile = nullptr;
+    std::array<QWidget*, Felder> Stammdaten{}; // 0 to 10 single-line, 11 multi-line
+    QRadioButton* Option3D1 = nullptr;         // "M"
+    QRadioButton* Option3D2 = nullptr;         // "W"
+    QPushButton* Command3D1 = nullptr;
+    QPushButton* Command3D2 = nullptr;
+    QPushButton* AbbrechenButton = nullptr;
+    QPushButton* WeiterButton = nullptr;
+};
