@@ -1,0 +1,209 @@
+#include "screens/Gruppenknopf.h"
+#include "screens/ZeugnisForm.h"
+#include "tests/Bildschirmhilfen.h"
+#include "tests/Testumgebung.h"
+
+#include <QButtonGroup>
+#include <QLabel>
+#include <QPointer>
+#include <QTimer>
+
+using namespace Hilfe;
+
+class TstZeugnisForm : public QObject
+{
+    Q_OBJECT
+
+    // A type screen shown without any hand-over on activation.
+    static ZeugnisForm* zeigen()
+    {
+        auto* f = new ZeugnisForm;
+        Sitzung::instanz().Aufrufer.clear();
+        f->show();
+        abwarten();
+        return f;
+    }
+
+    static void ticken(QTimer* timer, int mal)
+    {
+        for (int i = 0; i < mal; ++i)
+            QMetaObject::invokeMethod(timer, "timeout");
+    }
+
+private slots:
+    void init() { Sitzung::instanz() = Sitzung{}; }
+    void cleanup() { aufraeumen(); }
+
+    void anfangszustand()
+    {
+        Testumgebung umgebung;
+        QPointer<ZeugnisForm> f = zeigen();
+        QVERIFY(f->windowTitle().isEmpty());
+        QCOMPARE(f->palette().color(QPalette::Window), QColor(0, 0, 192));
+        for (int i = 1; i <= 4; ++i) {
+            auto* k = kind<Gruppenknopf>(f, QStringLiteral("Arbeitnehmer%1").arg(i));
+            QVERIFY(k && k->isCheckable() && !k->isChecked() && k->isEnabled());
+            QCOMPARE(k->isVisible(), i != 4);
+            QCOMPARE(k->toolTip(),
+                     QStringLiteral("Einen der vier Arbeitnehmertypen per Mausklick auswählen"));
+        }
+        QVERIFY(kind<Gruppenknopf>(f, QStringLiteral("Zeugnis2"))->isChecked());
+        QVERIFY(!kind<QWidget>(f, QStringLiteral("Frame3D2"))->isVisible());
+        auto* status = kind<QLabel>(f, QStringLiteral("Statuszeile"));
+        QCOMPARE(status->palette().color(QPalette::Window), QColor(192, 0, 0));
+        QCOMPARE(status->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+        QVERIFY(umgebung.gezeigt.isEmpty());
+    }
+
+    // The banner is typed out one character per tick, stands until tick 25 and gives way to the prompt at
+    // tick 26, when the timer stops for good. The ticks are driven directly, without the event loop.
+    void bannerAnimation()
+    {
+        ZeugnisForm f;
+        auto* timer = kind<QTimer>(&f, QStringLiteral("Timer1"));
+        auto* status = kind<QLabel>(&f, QStringLiteral("Statuszeile"));
+        QVERIFY(timer && status);
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 100);
+        const QString banner = ZeugnisForm::bannertext();
+        QCOMPARE(banner, QStringLiteral("Tannhalde GmbH"));
+        for (int n = 1; n <= banner.size(); ++n) {
+            ticken(timer, 1);
+            QCOMPARE(status->text(), banner.left(n));
+        }
+        ticken(timer, ZeugnisForm::LetzterTakt - 1 - int(banner.size()));
+        QCOMPARE(status->text(), banner);
+        QVERIFY(timer->isActive());
+        ticken(timer, 1);
+        QCOMPARE(status->text(), QStringLiteral("Bitte Arbeitnehmertyp auswählen"));
+        QVERIFY(!timer->isActive());
+        for (int i = 1; i <= 4; ++i)
+            QVERIFY(kind<QWidget>(&f, QStringLiteral("Arbeitnehmer%1").arg(i))->isEnabled());
+    }
+
+    // The same with the real timer: once it has stopped, the prompt stands in the status line.
+    void bannerEndetVonSelbst()
+    {
+        Testumgebung umgebung;
+        QPointer<ZeugnisForm> f = zeigen();
+        auto* timer = kind<QTimer>(f, QStringLiteral("Timer1"));
+        QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 20000);
+        QCOMPARE(kind<QLabel>(f, QStringLiteral("Statuszeile"))->text(),
+                 QStringLiteral("Bitte Arbeitnehmertyp auswählen"));
+    }
+
+    void klickFaerbtUndMeldetStatus()
+    {
+        Testumgebung umgebung;
+        QPointer<ZeugnisForm> f = zeigen();
+        auto* status = kind<QLabel>(f, QStringLiteral("Statuszeile"));
+        const QColor system = QApplication::palette().color(QPalette::Button);
+        auto* k1 = kind<Gruppenknopf>(f, QStringLiteral("Arbeitnehmer1"));
+        auto* k2 = kind<Gruppenknopf>(f, QStringLiteral("Arbeitnehmer2"));
+
+        QTest::mouseClick(k2, Qt::LeftButton);
+        QCOMPARE(status->text(),
+                 QStringLiteral("Führungskraft Leitender Angestellter - Qualifiziertes Arbeitszeugnis"));
+        QCOMPARE(k2->flaeche(), QColor(192, 0, 0));
+        QCOMPARE(k1->flaeche(), system);
+
+        QTest::mouseClick(k1, Qt::LeftButton);
+        QVERIFY(k1->isChecked() && !k2->isChecked());
+        QCOMPARE(status->text(),
+                 QStringLiteral("Gewerblich kaufmännischer Arbeitnehmer - Qualifiziertes Arbeitszeugnis"));
+        QCOMPARE(k1->flaeche(), QColor(192, 0, 0));
+        QCOMPARE(k2->flaeche(), system);
+    }
+
+    void statusOhneTyp()
+    {
+        ZeugnisForm f;
+        f.StatuszeileAktualisieren();
+        QCOMPARE(kind<QLabel>(&f, QStringLiteral("Statuszeile"))->text(),
+                 QStringLiteral("Qualifiziertes Arbeitszeugnis"));
+    }
+
+    void weiterPruefungen_data()
+    {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("text");
+        const QString auswaehlen = QStringLiteral("Bitte Auswählen");
+        const QString keinTyp = QStringLiteral("Wählen Sie bitte einen Arbeitnehmertyp aus.");
+        QTest::newRow("kein Typ") << 0 << 2 << auswaehlen << keinTyp;
+        QTest::newRow("kein Typ, einfache Art") << 0 << 1 << auswaehlen << keinTyp;
+        QTest::newRow("kein Typ, keine Art") << 0 << 0 << auswaehlen << keinTyp;
+        QTest::newRow("keine Art") << 1 << 0 << auswaehlen
+                                   << QStringLiteral("Wählen Sie bitte eine Zeugnisart aus.");
+        QTest::newRow("Führungskraft einfach")
+            << 2 << 1 << QStringLiteral("Bitte neu Auswählen")
+            << QStringLiteral(
+                   "Für den Arbeitnehmertyp Führungskraft/Leitender Angestellter macht ein einfaches "
+                   "Arbeitszeugnis keinen Sinn.");
+        QTest::newRow("Führungskraft qualifiziert") << 2 << 2 << QString() << QString();
+        QTest::newRow("Auszubildender einfach") << 3 << 1 << QString() << QString();
+        QTest::newRow("Gewerblich qualifiziert") << 1 << 2 << QString() << QString();
+    }
+    void weiterPruefungen()
+    {
+        QFETCH(int, typ);
+        QFETCH(int, art);
+        QFETCH(QString, titel);
+        QFETCH(QString, text);
+        Testumgebung umgebung;
+        QPointer<ZeugnisForm> f = zeigen();
+        if (typ > 0)
+            QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Arbeitnehmer%1").arg(typ)), Qt::LeftButton);
+        auto* arten = kind<QButtonGroup>(f, QStringLiteral("ZeugnisGruppe"));
+        if (art == 0) {
+            arten->setExclusive(false);
+            kind<Gruppenknopf>(f, QStringLiteral("Zeugnis2"))->setChecked(false);
+        } else {
+            kind<Gruppenknopf>(f, QStringLiteral("Zeugnis%1").arg(art))->setChecked(true);
+        }
+        auto* weiter = kind<QWidget>(f, QStringLiteral("WeiterButton"));
+        QTest::mouseClick(weiter, Qt::LeftButton);
+        QCOMPARE(Sitzung::instanz().Arbeitnehmertyp, qint16(typ));
+        QCOMPARE(Sitzung::instanz().Zeugnisart, qint16(art));
+
+        if (titel.isEmpty()) {
+            QVERIFY(umgebung.gezeigt.isEmpty());
+            QVERIFY(!f || !f->isVisible());
+            QVERIFY(fenster(QStringLiteral("StammdatenForm")));
+            return;
+        }
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        const auto& m = umgebung.gezeigt.first();
+        QCOMPARE(m.meldung.titel, titel);
+        QCOMPARE(m.meldung.text, text);
+        QCOMPARE(m.meldung.knoepfe, Umgebung::Knoepfe::Ok);
+        QCOMPARE(m.meldung.symbol, Umgebung::Symbol::Ausrufezeichen);
+        QCOMPARE(m.fokus, QStringLiteral("WeiterButton"));
+        abwarten();
+        QVERIFY(f && f->isVisible());
+        QCOMPARE(fokus(), QStringLiteral("WeiterButton"));
+        QVERIFY(!fenster(QStringLiteral("StammdatenForm")));
+    }
+
+    void abbrechen_data()
+    {
+        QTest::addColumn<Umgebung::Antwort>("antwort");
+        QTest::newRow("Ja") << Umgebung::Antwort::Ja;
+        QTest::newRow("Nein") << Umgebung::Antwort::Nein;
+    }
+    void abbrechen()
+    {
+        QFETCH(Umgebung::Antwort, antwort);
+        Testumgebung umgebung;
+        umgebung.antworten = {antwort};
+        QPointer<ZeugnisForm> f = zeigen();
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("AbbrechenButton")), Qt::LeftButton);
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        QCOMPARE(umgebung.gezeigt.first().meldung.titel, QStringLiteral("Programm beenden"));
+        QCOMPARE(umgebung.beendet, antwort == Umgebung::Antwort::Ja ? 1 : 0);
+    }
+};
+
+QTEST_MAIN(TstZeugnisForm)
+#include "tst_zeugnisform.moc"
