@@ -1,7 +1,11 @@
+#include "store/Profil.h"
 #include "store/ProfilDatei.h"
 #include "store/Text.h"
 #include "store/Windows1252.h"
+#include "tests/Testumgebung.h"
 
+#include <QDir>
+#include <QFile>
 #include <QRandomGenerator>
 #include <QTest>
 
@@ -43,7 +47,21 @@ QString u(const char* utf8)
     return QString::fromUtf8(utf8);
 }
 
+QByteArray lesenAusDatei(const QString& pfad)
+{
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll() : QByteArray();
+}
+
+void schreibenInDatei(const QString& pfad, const QByteArray& inhalt)
+{
+    QFile datei(pfad);
+    QVERIFY(datei.open(QIODevice::WriteOnly));
+    QCOMPARE(datei.write(inhalt), inhalt.size());
+}
+
 } // namespace
+
 class TstProfil : public QObject
 {
     Q_OBJECT
@@ -467,6 +485,127 @@ private slots:
                 }
             }
         }
+    }
+
+    // --- The file in the working folder ---
+
+    void ohneDateiFehlt()
+    {
+        Arbeitsordner ordner;
+        QCOMPARE(Profil::lesen(Profil::PersoenlicheDaten, u("Firma")), std::nullopt);
+        QCOMPARE(Profil::pfad(), ordner.pfad(u("Zeugnis.INI")));
+    }
+
+    void ersterSchreibvorgangLegtZeugnisIniAn()
+    {
+        Arbeitsordner ordner;
+        // The employer screen writes in this order.
+        const QList<std::pair<QString, QString>> daten = {{u("Name"), u("Jürgen Meier")},
+                                                          {u("Strasse"), u("Hauptstraße 5")},
+                                                          {u("PLZ"), u("50667")},
+                                                          {u("Ort"), u("Köln")},
+                                                          {u("Firma"), u("Müller & Söhne GmbH")}};
+        for (const auto& [schluessel, wert] : daten) {
+            QString fehler;
+            QVERIFY2(Profil::schreiben(Profil::PersoenlicheDaten, schluessel, wert, &fehler),
+                     qPrintable(fehler));
+        }
+        QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{u("Zeugnis.INI")});
+        QCOMPARE(lesenAusDatei(ordner.pfad(u("Zeugnis.INI"))),
+                 w("[Persönliche Daten]\r\nName=Jürgen Meier\r\nStrasse=Hauptstraße 5\r\nPLZ=50667\r\n"
+                   "Ort=Köln\r\nFirma=Müller & Söhne GmbH\r\n"));
+        for (const auto& [schluessel, wert] : daten)
+            QCOMPARE(Profil::lesen(Profil::PersoenlicheDaten, schluessel), std::optional<QString>(wert));
+    }
+
+    void fortschrittUndZahlen()
+    {
+        Arbeitsordner ordner;
+        QVERIFY(Profil::schreiben(Profil::Abbruch, u("ArbeitnehmerTyp"), Text::vorzeichenZahl(2)));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, u("Zeugnisart"), Text::vorzeichenZahl(2)));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, u("Frage"), Text::vorzeichenZahl(17)));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, u("Zahl"), Text::vorzeichenZahl(12)));
+        QCOMPARE(
+            int(Text::zahlLesen(Profil::lesen(Profil::Abbruch, u("Arbeitnehmertyp")).value_or(QString()))),
+            2);
+        QCOMPARE(int(Text::zahlLesen(Profil::lesen(Profil::Abbruch, u("Frage")).value_or(QString()))), 17);
+
+        // Finishing resets "Frage" to the literal "0" and leaves the other keys.
+        QVERIFY(Profil::schreiben(Profil::Abbruch, u("Frage"), u("0")));
+        QCOMPARE(lesenAusDatei(ordner.pfad(u("Zeugnis.INI"))),
+                 w("[Abbruch]\r\nArbeitnehmerTyp= 2\r\nZeugnisart= 2\r\nFrage=0\r\nZahl= 12\r\n"));
+    }
+
+    void dateinameOhneGrossUndKlein_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("groß") << u("ZEUGNIS.INI");
+        QTest::newRow("klein") << u("zeugnis.ini");
+        QTest::newRow("gemischt") << u("zEuGnIs.iNi");
+    }
+    void dateinameOhneGrossUndKlein()
+    {
+        QFETCH(QString, name);
+        Arbeitsordner ordner;
+        schreibenInDatei(ordner.pfad(name), w("[Persönliche Daten]\r\nFirma=Alt\r\n"));
+        QCOMPARE(Profil::pfad(), ordner.pfad(name));
+        QCOMPARE(Profil::lesen(Profil::PersoenlicheDaten, u("Firma")), std::optional<QString>(u("Alt")));
+        QVERIFY(Profil::schreiben(Profil::PersoenlicheDaten, u("Ort"), u("Bonn")));
+        QCOMPARE(QDir::current().entryList(QDir::Files), QStringList{name});
+        QCOMPARE(lesenAusDatei(ordner.pfad(name)), w("[Persönliche Daten]\r\nFirma=Alt\r\nOrt=Bonn\r\n"));
+    }
+
+    void genaueSchreibweiseGewinnt()
+    {
+        Arbeitsordner ordner;
+        schreibenInDatei(ordner.pfad(u("ZEUGNIS.INI")), w("[A]\r\nk=groß\r\n"));
+        schreibenInDatei(ordner.pfad(u("Zeugnis.INI")), w("[A]\r\nk=genau\r\n"));
+        QCOMPARE(Profil::pfad(), ordner.pfad(u("Zeugnis.INI")));
+        QCOMPARE(Profil::lesen(u("A"), u("k")), std::optional<QString>(u("genau")));
+    }
+
+    void schreibfehlerWirdGemeldet()
+    {
+        Arbeitsordner ordner;
+        // Tests may run as root, who may write anywhere; a folder that is a file stops everyone.
+        schreibenInDatei(ordner.pfad(u("keinOrdner")), "x");
+        const QString pfad = ordner.pfad(u("keinOrdner/Zeugnis.INI"));
+        QString fehler;
+        QVERIFY(!Profil::schreiben(pfad, u("A"), u("k"), u("v"), &fehler));
+        QVERIFY2(fehler.startsWith(u("Die Einstellungsdatei „")), qPrintable(fehler));
+        QVERIFY2(fehler.contains(u("konnte nicht geschrieben werden")), qPrintable(fehler));
+        QVERIFY(!Profil::schreiben(pfad, u("A"), u("k"), u("v"))); // no text wanted: still false
+        QCOMPARE(Profil::lesen(pfad, u("A"), u("k")), std::nullopt);
+    }
+
+    void unlesbareDateiWirdNichtUeberschrieben()
+    {
+        Arbeitsordner ordner;
+        // A folder in the place of the file can be neither read nor replaced.
+        QVERIFY(QDir::current().mkdir(u("Zeugnis.INI")));
+        QVERIFY(QDir::current().mkdir(u("Zeugnis.INI/drin")));
+        QString fehler;
+        QVERIFY(!Profil::schreiben(ordner.pfad(u("Zeugnis.INI")), u("A"), u("k"), u("v"), &fehler));
+        QVERIFY(!fehler.isEmpty());
+        QVERIFY(QDir(ordner.pfad(u("Zeugnis.INI/drin"))).exists());
+        QCOMPARE(Profil::lesen(ordner.pfad(u("Zeugnis.INI")), u("A"), u("k")), std::nullopt);
+    }
+
+    void keineResteNachDemSchreiben()
+    {
+        Arbeitsordner ordner;
+        schreibenInDatei(ordner.pfad(u("Zeugnis.INI")), w("[A]\r\nk=1\r\n"));
+        QVERIFY(QFile::setPermissions(ordner.pfad(u("Zeugnis.INI")), QFileDevice::ReadOwner |
+                                                                         QFileDevice::WriteOwner |
+                                                                         QFileDevice::ReadGroup));
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(Profil::schreiben(u("A"), u("k"), QString::number(i)));
+        QCOMPARE(QDir::current().entryList(QDir::Files | QDir::Hidden), QStringList{u("Zeugnis.INI")});
+        // Owner, group and others; the "user" bits repeat the owner's for the process owner.
+        const QFileDevice::Permissions ohneUser(0x7077);
+        QCOMPARE(QFile::permissions(ordner.pfad(u("Zeugnis.INI"))) & ohneUser,
+                 QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup);
+        QCOMPARE(Profil::lesen(u("A"), u("k")), std::optional<QString>(u("2")));
     }
 };
 
