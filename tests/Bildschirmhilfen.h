@@ -156,7 +156,7 @@ inline bool katalogAnlegen(const QList<Katalogfrage>& fragen = standardfragen())
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("Testkatalog"));
         db.setDatabaseName(QDir::current().filePath(Schema::Dateiname));
-        gut = db.open();
+        gut = db.open() && db.transaction();
         QSqlQuery q(db);
         for (const QString& s : Schema::anlegen())
             gut = gut && q.exec(s);
@@ -175,6 +175,7 @@ inline bool katalogAnlegen(const QList<Katalogfrage>& fragen = standardfragen())
                                             .arg(f.nr));
             }
         }
+        gut = gut && db.commit();
         if (!gut)
             qWarning("Testkatalog: %s", qPrintable(q.lastError().text()));
         db.close();

@@ -15,6 +15,7 @@ class TstStartForm : public QObject
 private slots:
     void weiterOeffnetTypbildschirm()
     {
+        Arbeitsordner ordner;
         Testumgebung umgebung;
         QPointer<StartForm> start = new StartForm;
         start->show();

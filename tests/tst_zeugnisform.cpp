@@ -186,6 +186,78 @@ private slots:
         QVERIFY(!fenster(QStringLiteral("StammdatenForm")));
     }
 
+    // Loading reads the five employer values; a missing or empty one sends the user to the employer screen.
+    void ladenArbeitgeber_data()
+    {
+        QTest::addColumn<QString>("abschnitt");
+        QTest::addColumn<QString>("aufrufer");
+        QTest::addColumn<QString>("firma");
+        QTest::addColumn<QString>("ort");
+        const QString zf = QStringLiteral("ZeugnisForm");
+        QTest::newRow("vollständig") << ArbeitgeberAbschnitt << QString() << QStringLiteral("Muster GmbH")
+                                     << QStringLiteral("Freiburg");
+        QTest::newRow("Firma fehlt") << QStringLiteral(
+                                            "[Persönliche Daten]\nName=N\nStrasse=S\nPLZ=1\nOrt=O\n")
+                                     << zf << QStringLiteral("alt") << QStringLiteral("O");
+        QTest::newRow("PLZ leer") << QStringLiteral(
+                                         "[Persönliche Daten]\nFirma=F\nName=N\nStrasse=S\nPLZ=\nOrt=O\n")
+                                  << zf << QStringLiteral("F") << QStringLiteral("O");
+        QTest::newRow("keine Datei") << QString() << zf << QStringLiteral("alt") << QStringLiteral("alt");
+    }
+    void ladenArbeitgeber()
+    {
+        QFETCH(QString, abschnitt);
+        QFETCH(QString, aufrufer);
+        QFETCH(QString, firma);
+        QFETCH(QString, ort);
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        if (!abschnitt.isNull())
+            iniSchreiben(abschnitt);
+        Sitzung::instanz().arbeitgeber.Firma = QStringLiteral("alt");
+        Sitzung::instanz().arbeitgeber.Ort = QStringLiteral("alt");
+        ZeugnisForm f;
+        QCOMPARE(Sitzung::instanz().Aufrufer, aufrufer);
+        QCOMPARE(Sitzung::instanz().arbeitgeber.Firma, firma);
+        QCOMPARE(Sitzung::instanz().arbeitgeber.Ort, ort);
+    }
+
+    // "Frage" decides whether the interrupted reference is loaded into `Sitzung`.
+    void ladenAbbruch_data()
+    {
+        QTest::addColumn<QString>("frage");
+        QTest::addColumn<QString>("abbruchFrage");
+        QTest::addColumn<bool>("geladen");
+        QTest::newRow("fehlt") << QString() << QStringLiteral("vorher") << false;
+        QTest::newRow("0") << QStringLiteral("0") << QStringLiteral("0") << false;
+        QTest::newRow("keine Zahl") << QStringLiteral("abc") << QStringLiteral("abc") << false;
+        QTest::newRow("5") << QStringLiteral("5") << QStringLiteral("5") << true;
+        QTest::newRow("negativ") << QStringLiteral("-2") << QStringLiteral("-2") << true;
+    }
+    void ladenAbbruch()
+    {
+        QFETCH(QString, frage);
+        QFETCH(QString, abbruchFrage);
+        QFETCH(bool, geladen);
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        QString ini = ArbeitgeberAbschnitt + KlientenAbschnitt +
+                      QStringLiteral("[Abbruch]\nArbeitnehmerTyp= 4\nZeugnisart= 1\nZahl= 9\n");
+        if (!frage.isNull())
+            ini += QStringLiteral("Frage=%1\n").arg(frage);
+        iniSchreiben(ini);
+        Sitzung::instanz().AbbruchFrage = QStringLiteral("vorher");
+        ZeugnisForm f;
+        const Sitzung& s = Sitzung::instanz();
+        QCOMPARE(s.AbbruchFrage, abbruchFrage);
+        QCOMPARE(s.Arbeitnehmertyp, qint16(geladen ? 4 : 0));
+        QCOMPARE(s.Zeugnisart, qint16(geladen ? 1 : 0));
+        QCOMPARE(s.Zahl, qint16(geladen ? 9 : 0));
+        QCOMPARE(s.arbeitnehmer.Geschlecht, qint16(geladen ? 2 : 0));
+        QCOMPARE(s.arbeitnehmer.Name, geladen ? QStringLiteral("Mustermann") : QString());
+        QCOMPARE(s.arbeitnehmer.Zeugnisdatum, geladen ? QStringLiteral("15.07.2025") : QString());
+    }
+
     void abbrechen_data()
     {
         QTest::addColumn<Umgebung::Antwort>("antwort");

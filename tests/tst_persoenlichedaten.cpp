@@ -1,0 +1,155 @@
+#include "screens/PersoenlicheDaten.h"
+#include "screens/StammdatenForm.h"
+#include "tests/Bildschirmhilfen.h"
+#include "tests/Testumgebung.h"
+
+#include <QLabel>
+#include <QPointer>
+
+using namespace Hilfe;
+
+class TstPersoenlicheDaten : public QObject
+{
+    Q_OBJECT
+
+    static QPointer<QWidget> zeigen(const QString& aufrufer)
+    {
+        Sitzung& s = Sitzung::instanz();
+        s.arbeitgeber = {QStringLiteral("Muster GmbH"), QStringLiteral("Erika Beispiel"),
+                         QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"),
+                         QStringLiteral("Freiburg")};
+        s.Aufrufer = aufrufer;
+        QPointer<QWidget> f = new PersoenlicheDaten;
+        f->show();
+        abwarten();
+        return f;
+    }
+
+private slots:
+    void init() { Sitzung::instanz() = Sitzung{}; }
+    void cleanup() { aufraeumen(); }
+
+    void aktivierungZeigtArbeitgeber()
+    {
+        Testumgebung umgebung;
+        auto f = zeigen(QStringLiteral("ZeugnisForm"));
+        QCOMPARE(f->objectName(), QStringLiteral("PersönlicheDaten"));
+        QVERIFY(f->windowTitle().isEmpty());
+        QCOMPARE(box(f, 0)->text(), QStringLiteral("Erika Beispiel"));
+        QCOMPARE(box(f, 1)->text(), QStringLiteral("Hauptstraße 12"));
+        QCOMPARE(box(f, 2)->text(), QStringLiteral("79100"));
+        QCOMPARE(box(f, 3)->text(), QStringLiteral("Freiburg"));
+        QCOMPARE(box(f, 4)->text(), QStringLiteral("Muster GmbH"));
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten4"));
+        QCOMPARE(kind<QLabel>(f, QStringLiteral("Statuszeile"))->text(),
+                 QStringLiteral("Setzen Sie die Daten des Personalverantwortlichen ein"));
+        const QStringList beschriftungen{QStringLiteral("Name"), QStringLiteral("Straße"),
+                                         QStringLiteral("PLZ"), QStringLiteral("Ort"),
+                                         QStringLiteral("Firma")};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(box(f, i)->accessibleName(), beschriftungen[i]);
+        // Tab order from "Firma" down the rows.
+        QTest::keyClick(box(f, 4), Qt::Key_Tab);
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten0"));
+        QTest::keyClick(box(f, 0), Qt::Key_Tab);
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten1"));
+    }
+
+    void leeresFeldWirdGemeldet_data()
+    {
+        QTest::addColumn<int>("leer");
+        for (int i = 0; i < 5; ++i)
+            QTest::newRow(qPrintable(QStringLiteral("Feld %1").arg(i))) << i;
+    }
+    void leeresFeldWirdGemeldet()
+    {
+        QFETCH(int, leer);
+        Arbeitsordner ordner;
+        Testumgebung umgebung;
+        auto f = zeigen(QStringLiteral("ZeugnisForm"));
+        box(f, leer)->clear();
+        box(f, 1)->setFocus();
+        auto* weiter = kind<QWidget>(f, QStringLiteral("WeiterButton"));
+        QTest::mouseClick(weiter, Qt::LeftButton);
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        const auto& m = umgebung.gezeigt.first();
+        QCOMPARE(m.meldung.titel, QStringLiteral("Unvollständige Angaben"));
+        QCOMPARE(m.meldung.text, QStringLiteral("Sie müssen alle Felder ausfüllen"));
+        QCOMPARE(m.meldung.knoepfe, Umgebung::Knoepfe::Ok);
+        QCOMPARE(m.meldung.symbol, Umgebung::Symbol::Ausrufezeichen);
+        abwarten();
+        QCOMPARE(fokus(), m.fokus); // not moved
+        QVERIFY(f && f->isVisible());
+        QVERIFY(!QFile::exists(ordner.pfad(Profil::Dateiname)));
+        QCOMPARE(Sitzung::instanz().arbeitgeber.Ort, QStringLiteral("Freiburg"));
+        QCOMPARE(Sitzung::instanz().Aufrufer, QStringLiteral("ZeugnisForm"));
+    }
+
+    void blanksGeltenAlsAusgefuellt()
+    {
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        Testumgebung umgebung;
+        auto f = zeigen(QStringLiteral("ZeugnisForm"));
+        box(f, 0)->setText(QStringLiteral("   "));
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
+        QVERIFY(umgebung.gezeigt.isEmpty());
+        QCOMPARE(Sitzung::instanz().arbeitgeber.Name, QStringLiteral("   "));
+        QCOMPARE(iniLesen(),
+                 QStringLiteral("[Persönliche Daten]\r\nName=   \r\nStrasse=Hauptstraße 12\r\nPLZ=79100\r\n"
+                                "Ort=Freiburg\r\nFirma=Muster GmbH\r\n"));
+    }
+
+    // Back to the type screen: a fresh one, without a second request for the employer data, also when the
+    // settings file cannot be written (the employer values then live in `Sitzung` only).
+    void zurueckZumTypbildschirm_data()
+    {
+        QTest::addColumn<bool>("schreibbar");
+        QTest::newRow("Datei schreibbar") << true;
+        QTest::newRow("Datei nicht schreibbar") << false;
+    }
+    void zurueckZumTypbildschirm()
+    {
+        QFETCH(bool, schreibbar);
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        if (!schreibbar)
+            QVERIFY(QDir().mkdir(ordner.pfad(Profil::Dateiname))); // a folder in the file's place
+        Testumgebung umgebung;
+        QPointer<QWidget> f = zeigen(QStringLiteral("ZeugnisForm"));
+        box(f, 3)->setText(QStringLiteral("Basel"));
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
+        abwarten();
+        QVERIFY(f.isNull());
+        QVERIFY(fenster(QStringLiteral("ZeugnisForm")));
+        QVERIFY(umgebung.gezeigt.isEmpty());
+        QCOMPARE(Sitzung::instanz().Aufrufer, QString());
+        QCOMPARE(Sitzung::instanz().arbeitgeber.Ort, QStringLiteral("Basel"));
+        QCOMPARE(Profil::lesen(Profil::PersoenlicheDaten, QStringLiteral("Ort")),
+                 schreibbar ? std::optional<QString>(QStringLiteral("Basel")) : std::nullopt);
+    }
+
+    void fensterrahmenFragt_data()
+    {
+        QTest::addColumn<Umgebung::Antwort>("antwort");
+        QTest::newRow("Ja") << Umgebung::Antwort::Ja;
+        QTest::newRow("Nein") << Umgebung::Antwort::Nein;
+    }
+    void fensterrahmenFragt()
+    {
+        QFETCH(Umgebung::Antwort, antwort);
+        Testumgebung umgebung;
+        umgebung.antworten = {antwort};
+        auto f = zeigen(QStringLiteral("ZeugnisForm"));
+        f->close();
+        abwarten();
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        QCOMPARE(umgebung.gezeigt.first().meldung.text,
+                 QStringLiteral("Wollen Sie wirklich das Programm beenden?"));
+        QCOMPARE(umgebung.beendet, antwort == Umgebung::Antwort::Ja ? 1 : 0);
+        QCOMPARE(!f.isNull() && f->isVisible(), antwort == Umgebung::Antwort::Nein);
+    }
+};
+
+QTEST_MAIN(TstPersoenlicheDaten)
+#include "tst_persoenlichedaten.moc"

@@ -1,0 +1,364 @@
+#include "screens/StammdatenForm.h"
+#include "tests/Bildschirmhilfen.h"
+#include "tests/Testumgebung.h"
+
+#include <QDate>
+#include <QLabel>
+#include <QLocale>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QRadioButton>
+
+using namespace Hilfe;
+
+namespace {
+
+const QString Zeilenende = QStringLiteral("\n");
+
+// Typed values for boxes 0 to 4 and 7 to 9; boxes 5, 6, 10 and 11 are filled by the activation.
+const QStringList Eingaben{QStringLiteral("Mustermann"),
+                           QStringLiteral("Max"),
+                           QStringLiteral("Dr."),
+                           QStringLiteral("Vertrieb"),
+                           QStringLiteral("Neustadt"),
+                           QString(),
+                           QString(),
+                           QStringLiteral("01.02.1970"),
+                           QStringLiteral("01.04.2001"),
+                           QStringLiteral("30.06.2025")};
+
+} // namespace
+
+class TstStammdatenForm : public QObject
+{
+    Q_OBJECT
+
+    static QPointer<StammdatenForm> zeigen()
+    {
+        Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
+        ag = {QStringLiteral("Muster GmbH"), QStringLiteral("Erika Beispiel"),
+              QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"), QStringLiteral("Freiburg")};
+        QPointer<StammdatenForm> f = new StammdatenForm;
+        f->show();
+        abwarten();
+        return f;
+    }
+
+    static void ausfuellen(QWidget* f)
+    {
+        for (int i = 0; i < Eingaben.size(); ++i)
+            if (!Eingaben[i].isEmpty())
+                box(f, i)->setText(Eingaben[i]);
+    }
+
+    static QPlainTextEdit* anschrift(QWidget* f)
+    {
+        return kind<QPlainTextEdit>(f, QStringLiteral("Stammdaten11"));
+    }
+
+private slots:
+    void init() { Sitzung::instanz() = Sitzung{}; }
+    void cleanup() { aufraeumen(); }
+
+    void aktivierungFuelltAbgeleiteteFelder()
+    {
+        Testumgebung umgebung;
+        auto f = zeigen();
+        QCOMPARE(box(f, 5)->text(), QStringLiteral("Freiburg"));
+        QCOMPARE(box(f, 6)->text(), QStringLiteral("Erika Beispiel"));
+        QCOMPARE(anschrift(f)->toPlainText(),
+                 QStringLiteral("Muster GmbH\nHauptstraße 12\n\n79100 Freiburg"));
+        const QString heute =
+            QLocale(QLocale::German, QLocale::Germany).toString(QDate::currentDate(), QLocale::ShortFormat);
+        QCOMPARE(box(f, 10)->text(), heute);
+        QCOMPARE(StammdatenForm::heute(), heute);
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten0"));
+        QVERIFY(!kind<QRadioButton>(f, QStringLiteral("Option3D1"))->isChecked());
+        QVERIFY(!kind<QRadioButton>(f, QStringLiteral("Option3D2"))->isChecked());
+        QVERIFY(f->windowTitle().isEmpty());
+        QVERIFY(umgebung.gezeigt.isEmpty());
+    }
+
+    void jedesTextfeldHatBeschriftung()
+    {
+        auto f = zeigen();
+        for (int i = 0; i < StammdatenForm::Felder; ++i) {
+            auto* feld = kind<QWidget>(f, QStringLiteral("Stammdaten%1").arg(i));
+            QVERIFY(feld);
+            QVERIFY2(!feld->accessibleName().isEmpty(), qPrintable(feld->objectName()));
+            bool hatBuddy = false;
+            for (QLabel* l : f->findChildren<QLabel*>())
+                hatBuddy = hatBuddy || l->buddy() == feld;
+            QVERIFY2(hatBuddy, qPrintable(feld->objectName()));
+        }
+    }
+
+    void enterNavigation_data()
+    {
+        QTest::addColumn<int>("von");
+        QTest::addColumn<int>("nach");
+        QTest::addColumn<int>("taste");
+        QTest::newRow("0 nach 1") << 0 << 1 << int(Qt::Key_Return);
+        QTest::newRow("4 nach 5") << 4 << 5 << int(Qt::Key_Return);
+        QTest::newRow("6 nach 7, zweite Spalte") << 6 << 7 << int(Qt::Key_Return);
+        QTest::newRow("9 nach 10") << 9 << 10 << int(Qt::Key_Return);
+        QTest::newRow("10 zurück nach 0") << 10 << 0 << int(Qt::Key_Return);
+        QTest::newRow("11 zurück nach 0") << 11 << 0 << int(Qt::Key_Return);
+        QTest::newRow("Ziffernblock 2 nach 3") << 2 << 3 << int(Qt::Key_Enter);
+    }
+    void enterNavigation()
+    {
+        QFETCH(int, von);
+        QFETCH(int, nach);
+        QFETCH(int, taste);
+        auto f = zeigen();
+        auto* start = kind<QWidget>(f, QStringLiteral("Stammdaten%1").arg(von));
+        start->setFocus();
+        QCOMPARE(fokus(), start->objectName());
+        QTest::keyClick(start, Qt::Key(taste));
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten%1").arg(nach));
+    }
+
+    void andereTastenBewegenNicht()
+    {
+        auto f = zeigen();
+        QTest::keyClicks(box(f, 0), QStringLiteral("Abc"));
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten0"));
+        QCOMPARE(box(f, 0)->text(), QStringLiteral("Abc"));
+    }
+
+    void weiterPruefungen_data()
+    {
+        QTest::addColumn<QList<int>>("leer");
+        QTest::addColumn<bool>("geschlecht");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("symbol");
+        QTest::addColumn<QString>("fokusDanach");
+        const QString felder = QStringLiteral("Sie müssen alle Felder außer Titel ausfüllen!");
+        const QString wm = QStringLiteral("Klicken Sie auf 'W' für weiblich oder 'M' für männlich");
+        QTest::newRow("Name leer") << QList<int>{0} << true << felder << true
+                                   << QStringLiteral("Stammdaten0");
+        QTest::newRow("1 und 8 leer")
+            << QList<int>{1, 8} << true << felder << true << QStringLiteral("Stammdaten1");
+        QTest::newRow("Ausstellungsort leer")
+            << QList<int>{5} << true << felder << true << QStringLiteral("Stammdaten5");
+        QTest::newRow("Zeugnisdatum leer")
+            << QList<int>{10} << true << felder << true << QStringLiteral("Stammdaten10");
+        QTest::newRow("Anschrift leer")
+            << QList<int>{11} << true << felder << true << QStringLiteral("Stammdaten11");
+        QTest::newRow("Titel und Anschrift leer")
+            << QList<int>{2, 11} << true << felder << true << QStringLiteral("Stammdaten11");
+        QTest::newRow("kein Geschlecht")
+            << QList<int>{} << false << wm << false << QStringLiteral("WeiterButton");
+        QTest::newRow("leer und kein Geschlecht")
+            << QList<int>{4} << false << felder << true << QStringLiteral("Stammdaten4");
+    }
+    void weiterPruefungen()
+    {
+        QFETCH(QList<int>, leer);
+        QFETCH(bool, geschlecht);
+        QFETCH(QString, text);
+        QFETCH(bool, symbol);
+        QFETCH(QString, fokusDanach);
+        Arbeitsordner ordner;
+        Testumgebung umgebung;
+        auto f = zeigen();
+        ausfuellen(f);
+        for (int i : leer) {
+            if (i == StammdatenForm::Anschrift)
+                anschrift(f)->clear();
+            else
+                box(f, i)->clear();
+        }
+        if (geschlecht)
+            kind<QRadioButton>(f, QStringLiteral("Option3D2"))->setChecked(true);
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
+
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        const auto& m = umgebung.gezeigt.first().meldung;
+        QCOMPARE(m.titel, QStringLiteral("Unvollständige Angaben"));
+        QCOMPARE(m.text, text);
+        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
+        QCOMPARE(m.symbol, symbol ? Umgebung::Symbol::Ausrufezeichen : Umgebung::Symbol::Keins);
+        abwarten();
+        QCOMPARE(fokus(), fokusDanach);
+        QVERIFY(f && f->isVisible());
+        QVERIFY(!fenster(QStringLiteral("FragenForm")));
+        QCOMPARE(Sitzung::instanz().arbeitnehmer.Name, QString());
+        QVERIFY(!QFile::exists(ordner.pfad(Profil::Dateiname)));
+    }
+
+    // A message box closing gives the focus back to the window; that is no activation, so neither
+    // "Zeugnisdatum" nor the focus is reset.
+    void rueckkehrDesFokusIstKeineAktivierung()
+    {
+        Arbeitsordner ordner;
+        Testumgebung umgebung;
+        auto f = zeigen();
+        box(f, 10)->setText(QStringLiteral("31.12.2025"));
+        box(f, 3)->setFocus();
+        QEvent deaktiviert(QEvent::WindowDeactivate);
+        QApplication::sendEvent(f, &deaktiviert);
+        QEvent aktiviert(QEvent::WindowActivate);
+        QApplication::sendEvent(f, &aktiviert);
+        f->activateWindow();
+        abwarten();
+        QCOMPARE(box(f, 10)->text(), QStringLiteral("31.12.2025"));
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten3"));
+    }
+
+    void weiterUebernimmtUndSpeichert_data()
+    {
+        QTest::addColumn<QString>("knopf");
+        QTest::addColumn<int>("geschlecht");
+        QTest::newRow("M") << QStringLiteral("Option3D1") << 1;
+        QTest::newRow("W") << QStringLiteral("Option3D2") << 2;
+    }
+    void weiterUebernimmtUndSpeichert()
+    {
+        QFETCH(QString, knopf);
+        QFETCH(int, geschlecht);
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        QVERIFY(katalogAnlegen());
+        Testumgebung umgebung;
+        auto f = zeigen();
+        ausfuellen(f);
+        box(f, 2)->clear();                      // "Titel" may stay empty
+        box(f, 4)->setText(QStringLiteral(" ")); // a blank counts as filled
+        box(f, 10)->setText(QStringLiteral("1. Juli 2025"));
+        kind<QRadioButton>(f, knopf)->setChecked(true);
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
+        QVERIFY(umgebung.gezeigt.isEmpty());
+        QVERIFY(f.isNull() || !f->isVisible());
+        QVERIFY(fenster(QStringLiteral("FragenForm")));
+
+        const Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
+        QCOMPARE(an.Name, QStringLiteral("Mustermann"));
+        QCOMPARE(an.Vorname, QStringLiteral("Max"));
+        QCOMPARE(an.Titel, QString());
+        QCOMPARE(an.Position, QStringLiteral("Vertrieb"));
+        QCOMPARE(an.Geburtsort, QStringLiteral(" "));
+        QCOMPARE(an.Geburtsdatum, QStringLiteral("01.02.1970"));
+        QCOMPARE(an.Eintrittsdatum, QStringLiteral("01.04.2001"));
+        QCOMPARE(an.Austrittsdatum, QStringLiteral("30.06.2025"));
+        QCOMPARE(an.Zeugnisdatum, QStringLiteral("1. Juli 2025"));
+        QCOMPARE(an.Geschlecht, qint16(geschlecht));
+
+        const QString ini = iniLesen();
+        QVERIFY2(
+            ini.contains(QStringLiteral("[Klienten Daten]\r\nName=Mustermann\r\nVorname=Max\r\nTitel=\r\n"
+                                        "Position=Vertrieb\r\nGeburtsort= \r\nGeburtsdatum=01.02.1970\r\n"
+                                        "Eintrittsdatum=01.04.2001\r\nAustrittsdatum=30.06.2025\r\n"
+                                        "Geschlecht= %1\r\nZeugnisdatum=1. Juli 2025\r\n")
+                             .arg(geschlecht)),
+            qPrintable(ini));
+        // The derived boxes go nowhere.
+        QVERIFY(!ini.contains(QStringLiteral("Freiburg")));
+    }
+
+    void arbeitnehmerdatenAusDatei()
+    {
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        iniSchreiben(KlientenAbschnitt);
+        Testumgebung umgebung;
+        auto f = zeigen();
+        box(f, 5)->setText(QStringLiteral("eigener Ort"));
+        kind<QWidget>(f, QStringLiteral("Stammdaten3"))->setFocus();
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Command3D2")), Qt::LeftButton);
+        QVERIFY(umgebung.gezeigt.isEmpty());
+        const QStringList erwartet{QStringLiteral("Mustermann"), QStringLiteral("Max"), QStringLiteral("Dr."),
+                                   QStringLiteral("Leiter Vertrieb"), QStringLiteral("Neustadt")};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(box(f, i)->text(), erwartet[i]);
+        QCOMPARE(box(f, 5)->text(), QStringLiteral("eigener Ort")); // never filled from the file
+        QCOMPARE(box(f, 7)->text(), QStringLiteral("01.02.1970"));
+        QCOMPARE(box(f, 8)->text(), QStringLiteral("01.04.2001"));
+        QCOMPARE(box(f, 9)->text(), QStringLiteral("30.06.2025"));
+        QCOMPARE(box(f, 10)->text(), QStringLiteral("15.07.2025"));
+        QVERIFY(kind<QRadioButton>(f, QStringLiteral("Option3D2"))->isChecked());
+        QCOMPARE(Sitzung::instanz().arbeitnehmer.Geschlecht, qint16(2));
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten0"));
+    }
+
+    void arbeitnehmerdatenOhneDatei()
+    {
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        Testumgebung umgebung;
+        auto f = zeigen();
+        box(f, 1)->setText(QStringLiteral("Anna"));
+        kind<QRadioButton>(f, QStringLiteral("Option3D1"))->setChecked(true);
+        const QString datum = box(f, 10)->text();
+        box(f, 7)->setFocus();
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Command3D2")), Qt::LeftButton);
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        const auto& m = umgebung.gezeigt.first().meldung;
+        QCOMPARE(m.titel, QStringLiteral("Arbeitnehmerdaten ausfüllen"));
+        QCOMPARE(m.text,
+                 QStringLiteral("Arbeitnehmerdaten füllt automatisch die Felder mit den Daten des zuletzt "
+                                "bearbeiteten Mitarbeiters aus. Da sie noch kein Zeugnis erstellt haben, "
+                                "ist diese Funktion noch nicht vorhanden."));
+        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
+        QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
+        QCOMPARE(box(f, 1)->text(), QStringLiteral("Anna"));
+        QCOMPARE(box(f, 10)->text(), datum);
+        QVERIFY(kind<QRadioButton>(f, QStringLiteral("Option3D1"))->isChecked());
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten0"));
+        QVERIFY(!QFile::exists(ordner.pfad(Profil::Dateiname)));
+    }
+
+    void arbeitnehmerdatenTeilweise()
+    {
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        // An empty "Titel" and an unknown sex change nothing; without "Zeugnisdatum" the message comes, but
+        // what was read stays.
+        iniSchreiben(QStringLiteral("[Klienten Daten]\nName=Neu\nTitel=\nGeschlecht=7\n"));
+        Testumgebung umgebung;
+        auto f = zeigen();
+        box(f, 2)->setText(QStringLiteral("Prof."));
+        kind<QRadioButton>(f, QStringLiteral("Option3D1"))->setChecked(true);
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Command3D2")), Qt::LeftButton);
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        QCOMPARE(box(f, 0)->text(), QStringLiteral("Neu"));
+        QCOMPARE(box(f, 2)->text(), QStringLiteral("Prof."));
+        QVERIFY(kind<QRadioButton>(f, QStringLiteral("Option3D1"))->isChecked());
+        QCOMPARE(Sitzung::instanz().arbeitnehmer.Geschlecht, qint16(7));
+    }
+
+    void abbrechenUndFensterrahmen_data()
+    {
+        QTest::addColumn<bool>("rahmen");
+        QTest::addColumn<Umgebung::Antwort>("antwort");
+        QTest::newRow("Abbrechen Ja") << false << Umgebung::Antwort::Ja;
+        QTest::newRow("Abbrechen Nein") << false << Umgebung::Antwort::Nein;
+        QTest::newRow("Rahmen Ja") << true << Umgebung::Antwort::Ja;
+        QTest::newRow("Rahmen Nein") << true << Umgebung::Antwort::Nein;
+    }
+    void abbrechenUndFensterrahmen()
+    {
+        QFETCH(bool, rahmen);
+        QFETCH(Umgebung::Antwort, antwort);
+        Testumgebung umgebung;
+        umgebung.antworten = {antwort};
+        auto f = zeigen();
+        box(f, 0)->setText(QStringLiteral("ungespeichert"));
+        if (rahmen)
+            f->close();
+        else
+            QTest::mouseClick(kind<QWidget>(f, QStringLiteral("AbbrechenButton")), Qt::LeftButton);
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        QCOMPARE(umgebung.gezeigt.first().meldung.titel, QStringLiteral("Programm beenden"));
+        QCOMPARE(umgebung.beendet, antwort == Umgebung::Antwort::Ja ? 1 : 0);
+        abwarten();
+        if (antwort == Umgebung::Antwort::Nein) {
+            QVERIFY(f && f->isVisible());
+            QCOMPARE(box(f, 0)->text(), QStringLiteral("ungespeichert"));
+        }
+    }
+};
+
+QTEST_MAIN(TstStammdatenForm)
+#include "tst_stammdatenform.moc"
