@@ -258,22 +258,33 @@ private slots:
         QCOMPARE(s.arbeitnehmer.Zeugnisdatum, geladen ? QStringLiteral("15.07.2025") : QString());
     }
 
+    // "Abbrechen" and closing by the window frame ask the same; No keeps the screen.
     void abbrechen_data()
     {
+        QTest::addColumn<bool>("rahmen");
         QTest::addColumn<Umgebung::Antwort>("antwort");
-        QTest::newRow("Ja") << Umgebung::Antwort::Ja;
-        QTest::newRow("Nein") << Umgebung::Antwort::Nein;
+        QTest::newRow("Abbrechen Ja") << false << Umgebung::Antwort::Ja;
+        QTest::newRow("Abbrechen Nein") << false << Umgebung::Antwort::Nein;
+        QTest::newRow("Rahmen Ja") << true << Umgebung::Antwort::Ja;
+        QTest::newRow("Rahmen Nein") << true << Umgebung::Antwort::Nein;
     }
     void abbrechen()
     {
+        QFETCH(bool, rahmen);
         QFETCH(Umgebung::Antwort, antwort);
         Testumgebung umgebung;
         umgebung.antworten = {antwort};
         QPointer<ZeugnisForm> f = zeigen();
-        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("AbbrechenButton")), Qt::LeftButton);
+        if (rahmen)
+            f->close();
+        else
+            QTest::mouseClick(kind<QWidget>(f, QStringLiteral("AbbrechenButton")), Qt::LeftButton);
+        abwarten();
         QCOMPARE(umgebung.gezeigt.size(), 1);
         QCOMPARE(umgebung.gezeigt.first().meldung.titel, QStringLiteral("Programm beenden"));
         QCOMPARE(umgebung.beendet, antwort == Umgebung::Antwort::Ja ? 1 : 0);
+        if (antwort == Umgebung::Antwort::Nein)
+            QVERIFY(f && f->isVisible());
     }
 };
 
