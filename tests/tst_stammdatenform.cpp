@@ -119,14 +119,6 @@ private slots:
         QCOMPARE(fokus(), QStringLiteral("Stammdaten%1").arg(nach));
     }
 
-    void andereTastenBewegenNicht()
-    {
-        auto f = zeigen();
-        QTest::keyClicks(box(f, 0), QStringLiteral("Abc"));
-        QCOMPARE(fokus(), QStringLiteral("Stammdaten0"));
-        QCOMPARE(box(f, 0)->text(), QStringLiteral("Abc"));
-    }
-
     void weiterPruefungen_data()
     {
         QTest::addColumn<QList<int>>("leer");

@@ -115,14 +115,6 @@ private slots:
         QCOMPARE(k2->flaeche(), system);
     }
 
-    void statusOhneTyp()
-    {
-        ZeugnisForm f;
-        f.StatuszeileAktualisieren();
-        QCOMPARE(kind<QLabel>(&f, QStringLiteral("Statuszeile"))->text(),
-                 QStringLiteral("Qualifiziertes Arbeitszeugnis"));
-    }
-
     void weiterPruefungen_data()
     {
         QTest::addColumn<int>("typ");
