@@ -214,6 +214,8 @@ private slots:
         Arbeitsordner ordner;
         QVERIFY(katalogAnlegen());
         Testumgebung umgebung;
+        Sitzung::instanz().Arbeitnehmertyp = Typ::Gewerblich; // as chosen on the type screen
+        Sitzung::instanz().Zeugnisart = Art::Qualifiziert;
         auto f = zeigen();
         ausfuellen(f);
         box(f, 2)->clear();                      // "Titel" may stay empty
