@@ -193,8 +193,8 @@ void ZeugnisForm::aktivieren()
     if (s.Aufrufer == QStringLiteral("ZeugnisForm")) {
         Umgebung::zeigen(this, warnung(QStringLiteral("Persönliche Daten"),
                                        QStringLiteral("Tragen Sie bitte Ihre Firmendaten vollständig ein")));
-        // This screen is closed by now; an interrupted reference is taken up by the fresh type screen that
-        // the employer screen opens.
+        // The type screen closes before the employer screen opens. A recorded interrupted reference is taken
+        // up by the fresh type screen that the employer screen opens when its data are complete.
         uebergeben(this, new PersoenlicheDaten, Uebergabeart::ErstSchliessen);
         return;
     }
