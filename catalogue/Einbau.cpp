@@ -68,17 +68,37 @@ QString neuUnbrauchbar(const QString& neu)
     return {};
 }
 
-// Why `ziel` is no usable catalogue; empty when it is one. Only the user's tables must be sound: the content
-// tables are replaced anyway.
-QString zielUnbrauchbar(Verbindung& verbindung)
+// The state of an existing target.
+struct Zielzustand
 {
+    enum class Art
+    {
+        Brauchbar,
+        Defekt,
+        Unzugaenglich
+    };
+    Art art = Art::Brauchbar;
+    QString grund;
+};
+
+// Only a file that is no database, a damaged one, or one without the user's tables counts as defective; a
+// file that is locked or cannot be read is left alone. The content tables need not be sound: they are
+// replaced anyway.
+Zielzustand zielPruefen(Verbindung& verbindung)
+{
+    using Art = Zielzustand::Art;
     if (!verbindung.offen())
-        return verbindung.fehler();
+        return {Art::Unzugaenglich, verbindung.fehler()};
     QSqlQuery q(verbindung.db());
-    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
-        return q.lastError().text();
+    if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+        // SQLITE_CORRUPT (11) and SQLITE_NOTADB (26) say the file itself is bad; anything else (busy,
+        // locked, no permission, input/output) is no reason to move the user's file.
+        const QString code = q.lastError().nativeErrorCode();
+        const bool defekt = code == QStringLiteral("11") || code == QStringLiteral("26");
+        return {defekt ? Art::Defekt : Art::Unzugaenglich, q.lastError().text()};
+    }
     if (!q.next() || q.value(0).toString() != QStringLiteral("ok"))
-        return QStringLiteral("die Datenbank ist beschädigt (%1)").arg(q.value(0).toString());
+        return {Art::Defekt, QStringLiteral("die Datenbank ist beschädigt (%1)").arg(q.value(0).toString())};
     q.finish();
     const QList<std::pair<QString, QStringList>> noetig{
         {QStringLiteral("Auswahl"),
@@ -89,10 +109,11 @@ QString zielUnbrauchbar(Verbindung& verbindung)
     for (const auto& [tabelle, benoetigt] : noetig) {
         const QSet<QString> vorhanden = spalten(verbindung.db(), QStringLiteral("main"), tabelle);
         if (vorhanden.isEmpty())
-            return QStringLiteral("die Tabelle %1 fehlt").arg(tabelle);
+            return {Art::Defekt, QStringLiteral("die Tabelle %1 fehlt").arg(tabelle)};
         for (const QString& spalte : benoetigt)
             if (!vorhanden.contains(spalte))
-                return QStringLiteral("der Tabelle %1 fehlt die Spalte %2").arg(tabelle, spalte);
+                return {Art::Defekt,
+                        QStringLiteral("der Tabelle %1 fehlt die Spalte %2").arg(tabelle, spalte)};
     }
     return {};
 }
@@ -201,11 +222,14 @@ Einbau installieren(const QString& ziel, const QString& neu)
         return {Einbau::Art::Neu, QStringLiteral("Katalog nach %1 kopiert.").arg(ziel), {}};
     }
 
-    QString grund;
+    Zielzustand zustand;
     {
         Verbindung verbindung(ziel);
-        grund = zielUnbrauchbar(verbindung);
-        if (grund.isEmpty()) {
+        zustand = zielPruefen(verbindung);
+        if (zustand.art == Zielzustand::Art::Unzugaenglich)
+            return fehlschlag(QStringLiteral("%1 lässt sich nicht lesen, es bleibt unverändert: %2")
+                                  .arg(ziel, zustand.grund));
+        if (zustand.art == Zielzustand::Art::Brauchbar) {
             QSqlDatabase& db = verbindung.db();
             QSqlQuery anhaengen(db);
             anhaengen.prepare(QStringLiteral("ATTACH DATABASE ? AS neu"));
@@ -255,7 +279,7 @@ Einbau installieren(const QString& ziel, const QString& neu)
             QStringLiteral(
                 "%1 war kein brauchbarer Katalog (%2); die Datei wurde nach %3 verschoben und durch den "
                 "neuen Katalog ersetzt.")
-                .arg(ziel, grund, *beiseite),
+                .arg(ziel, zustand.grund, *beiseite),
             *beiseite};
 }
 
