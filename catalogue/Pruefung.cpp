@@ -162,7 +162,7 @@ bool istSatzzeichen(QChar c)
 class Pruefer
 {
 public:
-    Pruefer(const Regeln& regeln) : m_regeln(regeln) {}
+    explicit Pruefer(const Regeln& regeln) : m_regeln(regeln) {}
 
     Meldungen ergebnis;
 

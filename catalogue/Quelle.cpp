@@ -1,5 +1,7 @@
 #include "catalogue/Quelle.h"
 
+#include "engine/Schema.h"
+
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -32,12 +34,9 @@ const QStringList& buchstaben()
 
 QString sprachwort(const QString& sprache)
 {
-    static const QMap<QString, QString> woerter{{QStringLiteral("de"), QStringLiteral("Deutsch")},
-                                                {QStringLiteral("en"), QStringLiteral("Englisch")},
-                                                {QStringLiteral("fr"), QStringLiteral("Franzoesisch")},
-                                                {QStringLiteral("it"), QStringLiteral("Italienisch")},
-                                                {QStringLiteral("es"), QStringLiteral("Spanisch")}};
-    return woerter.value(sprache);
+    // The answer tables' language words come in the same order as the source languages.
+    const qsizetype i = sprachen().indexOf(sprache);
+    return i < 0 ? QString() : Schema::sprachwoerter().at(i);
 }
 
 const QList<Satzart>& satzarten()
@@ -134,7 +133,7 @@ QString typname(const QJsonValue& wert)
 class Leser
 {
 public:
-    Leser(Meldungen& meldungen) : m_meldungen(meldungen) {}
+    explicit Leser(Meldungen& meldungen) : m_meldungen(meldungen) {}
 
     void fehler(const Meldung& ort, const QString& text)
     {

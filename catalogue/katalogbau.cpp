@@ -74,8 +74,11 @@ int main(int argc, char* argv[])
         if (argumente.size() != 2)
             return aufruf();
         const Katalog::Einbau ergebnis = Katalog::installieren(argumente.at(0), argumente.at(1));
-        fehlerausgabe() << (ergebnis.ok() ? QString() : QStringLiteral("Fehler: ")) << ergebnis.text << '\n'
-                        << Qt::flush;
+        const QString vorsatz = !ergebnis.ok() ? QStringLiteral("Fehler: ")
+                                : ergebnis.art == Katalog::Einbau::Art::Beiseitegelegt
+                                    ? QStringLiteral("Achtung: ")
+                                    : QString();
+        fehlerausgabe() << vorsatz << ergebnis.text << '\n' << Qt::flush;
         return ergebnis.ok() ? 0 : 1;
     }
 
