@@ -14,6 +14,7 @@ Regeln Regeln::testkatalog()
     Regeln r;
     r.anzahlPruefen = false;
     r.ziffernVerbieten = false;
+    r.pflicht.clear();
     return r;
 }
 

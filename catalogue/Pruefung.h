@@ -16,8 +16,9 @@ struct Regeln
 
     // The rules of the delivered catalogue.
     static Regeln streng() { return {}; }
-    // The test catalogue: any number of questions per set, digits allowed (its texts carry markers such as
-    // "T103N2B-de-m" so that tests can tell every text apart). Everything else is checked as strictly.
+    // The test catalogue: no required sets, any number of questions per set, digits allowed (its texts carry
+    // markers such as "T103N2B-de-m" so that tests can tell every text apart). Everything else is checked
+    // as strictly.
     static Regeln testkatalog();
 };
 

@@ -30,7 +30,8 @@ int aufruf()
            "      bringt einen gebauten Katalog in den Arbeitsordner; Auswahl und LetzterBrief bleiben\n"
            "Schalter:\n"
            "  --nur-deutsch  nur die deutschen Texte sind Pflicht (zum Ausprobieren von Entwürfen)\n"
-           "  --testkatalog  beliebige Anzahl Fragen je Satz und Ziffern erlaubt (für den Testkatalog)\n"
+           "  --testkatalog  keine Pflichtsätze, beliebige Anzahl Fragen je Satz, Ziffern erlaubt (für den "
+           "Testkatalog)\n"
         << Qt::flush;
     return 2;
 }
