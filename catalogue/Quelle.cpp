@@ -63,8 +63,12 @@ const Satzart* satzart(int arbeitnehmertyp, int zeugnisart)
 
 const QStringList& pflichtsaetze()
 {
-    // The sets without which no catalogue is built. The others are checked when their file is given.
-    static const QStringList pflicht{QStringLiteral("typ1-einfach"), QStringLiteral("typ1-qualifiziert")};
+    // The sets without which no catalogue is built: one per employee type and reference kind that the
+    // program can open.
+    static const QStringList pflicht{QStringLiteral("typ1-einfach"),      QStringLiteral("typ1-qualifiziert"),
+                                     QStringLiteral("typ2-qualifiziert"), QStringLiteral("typ3-einfach"),
+                                     QStringLiteral("typ3-qualifiziert"), QStringLiteral("typ4-einfach"),
+                                     QStringLiteral("typ4-qualifiziert")};
     return pflicht;
 }
 
