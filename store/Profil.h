@@ -17,9 +17,11 @@ inline const QString Abbruch = QStringLiteral("Abbruch");
 // empty; a longer value arrives cut to its first 254 characters. Never fails loudly.
 std::optional<QString> lesen(const QString& abschnitt, const QString& schluessel);
 
-// Writes one value, replacing the key's value in place or adding key, section and file. The file is
-// replaced atomically. Returns false, with a German description in `fehler` when given, when the file
-// could not be written.
+// Writes one value, replacing the key's value in place or adding key, section and file; every other byte of
+// the file stays as it was (ProfilDatei::schreiben gives the details). The file is replaced atomically, so a
+// failed write leaves the old contents. Returns false, with a German description in `fehler` when given,
+// when the file could not be read or written or the names cannot stand in it; `fehler` is untouched on
+// success.
 bool schreiben(const QString& abschnitt, const QString& schluessel, const QString& wert,
                QString* fehler = nullptr);
 
