@@ -163,7 +163,8 @@ Status Fragenablauf::arbeitZwischenspeichern(const QString& zeugnis) const
     Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), Text::vorzeichenZahl(frage().Nr));
     Profil::schreiben(Profil::Abbruch, QStringLiteral("Zahl"), Text::vorzeichenZahl(m_sitzung.Zahl));
 
-    Katalog::Verbindung v;
+    // Only the table written is required: the text is kept even when other parts of the file fail.
+    Katalog::Verbindung v({QStringLiteral("LetzterBrief")});
     if (!v.offen())
         return Fehler{v.fehler()};
     return Katalog::letzterBriefSchreiben(v, zeugnis);

@@ -44,8 +44,9 @@ QVariant nullbar(const std::optional<QString>& t)
     return t ? textWert(*t) : QVariant();
 }
 
-// Every table the question engine reads or writes.
-QStringList benoetigteTabellen()
+} // namespace
+
+QStringList Verbindung::alleTabellen()
 {
     QStringList t;
     for (qint16 g : {qint16(1), qint16(2)}) {
@@ -56,6 +57,8 @@ QStringList benoetigteTabellen()
     t << QStringLiteral("Auswahl") << QStringLiteral("LetzterBrief");
     return t;
 }
+
+namespace {
 
 Fehler ungueltigeTabelle(qint16 geschlecht)
 {
@@ -117,7 +120,7 @@ QVariant textWert(const QString& text)
     return text.isNull() ? QVariant(QString(QLatin1StringView(""))) : QVariant(text);
 }
 
-Verbindung::Verbindung() : m_name(neuerName())
+Verbindung::Verbindung(const QStringList& tabellen) : m_name(neuerName())
 {
     const QString pfad = QDir::current().absoluteFilePath(Schema::Dateiname);
     const QFileInfo info(pfad);
@@ -153,7 +156,7 @@ Verbindung::Verbindung() : m_name(neuerName())
     QSet<QString> vorhanden;
     while (q.next())
         vorhanden.insert(q.value(0).toString().toLower());
-    for (const QString& tabelle : benoetigteTabellen())
+    for (const QString& tabelle : tabellen)
         if (!vorhanden.contains(tabelle.toLower())) {
             m_fehler =
                 QStringLiteral("In der Datenbank %1 fehlt die Tabelle %2.").arg(Schema::Dateiname, tabelle);

@@ -54,12 +54,12 @@ struct AuswahlZeile
 };
 
 // A connection of its own to system98.dll, opened read-write; the file is never created. The constructor
-// opens it and checks that it is a catalogue; the destructor closes the connection and removes it.
-// Queries made on it must end before it does.
+// opens it and checks that it is a database holding `tabellen`; the destructor closes the connection and
+// removes it. Queries made on it must end before it does.
 class Verbindung
 {
 public:
-    Verbindung();
+    explicit Verbindung(const QStringList& tabellen = alleTabellen());
     ~Verbindung();
     Verbindung(const Verbindung&) = delete;
     Verbindung& operator=(const Verbindung&) = delete;
@@ -67,6 +67,9 @@ public:
     bool offen() const { return m_fehler.isEmpty(); }
     const QString& fehler() const { return m_fehler; }
     QSqlDatabase db() const;
+
+    // Every table the question engine reads or writes.
+    static QStringList alleTabellen();
 
     // Prepares `sql`, binds `werte` in order and executes it. The query stays positioned before its
     // first row.
