@@ -97,7 +97,9 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
         auto* w = new QRadioButton(noten.at(i - 1), Bewertung);
         w->setObjectName(QStringLiteral("Wert%1").arg(i));
         w->setToolTip(NotenHinweis);
-        Layout::setzen(w, 120, 360 + 240 * (i - 1), 1335, 195);
+        // Wider than the design's 1335 twips, which would cut "befriedigend" and "Französisch" short in
+        // the sans font available here; place and height are the design's.
+        Layout::setzen(w, 120, 360 + 240 * (i - 1), 2175, 195);
         WertGruppe->addButton(w, i);
         connect(w, &QRadioButton::clicked, this, [this, i](bool gewaehlt) { Wert_Click(i, gewaehlt); });
         Wert[i] = w;

@@ -30,6 +30,8 @@ void anhaengen(QPlainTextEdit* box, const QString& text)
     QTextCursor c(box->document());
     c.movePosition(QTextCursor::End);
     c.insertText(text);
+    // As after setting the whole text: no selection, the cursor at the start.
+    box->setTextCursor(QTextCursor(box->document()));
 }
 
 bool leer(const QPlainTextEdit* box)

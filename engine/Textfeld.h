@@ -12,7 +12,8 @@ namespace Textfeld {
 // The box's text with every line break as carriage return and line feed; nothing else changes.
 QString text(const QPlainTextEdit* box);
 void setzen(QPlainTextEdit* box, const QString& text);
-// Appends at the end, as setting the old text followed by `text` would.
+// Appends at the end, as setting the old text followed by `text` would: the selection goes, the cursor
+// stands at the start.
 void anhaengen(QPlainTextEdit* box, const QString& text);
 bool leer(const QPlainTextEdit* box);
 void hintergrund(QPlainTextEdit* box, const QColor& farbe);

@@ -140,7 +140,7 @@ private slots:
             QCOMPARE(b.wert(i)->text(), noten.at(i - 1));
             QCOMPARE(b.wert(i)->toolTip(), QStringLiteral("Vergeben Sie eine Note per Mausklick"));
             QCOMPARE(b.wert(i)->parentWidget(), b.bewertung());
-            QCOMPARE(b.wert(i)->geometry(), QRect(8, 24 + 16 * (i - 1), 89, 13));
+            QCOMPARE(b.wert(i)->geometry(), QRect(8, 24 + 16 * (i - 1), 145, 13));
         }
         QCOMPARE(b.bewertung()->title(), QStringLiteral("Ihre Wertung"));
         QCOMPARE(b.frame()->title(), QStringLiteral("Wählen Sie"));

@@ -1,0 +1,66 @@
+// Shows the question screen on a small sample catalogue, for looking at it: "start" (as opened), "phrase"
+// (a graded question with a phrase chosen) or "ende" (the end state). Not a test; run it under a display.
+#include "screens/Sprache.h"
+#include "store/Sitzung.h"
+#include "tests/Fragenbildschirm.h"
+#include "tests/Testkatalog.h"
+#include "tests/Testumgebung.h"
+
+#include <QApplication>
+#include <QTimer>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    Sprache::deutschEinrichten(app);
+    const QString schritt = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("start");
+
+    Arbeitsordner ordner;
+    Testkatalog k;
+    k.frage({1, QStringLiteral("Wie sollen die einleitenden Angaben im Arbeitszeugnis aussehen?"), 1, 2,
+             false, true});
+    k.antwort({1,
+               0,
+               QStringLiteral(
+                   "(VollerName), geboren am (Geburtsdatum) in (Geburtsort), war vom (Eintrittsdatum) bis "
+                   "zum (Austrittsdatum) als (Position) in unserem Unternehmen tätig."),
+               {},
+               QStringLiteral("Herr "),
+               QStringLiteral(" trat am (Eintrittsdatum) in unser Unternehmen ein."),
+               {},
+               {}});
+    k.frage({2, QStringLiteral("Wie beurteilen Sie das Fachwissen?"), 1, 2, false, true});
+    const QStringList stufen{QStringLiteral("stets umfassende und hervorragende"),
+                             QStringLiteral("umfassende und gute"), QStringLiteral("gute"),
+                             QStringLiteral("solide"), QStringLiteral("im Wesentlichen ausreichende")};
+    for (qint16 n = 1; n <= 5; ++n)
+        k.antwort({2,
+                   n,
+                   QStringLiteral("Herr "),
+                   QStringLiteral(" verfügte über %1 Fachkenntnisse.").arg(stufen.at(n - 1)),
+                   QStringLiteral("Er besaß %1 Fachkenntnisse.").arg(stufen.at(n - 1)),
+                   {},
+                   QStringLiteral("Sein Fachwissen war %1.").arg(stufen.at(n - 1)),
+                   {}});
+
+    Sitzung& s = Sitzung::instanz();
+    s.arbeitgeber.Name = QStringLiteral("Hans Huber");
+    s.arbeitgeber.Ort = QStringLiteral("Bonn");
+    s.arbeitnehmer = {QStringLiteral("Maier"),     QStringLiteral("Peter"),
+                      QStringLiteral("Dr."),       QStringLiteral("Leiter Buchhaltung"),
+                      QStringLiteral("Köln"),      QStringLiteral("1.2.1980"),
+                      QStringLiteral("1.4.2010"),  QStringLiteral("30.6.2024"),
+                      QStringLiteral("30.6.2024"), 1};
+    s.Arbeitnehmertyp = 1;
+    s.Zeugnisart = 2;
+
+    Fragenbildschirm b;
+    if (schritt != QStringLiteral("start")) {
+        b.beantworten(0, 0);
+        Fragenbildschirm::klicken(b.wert(2));
+        Fragenbildschirm::klicken(b.varian(1));
+        if (schritt == QStringLiteral("ende"))
+            Fragenbildschirm::klicken(b.weiter());
+    }
+    return QApplication::exec();
+}
