@@ -1,7 +1,9 @@
 #include "engine/FragenForm.h"
 
+#include "engine/Sprachwechsel.h"
 #include "engine/Textfeld.h"
 #include "engine/Zeugnistext.h"
+#include "engine/dlgBeenden.h"
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
@@ -235,8 +237,11 @@ void FragenForm::Wert_Click(int index, bool gewaehlt)
 {
     if (m_beendet)
         return;
-    if (Wert[index]->toolTip() == Sprachen)
-        return; // language mode: the output language switch
+    if (Wert[index]->toolTip() == Sprachen) {
+        // Language mode: every click rebuilds the text, whether it selected the button or not.
+        ChangeLanguage(Text::sprachwort(Wert[index]->text()));
+        return;
+    }
 
     // Grading: only a click that made the button selected counts.
     if (!gewaehlt || index == m_note)
@@ -303,8 +308,11 @@ void FragenForm::WeiterButton_Click()
     if (Text::zahlLesen(m_fragenzahl) > m_sitzung.Zahl)
         FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
 
-    if (WeiterButton->text() == Zwischenablage)
+    if (WeiterButton->text() == Zwischenablage) {
+        dlgBeenden dialog(Textfeld::text(Zeugnis), this);
+        dialog.exec();
         return;
+    }
 
     WeiterButton->setEnabled(false);
     variantenAbwaehlen(5);
@@ -391,6 +399,15 @@ bool FragenForm::verlassen()
     m_beendet = true;
     Umgebung::beenden();
     return true;
+}
+
+void FragenForm::ChangeLanguage(const QString& sLand)
+{
+    Zeugnis->clear();
+    const Neuaufbau neu = zeugnisNeuAufbauen(sLand, m_sitzung);
+    Textfeld::setzen(Zeugnis, neu.text);
+    if (!neu.ok())
+        meldung(neu.fehler);
 }
 
 Status FragenForm::ArbeitZwischenspeichern()

@@ -27,6 +27,11 @@ public:
     explicit FragenForm(QWidget* eltern = nullptr);
     ~FragenForm() override;
 
+    // Rebuilds the whole reference text in the language of `sLand` ("Deutsch", "Englisch", "Franzoesisch",
+    // "Italienisch", "Spanisch") from the recorded choices. A failure is reported in one message box; the
+    // text built up to it stays, and the program goes on.
+    void ChangeLanguage(const QString& sLand);
+
     // Keeps unfinished work for a later run: section "Abbruch" of the settings file and the text in
     // LetzterBrief. Does nothing once the last question is passed.
     Status ArbeitZwischenspeichern();
