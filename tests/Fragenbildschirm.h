@@ -2,8 +2,16 @@
 
 #include "engine/FragenForm.h"
 #include "engine/Textfeld.h"
+#include "engine/Zeugnistext.h"
+#include "store/Profil.h"
+#include "store/Sitzung.h"
+#include "tests/Testkatalog.h"
+#include "tests/Testumgebung.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -11,6 +19,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
+#include <functional>
 
 // Test access to the question screen: opens `FragenForm` on the catalogue in the working folder, finds its
 // controls by object name and clicks them with the mouse.
@@ -75,3 +85,74 @@ public:
 
     QPointer<FragenForm> form;
 };
+
+inline const QString CRLF = QStringLiteral("\r\n");
+
+// A fresh shared record: type, kind, sex, resume number and count as given; fixed employer and employee
+// data (employee Eva Maier, place of issue Bonn, signatory Hans Huber).
+inline void sitzungSetzen(qint16 typ = 1, qint16 art = 2, qint16 geschlecht = 1, const QString& abbruch = {},
+                          qint16 zahl = 0)
+{
+    Sitzung& s = Sitzung::instanz();
+    s = Sitzung{};
+    s.arbeitgeber.Firma = QStringLiteral("Muster GmbH");
+    s.arbeitgeber.Name = QStringLiteral("Hans Huber");
+    s.arbeitgeber.Ort = QStringLiteral("Bonn");
+    s.arbeitnehmer.Name = QStringLiteral("Maier");
+    s.arbeitnehmer.Vorname = QStringLiteral("Eva");
+    s.arbeitnehmer.Position = QStringLiteral("Buchhalterin");
+    s.arbeitnehmer.Geburtsort = QStringLiteral("Köln");
+    s.arbeitnehmer.Geburtsdatum = QStringLiteral("1.2.1980");
+    s.arbeitnehmer.Eintrittsdatum = QStringLiteral("1.4.2010");
+    s.arbeitnehmer.Austrittsdatum = QStringLiteral("30.6.2024");
+    s.arbeitnehmer.Zeugnisdatum = QStringLiteral("30.6.2024");
+    s.arbeitnehmer.Geschlecht = geschlecht;
+    s.Arbeitnehmertyp = typ;
+    s.Zeugnisart = art;
+    s.AbbruchFrage = abbruch;
+    s.Zahl = zahl;
+}
+
+// The closing block for the shared record as it stands.
+inline QString schluss()
+{
+    return Zeugnisschluss(Sitzung::instanz());
+}
+
+// The lines of the settings file in the working folder, joined by "|"; empty when there is no file.
+inline QString einstellungen(const Arbeitsordner& ordner)
+{
+    QFile datei(ordner.pfad(Profil::Dateiname));
+    if (!datei.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(datei.readAll()).split(CRLF, Qt::SkipEmptyParts).join(QLatin1Char('|'));
+}
+
+// Auswahl as "Frage/Note/Variante/KeineAussage/EigeneFormulierung" per row, NULL shown as "-".
+inline QStringList auswahl(Testkatalog& k)
+{
+    QStringList r;
+    for (const QVariantList& z : k.zeilen(QStringLiteral(
+             "SELECT Frage, Note, Variante, KeineAussage, EigeneFormulierung FROM Auswahl ORDER BY rowid"))) {
+        QStringList teile;
+        for (const QVariant& v : z)
+            teile << (v.isNull() ? QStringLiteral("-") : v.toString());
+        r << teile.join(QLatin1Char('/'));
+    }
+    return r;
+}
+
+// Runs `handlung` on the modal dialog as soon as one is open (for a dialog opened with exec()).
+inline void imDialog(std::function<void(QDialog*)> handlung)
+{
+    auto* suche = new QTimer;
+    suche->setInterval(5);
+    QObject::connect(suche, &QTimer::timeout, suche, [suche, handlung] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            suche->stop();
+            suche->deleteLater();
+            handlung(d);
+        }
+    });
+    suche->start();
+}

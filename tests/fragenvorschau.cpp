@@ -1,5 +1,6 @@
 // Shows the question screen on a small sample catalogue, for looking at it: "start" (as opened), "phrase"
-// (a graded question with a phrase chosen) or "ende" (the end state). Not a test; run it under a display.
+// (a graded question with a phrase chosen), "ende" (the end state), "englisch" (the end state, rebuilt in
+// English) or "dialog" (the closing dialog over the end state). Not a test; run it under a display.
 #include "screens/Sprache.h"
 #include "store/Sitzung.h"
 #include "tests/Fragenbildschirm.h"
@@ -59,8 +60,12 @@ int main(int argc, char* argv[])
         b.beantworten(0, 0);
         Fragenbildschirm::klicken(b.wert(2));
         Fragenbildschirm::klicken(b.varian(1));
-        if (schritt == QStringLiteral("ende"))
+        if (schritt != QStringLiteral("phrase"))
             Fragenbildschirm::klicken(b.weiter());
+        if (schritt == QStringLiteral("englisch"))
+            Fragenbildschirm::klicken(b.wert(2));
+        if (schritt == QStringLiteral("dialog"))
+            QTimer::singleShot(0, b.weiter(), [&b] { b.weiter()->click(); });
     }
     return QApplication::exec();
 }

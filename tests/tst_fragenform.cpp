@@ -12,61 +12,6 @@
 
 namespace {
 
-const QString CRLF = QStringLiteral("\r\n");
-
-void sitzungSetzen(qint16 typ = 1, qint16 art = 2, qint16 geschlecht = 1, const QString& abbruch = {},
-                   qint16 zahl = 0)
-{
-    Sitzung& s = Sitzung::instanz();
-    s = Sitzung{};
-    s.arbeitgeber.Firma = QStringLiteral("Muster GmbH");
-    s.arbeitgeber.Name = QStringLiteral("Hans Huber");
-    s.arbeitgeber.Ort = QStringLiteral("Bonn");
-    s.arbeitnehmer.Name = QStringLiteral("Maier");
-    s.arbeitnehmer.Vorname = QStringLiteral("Eva");
-    s.arbeitnehmer.Position = QStringLiteral("Buchhalterin");
-    s.arbeitnehmer.Geburtsort = QStringLiteral("Köln");
-    s.arbeitnehmer.Geburtsdatum = QStringLiteral("1.2.1980");
-    s.arbeitnehmer.Eintrittsdatum = QStringLiteral("1.4.2010");
-    s.arbeitnehmer.Austrittsdatum = QStringLiteral("30.6.2024");
-    s.arbeitnehmer.Zeugnisdatum = QStringLiteral("30.6.2024");
-    s.arbeitnehmer.Geschlecht = geschlecht;
-    s.Arbeitnehmertyp = typ;
-    s.Zeugnisart = art;
-    s.AbbruchFrage = abbruch;
-    s.Zahl = zahl;
-}
-
-// The lines of the settings file, joined by "|".
-QString abbruchEintraege(const Arbeitsordner& ordner)
-{
-    QFile datei(ordner.pfad(Profil::Dateiname));
-    if (!datei.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(datei.readAll())
-        .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
-        .join(QLatin1Char('|'));
-}
-
-QString schluss()
-{
-    return Zeugnisschluss(Sitzung::instanz());
-}
-
-// Auswahl as "Frage/Note/Variante/KeineAussage/EigeneFormulierung" per row, NULL shown as "-".
-QStringList auswahl(Testkatalog& k)
-{
-    QStringList r;
-    for (const QVariantList& z : k.zeilen(QStringLiteral(
-             "SELECT Frage, Note, Variante, KeineAussage, EigeneFormulierung FROM Auswahl ORDER BY rowid"))) {
-        QStringList teile;
-        for (const QVariant& v : z)
-            teile << (v.isNull() ? QStringLiteral("-") : v.toString());
-        r << teile.join(QLatin1Char('/'));
-    }
-    return r;
-}
-
 // Three questions of type 1, kind 2: 1 ungraded with a paragraph, 2 graded with five rows, 3 graded with
 // four rows and skippable; plus a question of another set.
 void dreiFragen(Testkatalog& k)
@@ -636,7 +581,7 @@ private slots:
         const auto brief = k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief"));
         QCOMPARE(brief.size(), 1);
         QCOMPARE(brief.at(0).at(0).toString(), QStringLiteral("F1A. F2N2B."));
-        QCOMPARE(abbruchEintraege(ordner),
+        QCOMPARE(einstellungen(ordner),
                  QStringLiteral("[Abbruch]|ArbeitnehmerTyp= 1|Zeugnisart= 2|Frage= 3|Zahl= 2"));
         // Nothing else happens on the screen.
         b.weiter()->click();
