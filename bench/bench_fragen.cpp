@@ -1,4 +1,5 @@
-// The question screen on a 34-question set: opening it, one Continue, the placeholder filling. Each figure
+// The question screen on a 34-question set: opening it, one Continue, the placeholder filling, the rebuild
+// of a 34-answer reference in another language. Each figure
 // stands beside the bare SQLite queries for the same rows, measured alternately in the same run so that
 // machine load hits both alike; the counter "zu_sqlite" is the ratio of the two.
 
@@ -225,6 +226,66 @@ void BM_TextBausteineEinsetzen(benchmark::State& state)
     state.counters["zu_sqlite"] = roh > 0 ? einsetzen / roh : 0;
 }
 BENCHMARK(BM_TextBausteineEinsetzen)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(2000);
+
+// The language switch on a finished 34-answer reference (a click on "Englisch"), beside the bare queries
+// of the same rows on a connection of their own: all of Auswahl, then per row its question and its answer.
+void BM_ChangeLanguage(benchmark::State& state)
+{
+    Arbeitsplatz platz;
+    FragenForm form;
+    kind<QPushButton>(&form, QStringLiteral("Varian0"))->click();
+    kind<QPushButton>(&form, QStringLiteral("WeiterButton"))->click();
+    for (int frage = 2; frage <= 34; ++frage) {
+        kind<QRadioButton>(&form, QStringLiteral("Wert%1").arg(1 + frage % 5))->click();
+        kind<QPushButton>(&form, QStringLiteral("Varian%1").arg(frage % 3))->click();
+        kind<QPushButton>(&form, QStringLiteral("WeiterButton"))->click();
+    }
+    auto* englisch = kind<QRadioButton>(&form, QStringLiteral("Wert2"));
+    if (englisch->toolTip() != QStringLiteral("Sprachen")) {
+        state.SkipWithError("Der Fragensatz wurde nicht zu Ende geführt.");
+        return;
+    }
+
+    const QString ordner = QDir::current().filePath(QStringLiteral("system98.dll"));
+    double roh = 0, wechsel = 0;
+    for (auto _ : state) {
+        roh += sekunden([&] {
+            {
+                QSqlDatabase db =
+                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-sprache"));
+                db.setDatabaseName(ordner);
+                db.open();
+                QSqlQuery auswahl(db), frage(db), antwort(db);
+                auswahl.exec(QStringLiteral("SELECT Frage, Note, Variante, KeineAussage, EigeneFormulierung "
+                                            "FROM Auswahl ORDER BY rowid"));
+                frage.prepare(QStringLiteral("SELECT Absatz FROM FragenMann WHERE Nr = ?"));
+                antwort.prepare(QStringLiteral(
+                    "SELECT VarianteAAntwort1, VarianteAAntwort2, VarianteBAntwort1, VarianteBAntwort2, "
+                    "VarianteCAntwort1, VarianteCAntwort2 FROM AntwortenMannEnglisch WHERE Frage = ? AND "
+                    "Note = ?"));
+                while (auswahl.next()) {
+                    frage.addBindValue(auswahl.value(0));
+                    frage.exec();
+                    frage.next();
+                    benchmark::DoNotOptimize(frage.value(0).toInt());
+                    antwort.addBindValue(auswahl.value(0));
+                    antwort.addBindValue(auswahl.value(1));
+                    antwort.exec();
+                    antwort.next();
+                    benchmark::DoNotOptimize(antwort.value(0).toString());
+                }
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("bench-sprache"));
+        });
+        const double t = sekunden([&] { englisch->click(); });
+        wechsel += t;
+        state.SetIterationTime(t);
+    }
+    state.counters["sqlite_ms"] = roh * 1000 / double(state.iterations());
+    state.counters["zu_sqlite"] = roh > 0 ? wechsel / roh : 0;
+}
+BENCHMARK(BM_ChangeLanguage)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
 
 } // namespace
 

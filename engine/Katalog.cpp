@@ -272,6 +272,63 @@ Ergebnis<std::optional<AntwortZeile>> antwort(Verbindung& v, qint16 geschlecht, 
     return std::optional<AntwortZeile>();
 }
 
+Nachschlagen::Nachschlagen(Verbindung& v, qint16 geschlecht, const QString& sprachwort)
+    : m_frage(v.db()), m_antwort(v.db())
+{
+    const QString fragen = Schema::fragenTabelle(geschlecht);
+    const QString antworten = Schema::antwortTabelle(geschlecht, sprachwort);
+    if (fragen.isEmpty() || antworten.isEmpty()) {
+        m_fehler = ungueltigeTabelle(geschlecht).text;
+        return;
+    }
+    if (!v.offen()) {
+        m_fehler = v.fehler();
+        return;
+    }
+    m_frage.setForwardOnly(true);
+    m_antwort.setForwardOnly(true);
+    if (!m_frage.prepare(
+            QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM %1 WHERE Nr = ?").arg(fragen)))
+        m_fehler = fehlertext(m_frage.lastError());
+    else if (!m_antwort.prepare(
+                 QStringLiteral("SELECT %1 FROM %2 WHERE Frage = ? AND Note = ? ORDER BY rowid LIMIT 1")
+                     .arg(antwortSpalten, antworten)))
+        m_fehler = fehlertext(m_antwort.lastError());
+}
+
+Ergebnis<std::optional<FrageZeile>> Nachschlagen::frage(qint32 nr)
+{
+    if (!m_fehler.isEmpty())
+        return Fehler{m_fehler};
+    m_frage.addBindValue(nr);
+    if (!m_frage.exec())
+        return Fehler{fehlertext(m_frage.lastError())};
+    std::optional<FrageZeile> z;
+    if (m_frage.next())
+        z = frageLesen(m_frage);
+    else if (m_frage.lastError().isValid())
+        return Fehler{fehlertext(m_frage.lastError())};
+    m_frage.finish();
+    return z;
+}
+
+Ergebnis<std::optional<AntwortZeile>> Nachschlagen::antwort(qint32 frage, qint16 note)
+{
+    if (!m_fehler.isEmpty())
+        return Fehler{m_fehler};
+    m_antwort.addBindValue(frage);
+    m_antwort.addBindValue(note);
+    if (!m_antwort.exec())
+        return Fehler{fehlertext(m_antwort.lastError())};
+    std::optional<AntwortZeile> z;
+    if (m_antwort.next())
+        z = antwortLesen(m_antwort);
+    else if (m_antwort.lastError().isValid())
+        return Fehler{fehlertext(m_antwort.lastError())};
+    m_antwort.finish();
+    return z;
+}
+
 Ergebnis<QList<AuswahlZeile>> auswahl(Verbindung& v)
 {
     QSqlQuery q(v.db());

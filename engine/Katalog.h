@@ -4,13 +4,12 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QtGlobal>
 #include <array>
 #include <optional>
-
-class QSqlQuery;
 
 // Access to the catalogue file system98.dll in the current working folder. Every value goes into a
 // statement as a bound parameter; table names come only from Schema.
@@ -93,6 +92,22 @@ Ergebnis<QList<AntwortZeile>> antworten(Verbindung& v, qint16 geschlecht, const 
 // The first answer row of one question and grade, nullopt when there is none.
 Ergebnis<std::optional<AntwortZeile>> antwort(Verbindung& v, qint16 geschlecht, const QString& sprachwort,
                                               qint32 frage, qint16 note);
+
+// The two lookups of the language switch, prepared once and run for many rows on one connection: one
+// question of the sex's question table, and the first answer row of a question and grade in the answer
+// table of the sex and language.
+class Nachschlagen
+{
+public:
+    Nachschlagen(Verbindung& v, qint16 geschlecht, const QString& sprachwort);
+    Ergebnis<std::optional<FrageZeile>> frage(qint32 nr);
+    Ergebnis<std::optional<AntwortZeile>> antwort(qint32 frage, qint16 note);
+
+private:
+    QSqlQuery m_frage;
+    QSqlQuery m_antwort;
+    QString m_fehler; // set when the statements could not be prepared
+};
 
 // Auswahl: all rows in the order they were added; one row; the first row of a question; writing.
 Ergebnis<QList<AuswahlZeile>> auswahl(Verbindung& v);

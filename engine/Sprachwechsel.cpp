@@ -43,12 +43,13 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
         r.fehler = QStringLiteral("Die Tabelle Auswahl enthält keine Antworten.");
         return r;
     }
+    Katalog::Nachschlagen nachschlagen(v, geschlecht, sLand);
 
     for (const Katalog::AuswahlZeile& z : std::as_const(*zeilen)) {
         if (z.KeineAussage.value_or(true))
             continue; // a skipped question contributes nothing
 
-        auto frage = Katalog::frage(v, geschlecht, z.Frage);
+        auto frage = nachschlagen.frage(z.Frage);
         if (!frage) {
             r.fehler = frage.fehler();
             return r;
@@ -61,7 +62,7 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
 
         QString satz;
         if (z.Variante) {
-            auto antwort = Katalog::antwort(v, geschlecht, sLand, z.Frage, z.Note);
+            auto antwort = nachschlagen.antwort(z.Frage, z.Note);
             if (!antwort) {
                 r.fehler = antwort.fehler();
                 return r;
