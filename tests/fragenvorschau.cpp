@@ -1,6 +1,9 @@
 // Shows the question screen on a small sample catalogue, for looking at it: "start" (as opened), "phrase"
 // (a graded question with a phrase chosen), "ende" (the end state), "englisch" (the end state, rebuilt in
-// English) or "dialog" (the closing dialog over the end state). Not a test; run it under a display.
+// English), "dialog" (the closing dialog over the end state) or "kopieren" (the end state, "Ja" in the
+// closing dialog, which puts the text on the system clipboard, and "Beenden" after the number of
+// milliseconds given as second argument; the text copied is also written to standard output).
+// Not a test; run it under a display.
 #include "screens/Sprache.h"
 #include "store/Sitzung.h"
 #include "tests/Fragenbildschirm.h"
@@ -9,6 +12,7 @@
 
 #include <QApplication>
 #include <QTimer>
+#include <cstdio>
 
 int main(int argc, char* argv[])
 {
@@ -66,6 +70,16 @@ int main(int argc, char* argv[])
             Fragenbildschirm::klicken(b.wert(2));
         if (schritt == QStringLiteral("dialog"))
             QTimer::singleShot(0, b.weiter(), [&b] { b.weiter()->click(); });
+        if (schritt == QStringLiteral("kopieren")) {
+            const int warten = argc > 2 ? QString::fromLocal8Bit(argv[2]).toInt() : 3000;
+            QTimer::singleShot(0, b.weiter(), [&b, warten] {
+                imDialog([](QDialog* d) { d->findChild<QPushButton*>(QStringLiteral("cmdJa"))->click(); });
+                b.weiter()->click();
+                fputs(b.zeugnis().toUtf8().constData(), stdout);
+                fflush(stdout);
+                QTimer::singleShot(warten, b.abbrechen(), [&b] { b.abbrechen()->click(); });
+            });
+        }
     }
     return QApplication::exec();
 }
