@@ -1,0 +1,217 @@
+#include "catalogue/Bau.h"
+
+#include "catalogue/Verbindung.h"
+#include "engine/Schema.h"
+
+#include <QCryptographicHash>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <algorithm>
+#include <filesystem>
+
+namespace Katalog {
+
+QStringList inhaltstabellen()
+{
+    QStringList tabellen;
+    for (qint16 g : {qint16(1), qint16(2)}) {
+        tabellen << Schema::fragenTabelle(g);
+        for (const QString& wort : Schema::sprachwoerter())
+            tabellen << Schema::antwortTabelle(g, wort);
+    }
+    return tabellen;
+}
+
+namespace {
+
+// Inserts rows through one prepared statement and feeds every value into the checksum.
+class Einfueger
+{
+public:
+    Einfueger(QSqlDatabase& db, QCryptographicHash& summe, const QString& tabelle, const QStringList& spalten)
+        : m_abfrage(db), m_summe(summe)
+    {
+        QStringList fragezeichen;
+        for (qsizetype i = 0; i < spalten.size(); ++i)
+            fragezeichen << QStringLiteral("?");
+        m_bereit = m_abfrage.prepare(
+            QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                .arg(tabelle, spalten.join(QStringLiteral(", ")), fragezeichen.join(QStringLiteral(", "))));
+        m_summe.addData(QStringLiteral("\x1dTabelle %1").arg(tabelle).toUtf8());
+    }
+
+    bool einfuegen(const QVariantList& werte, QString* fehler)
+    {
+        if (!m_bereit) {
+            *fehler = m_abfrage.lastError().text();
+            return false;
+        }
+        m_summe.addData(QByteArrayView("\x1e"));
+        for (qsizetype i = 0; i < werte.size(); ++i) {
+            const QVariant& wert = werte.at(i);
+            m_abfrage.bindValue(int(i), wert);
+            if (wert.isNull())
+                m_summe.addData(QByteArrayView("\x1fN"));
+            else
+                m_summe.addData((QStringLiteral("\x1fW") + wert.toString()).toUtf8());
+        }
+        if (m_abfrage.exec())
+            return true;
+        *fehler = m_abfrage.lastError().text();
+        return false;
+    }
+
+private:
+    QSqlQuery m_abfrage;
+    QCryptographicHash& m_summe;
+    bool m_bereit = false;
+};
+
+QString geschlechtVon(qint16 g)
+{
+    return g == 1 ? QStringLiteral("m") : QStringLiteral("w");
+}
+
+bool schreiben(QSqlDatabase& db, const QList<const Frage*>& fragen, QString* fehler)
+{
+    for (const QString& anweisung : Schema::anlegen())
+        if (!ausfuehren(db, anweisung, fehler))
+            return false;
+    if (!ausfuehren(db, QStringLiteral("CREATE TABLE %1 (Pruefsumme TEXT NOT NULL)").arg(Standtabelle),
+                    fehler))
+        return false;
+
+    QCryptographicHash summe(QCryptographicHash::Sha256);
+    summe.addData(QByteArrayView("Katalog 1"));
+    const QStringList fragespalten{
+        QStringLiteral("Nr"),         QStringLiteral("Frage"),        QStringLiteral("Arbeitnehmertyp"),
+        QStringLiteral("Zeugnisart"), QStringLiteral("KeineAussage"), QStringLiteral("Absatz")};
+    const QStringList antwortspalten{QStringLiteral("Frage"),
+                                     QStringLiteral("Note"),
+                                     QStringLiteral("VarianteAAntwort1"),
+                                     QStringLiteral("VarianteAAntwort2"),
+                                     QStringLiteral("VarianteBAntwort1"),
+                                     QStringLiteral("VarianteBAntwort2"),
+                                     QStringLiteral("VarianteCAntwort1"),
+                                     QStringLiteral("VarianteCAntwort2")};
+
+    // The set of each question, for its type and kind.
+    for (qint16 g : {qint16(1), qint16(2)}) {
+        const QString geschlecht = geschlechtVon(g);
+        Einfueger einfueger(db, summe, Schema::fragenTabelle(g), fragespalten);
+        for (const Frage* frage : fragen) {
+            const Satzart* art = nullptr;
+            for (const Satzart& a : satzarten())
+                if (frage->nr >= a.ersteNr && frage->nr <= a.letzteNr())
+                    art = &a;
+            if (!art) {
+                *fehler = QStringLiteral("Frage %1 gehört zu keinem Satz").arg(frage->nr);
+                return false;
+            }
+            if (!einfueger.einfuegen({frage->nr, frage->frage.value(geschlecht), art->arbeitnehmertyp,
+                                      art->zeugnisart, int(frage->keineAussage), int(frage->absatz)},
+                                     fehler))
+                return false;
+        }
+    }
+
+    for (qint16 g : {qint16(1), qint16(2)}) {
+        const QString geschlecht = geschlechtVon(g);
+        for (const QString& sprache : sprachen()) {
+            Einfueger einfueger(db, summe, Schema::antwortTabelle(g, sprachwort(sprache)), antwortspalten);
+            for (const Frage* frage : fragen) {
+                QList<const Antwortzeile*> zeilen;
+                for (const Antwortzeile& zeile : frage->antworten)
+                    zeilen.append(&zeile);
+                std::stable_sort(
+                    zeilen.begin(), zeilen.end(),
+                    [](const Antwortzeile* a, const Antwortzeile* b) { return a->note < b->note; });
+                for (const Antwortzeile* zeile : zeilen) {
+                    QVariantList werte{frage->nr, zeile->note};
+                    for (const QString& b : buchstaben()) {
+                        const auto variante = zeile->varianten.constFind(b);
+                        const bool da = variante != zeile->varianten.constEnd() &&
+                                        variante->value(sprache).contains(geschlecht);
+                        const Formulierung f =
+                            da ? variante->value(sprache).value(geschlecht) : Formulierung();
+                        werte << (da ? QVariant(f.teil1) : QVariant(QMetaType::fromType<QString>()))
+                              << (da && f.teil2 ? QVariant(*f.teil2)
+                                                : QVariant(QMetaType::fromType<QString>()));
+                    }
+                    if (!einfueger.einfuegen(werte, fehler))
+                        return false;
+                }
+            }
+        }
+    }
+
+    QSqlQuery stand(db);
+    stand.prepare(QStringLiteral("INSERT INTO %1 (Pruefsumme) VALUES (?)").arg(Standtabelle));
+    stand.addBindValue(QString::fromLatin1(summe.result().toHex()));
+    if (!stand.exec()) {
+        *fehler = stand.lastError().text();
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool bauen(const QList<Satz>& saetze, const QString& ziel, QString* fehler)
+{
+    QString text;
+    QString* f = fehler ? fehler : &text;
+
+    QList<const Frage*> fragen;
+    for (const Satz& satz : saetze)
+        for (const Frage& frage : satz.fragen)
+            fragen.append(&frage);
+    std::stable_sort(fragen.begin(), fragen.end(),
+                     [](const Frage* a, const Frage* b) { return a->nr < b->nr; });
+
+    const QFileInfo zielInfo(ziel);
+    QTemporaryFile zwischen(zielInfo.absolutePath() + QStringLiteral("/.") + zielInfo.fileName() +
+                            QStringLiteral(".XXXXXX"));
+    if (!zwischen.open()) {
+        *f = QStringLiteral("die Zwischendatei neben %1 lässt sich nicht anlegen: %2")
+                 .arg(ziel, zwischen.errorString());
+        return false;
+    }
+    zwischen.close();
+
+    {
+        Verbindung verbindung(zwischen.fileName());
+        if (!verbindung.offen()) {
+            *f = QStringLiteral("die Zwischendatei lässt sich nicht öffnen: %1").arg(verbindung.fehler());
+            return false;
+        }
+        QSqlDatabase& db = verbindung.db();
+        if (!db.transaction()) {
+            *f = db.lastError().text();
+            return false;
+        }
+        if (!schreiben(db, fragen, f)) {
+            db.rollback();
+            return false;
+        }
+        if (!db.commit()) {
+            *f = db.lastError().text();
+            return false;
+        }
+    }
+
+    std::error_code fehlercode;
+    std::filesystem::rename(QFile::encodeName(zwischen.fileName()).toStdString(),
+                            QFile::encodeName(zielInfo.absoluteFilePath()).toStdString(), fehlercode);
+    if (fehlercode) {
+        *f = QStringLiteral("%1 lässt sich nicht schreiben: %2")
+                 .arg(ziel, QString::fromLocal8Bit(fehlercode.message().c_str()));
+        return false;
+    }
+    zwischen.setAutoRemove(false);
+    return true;
+}
+
+} // namespace Katalog

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The placeholders of the phrasing texts and how the program fills them in.
+namespace Platzhalter {
+
+// "(Eintrittsdatum)", "(Austrittsdatum)", "(Position)", "(Geburtsdatum)", "(Geburtsort)", "(VollerName)",
+// in the order in which they are filled.
+const QStringList& alle();
+
+// The first four of alle(): they take the one character after them with them and leave a blank instead.
+bool schluckt(const QString& platzhalter);
+
+// True when the text holds "(Eintrittsdatum)" or "(Austrittsdatum)"; only then are placeholders filled.
+bool wirdGefuellt(const QString& text);
+
+struct Werte
+{
+    QString name, vorname, titel, position, geburtsort, geburtsdatum, eintrittsdatum, austrittsdatum;
+};
+
+// Fills the first occurrence of each placeholder, in the order of alle(), when the text holds a date
+// placeholder; returns the text unchanged otherwise.
+QString fuellen(QString text, const Werte& werte);
+
+} // namespace Platzhalter

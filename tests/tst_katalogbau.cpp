@@ -1,0 +1,1100 @@
+#include "catalogue/Bau.h"
+#include "catalogue/Einbau.h"
+#include "catalogue/Platzhalter.h"
+#include "catalogue/Pruefung.h"
+#include "catalogue/Quelle.h"
+#include "engine/Schema.h"
+
+#include <QDir>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+#include <functional>
+
+using namespace Katalog;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QMap<QString, QMap<QString, QString>> anrede{
+    {u"de"_s, {{u"m"_s, u"Herr "_s}, {u"w"_s, u"Frau "_s}}},
+    {u"en"_s, {{u"m"_s, u"Mr "_s}, {u"w"_s, u"Ms "_s}}},
+    {u"fr"_s, {{u"m"_s, u"M. "_s}, {u"w"_s, u"Mme "_s}}},
+    {u"it"_s, {{u"m"_s, u"Il signor "_s}, {u"w"_s, u"La signora "_s}}},
+    {u"es"_s, {{u"m"_s, u"El señor "_s}, {u"w"_s, u"La señora "_s}}},
+};
+const QMap<QString, QMap<QString, QString>> pronomen{
+    {u"de"_s, {{u"m"_s, u"Er"_s}, {u"w"_s, u"Sie"_s}}},
+    {u"en"_s, {{u"m"_s, u"He"_s}, {u"w"_s, u"She"_s}}},
+    {u"fr"_s, {{u"m"_s, u"Il"_s}, {u"w"_s, u"Elle"_s}}},
+    {u"it"_s, {{u"m"_s, u"Egli"_s}, {u"w"_s, u"Ella"_s}}},
+    {u"es"_s, {{u"m"_s, u"Él"_s}, {u"w"_s, u"Ella"_s}}},
+};
+
+// The German grade ladder of the summary, and a plain sentence for the other languages.
+QString rumpf(const QString& sprache, int note)
+{
+    if (sprache == u"de"_s) {
+        static const QStringList leiter{
+            u" erledigte die Aufgaben."_s,
+            u" erledigte die Aufgaben stets zu unserer vollsten Zufriedenheit."_s,
+            u" erledigte die Aufgaben stets zu unserer vollen Zufriedenheit."_s,
+            u" erledigte die Aufgaben zu unserer vollen Zufriedenheit."_s,
+            u" erledigte die Aufgaben zu unserer Zufriedenheit."_s,
+            u" erledigte die Aufgaben im Wesentlichen zu unserer Zufriedenheit."_s};
+        return leiter.at(note);
+    }
+    static const QMap<QString, QString> rest{{u"en"_s, u" completed the tasks."_s},
+                                             {u"fr"_s, u" a accompli les tâches."_s},
+                                             {u"it"_s, u" ha svolto i compiti."_s},
+                                             {u"es"_s, u" realizó las tareas."_s}};
+    return rest.value(sprache);
+}
+
+QString einleitung(const QString& sprache, const QString& g)
+{
+    static const QMap<QString, QString> saetze{
+        {u"de"_s, QStringLiteral("%1(VollerName), geboren am (Geburtsdatum) in (Geburtsort), war vom "
+                                 "(Eintrittsdatum) bis zum (Austrittsdatum) als (Position) bei uns tätig.")},
+        {u"en"_s, QStringLiteral("%1(VollerName), born on (Geburtsdatum) in (Geburtsort), worked for us "
+                                 "from (Eintrittsdatum) to (Austrittsdatum) as (Position) in sales.")},
+        {u"fr"_s,
+         QStringLiteral("%1(VollerName), de (Geburtsort), a travaillé chez nous du "
+                        "(Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) à la vente.")},
+        {u"it"_s,
+         QStringLiteral("%1(VollerName), di (Geburtsort), ha lavorato da noi dal "
+                        "(Eintrittsdatum) al (Austrittsdatum) in qualità di (Position) in vendita.")},
+        {u"es"_s, QStringLiteral("%1(VollerName), de (Geburtsort), trabajó con nosotros desde el "
+                                 "(Eintrittsdatum) hasta el (Austrittsdatum) como (Position) en ventas.")},
+    };
+    return saetze.value(sprache).arg(anrede.value(sprache).value(g));
+}
+
+using Textbauer = std::function<QJsonArray(const QString& sprache, const QString& g)>;
+
+QJsonObject variante(const Textbauer& bauer)
+{
+    QJsonObject v;
+    for (const QString& sprache : sprachen()) {
+        QJsonObject nachGeschlecht;
+        for (const QString& g : geschlechter())
+            nachGeschlecht.insert(g, bauer(sprache, g));
+        v.insert(sprache, nachGeschlecht);
+    }
+    return v;
+}
+
+QJsonObject frage(int nr, const QString& m, const QString& w, bool keineAussage, bool absatz,
+                  const QJsonArray& zeilen)
+{
+    return QJsonObject{{u"nr"_s, nr},
+                       {u"thema"_s, u"Probe"_s},
+                       {u"frage"_s, QJsonObject{{u"m"_s, m}, {u"w"_s, w}}},
+                       {u"keineAussage"_s, keineAussage},
+                       {u"absatz"_s, absatz},
+                       {u"antworten"_s, zeilen}};
+}
+
+// A sound qualified set of type 1 with two questions: 101 ungraded (A with every placeholder, B two-part,
+// C one-part), 102 graded 1 to 5 (A two-part, B and C one-part).
+QJsonObject qualifiziert()
+{
+    QJsonArray einleitungZeile{QJsonObject{
+        {u"note"_s, 0},
+        {u"A"_s, variante([](const QString& s, const QString& g) { return QJsonArray{einleitung(s, g)}; })},
+        {u"B"_s, variante([](const QString& s, const QString& g) {
+             return QJsonArray{anrede.value(s).value(g), rumpf(s, 0)};
+         })},
+        {u"C"_s, variante([](const QString& s, const QString& g) {
+             return QJsonArray{pronomen.value(s).value(g) + rumpf(s, 0)};
+         })},
+    }};
+    QJsonArray noten;
+    for (int note = 1; note <= 5; ++note)
+        noten.append(QJsonObject{
+            {u"note"_s, note},
+            {u"A"_s, variante([note](const QString& s, const QString& g) {
+                 return QJsonArray{anrede.value(s).value(g), rumpf(s, note)};
+             })},
+            {u"B"_s, variante([note](const QString& s, const QString& g) {
+                 return QJsonArray{pronomen.value(s).value(g) + rumpf(s, note)};
+             })},
+            {u"C"_s, variante([note](const QString& s, const QString& g) {
+                 return QJsonArray{pronomen.value(s).value(g) +
+                                   rumpf(s, note).replace(u"die Aufgaben"_s, u"ihre Arbeit"_s)};
+             })},
+        });
+    const QString einl = u"Wie sollen die einleitenden Angaben im Arbeitszeugnis aussehen?"_s;
+    return QJsonObject{
+        {u"arbeitnehmertyp"_s, 1},
+        {u"zeugnisart"_s, 2},
+        {u"titel"_s, u"Probe"_s},
+        {u"fragen"_s, QJsonArray{frage(101, einl, einl, false, true, einleitungZeile),
+                                 frage(102, u"Wie beurteilen Sie seine Leistung?"_s,
+                                       u"Wie beurteilen Sie ihre Leistung?"_s, true, false, noten)}}};
+}
+
+// A simple set of type 1: question 1, ungraded, letter A only.
+QJsonObject einfach()
+{
+    const QString einl = u"Wie sollen die einleitenden Angaben im Arbeitszeugnis aussehen?"_s;
+    return QJsonObject{
+        {u"arbeitnehmertyp"_s, 1},
+        {u"zeugnisart"_s, 1},
+        {u"fragen"_s,
+         QJsonArray{frage(
+             1, einl, einl, false, true,
+             QJsonArray{QJsonObject{{u"note"_s, 0}, {u"A"_s, variante([](const QString& s, const QString& g) {
+                                                         return QJsonArray{einleitung(s, g)};
+                                                     })}}})}}};
+}
+
+// Sets (or, with an undefined value, removes) the value at a path such as "fragen/1/antworten/0/A/de/m".
+QJsonValue setzen(const QJsonValue& wurzel, QStringList pfad, const QJsonValue& wert)
+{
+    const QString schritt = pfad.takeFirst();
+    if (wurzel.isArray()) {
+        QJsonArray liste = wurzel.toArray();
+        const int i = schritt.toInt();
+        if (pfad.isEmpty() && wert.isUndefined())
+            liste.removeAt(i);
+        else
+            liste[i] = pfad.isEmpty() ? wert : setzen(liste.at(i), pfad, wert);
+        return liste;
+    }
+    QJsonObject objekt = wurzel.toObject();
+    if (pfad.isEmpty() && wert.isUndefined())
+        objekt.remove(schritt);
+    else
+        objekt.insert(schritt, pfad.isEmpty() ? wert : setzen(objekt.value(schritt), pfad, wert));
+    return objekt;
+}
+
+QList<Satz> lesenAus(const QJsonObject& objekt, const QString& datei, Meldungen& meldungen)
+{
+    return lesen(QJsonDocument(objekt).toJson(), datei, meldungen);
+}
+
+QString alle(const Meldungen& meldungen)
+{
+    QStringList zeilen;
+    for (const Meldung& m : meldungen)
+        zeilen << m.alsText();
+    return zeilen.join(QLatin1Char('\n'));
+}
+
+// The checks without the counts and required sets, so that small sets pass.
+Regeln ohneAnzahl()
+{
+    Regeln r = Regeln::streng();
+    r.anzahlPruefen = false;
+    r.pflicht.clear();
+    return r;
+}
+
+class Abfrage
+{
+public:
+    explicit Abfrage(const QString& pfad, bool nurLesen = false) : m_name(u"probe-%1"_s.arg(++s_zaehler))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(u"QSQLITE"_s, m_name);
+        db.setDatabaseName(pfad);
+        if (nurLesen)
+            db.setConnectOptions(u"QSQLITE_OPEN_READONLY"_s);
+        db.open();
+    }
+    ~Abfrage() { QSqlDatabase::removeDatabase(m_name); }
+
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name); }
+
+    // All rows of a statement, each as its values.
+    QList<QVariantList> zeilen(const QString& anweisung, const QVariantList& werte = {}) const
+    {
+        QList<QVariantList> ergebnis;
+        QSqlQuery q(db());
+        q.prepare(anweisung);
+        for (const QVariant& w : werte)
+            q.addBindValue(w);
+        if (!q.exec())
+            qWarning("%s: %s", qPrintable(anweisung), qPrintable(q.lastError().text()));
+        while (q.next()) {
+            QVariantList z;
+            for (int i = 0; i < q.record().count(); ++i)
+                z << q.value(i);
+            ergebnis << z;
+        }
+        return ergebnis;
+    }
+    QVariant wert(const QString& anweisung, const QVariantList& werte = {}) const
+    {
+        const auto z = zeilen(anweisung, werte);
+        return z.isEmpty() ? QVariant() : z.first().value(0);
+    }
+
+private:
+    static inline int s_zaehler = 0;
+    QString m_name;
+};
+
+QByteArray inhalt(const QString& pfad)
+{
+    QFile f(pfad);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool bauenAus(const QList<QJsonObject>& quellen, const QString& ziel)
+{
+    Meldungen meldungen;
+    QList<Satz> saetze;
+    for (const QJsonObject& q : quellen)
+        saetze << lesenAus(q,
+                           u"%1.json"_s.arg(q.value(u"zeugnisart"_s).toInt() == 1 ? u"typ1-einfach"_s
+                                                                                  : u"typ1-qualifiziert"_s),
+                           meldungen);
+    if (!meldungen.isEmpty())
+        qWarning("%s", qPrintable(alle(meldungen)));
+    QString fehler;
+    const bool ok = bauen(saetze, ziel, &fehler);
+    if (!ok)
+        qWarning("%s", qPrintable(fehler));
+    return ok;
+}
+
+} // namespace
+
+class TstKatalogbau : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void gesundeQuelleIstFehlerfrei()
+    {
+        Meldungen meldungen;
+        auto saetze = lesenAus(qualifiziert(), u"typ1-qualifiziert.json"_s, meldungen);
+        saetze << lesenAus(einfach(), u"typ1-einfach.json"_s, meldungen);
+        meldungen << pruefen(saetze, ohneAnzahl());
+        QVERIFY2(meldungen.isEmpty(), qPrintable(alle(meldungen)));
+        QCOMPARE(saetze.size(), 2);
+        QCOMPARE(saetze.at(0).fragen.size(), 2);
+        QCOMPARE(saetze.at(0).fragen.at(1).antworten.size(), 5);
+        const Formulierung& f =
+            saetze.at(0).fragen.at(1).antworten.at(2).varianten.value(u"A"_s).value(u"fr"_s).value(u"w"_s);
+        QCOMPARE(f.teil1, u"Mme "_s);
+        QCOMPARE(f.zusammengesetzt(u"Maier"_s), u"Mme Maier a accompli les tâches."_s);
+    }
+
+    void pruefung_data()
+    {
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QJsonValue>("wert"); // undefined: remove
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("nr");      // -1: none
+        QTest::addColumn<int>("note");    // -1: none
+        QTest::addColumn<QString>("ort"); // "letter/language/sex", parts may be empty
+        QTest::addColumn<bool>("warnung");
+
+        const QString a0 = u"fragen/0/antworten/0/A/"_s; // question 101, grade 0, letter A
+        const QString n = u"fragen/1/antworten/"_s;      // question 102, rows of grades 1 to 5
+        const auto t = [](const QString& s) {
+            return QJsonValue(QJsonArray{s});
+        };
+        const auto t2 = [](const QString& s1, const QString& s2) {
+            return QJsonValue(QJsonArray{s1, s2});
+        };
+        const QString einl =
+            u"Herr (VollerName) war vom (Eintrittsdatum) bis zum (Austrittsdatum) als (Position) bei uns."_s;
+        const auto e = [&](const QString& von, const QString& nach) {
+            return t(QString(einl).replace(von, nach));
+        };
+        const QJsonValue weg(QJsonValue::Undefined);
+
+        struct Fall
+        {
+            const char* name;
+            QString pfad;
+            QJsonValue wert;
+            QString text;
+            int nr;
+            int note;
+            QString ort;
+            bool warnung;
+        };
+        const Fall faelle[] = {
+            // placeholders
+            {"Platzhalter (Vollername)", a0 + u"de/m"_s, e(u"(VollerName)"_s, u"(Vollername)"_s),
+             u"falsch geschriebener Platzhalter „(Vollername)“"_s, 101, 0, u"A/de/m"_s, false},
+            {"Platzhalter (Eintritsdatum)", a0 + u"fr/w"_s, e(u"(Eintrittsdatum)"_s, u"(Eintritsdatum)"_s),
+             u"gemeint ist wohl (Eintrittsdatum)"_s, 101, 0, u"A/fr/w"_s, false},
+            {"Platzhalter ohne Klammer zu", a0 + u"de/m"_s, e(u"(VollerName)"_s, u"(VollerName"_s),
+             u"dem Platzhalter (VollerName) fehlt eine Klammer"_s, 101, 0, u"A/de/m"_s, false},
+            {"Platzhalter zweimal", a0 + u"en/m"_s, e(u"bei uns."_s, u"bei uns als (Position) im Haus."_s),
+             u"(Position) steht 2-mal"_s, 101, 0, u"A/en/m"_s, false},
+            {"schluckender Platzhalter vor Punkt", a0 + u"de/w"_s,
+             t(u"Frau (VollerName) war vom (Eintrittsdatum) bis zum (Austrittsdatum) bei uns (Position)."_s),
+             u"nach (Position) muss ein Leerzeichen stehen, nicht „.“"_s, 101, 0, u"A/de/w"_s, false},
+            {"schluckender Platzhalter vor Komma", a0 + u"de/m"_s,
+             e(u"(Austrittsdatum) als"_s, u"(Austrittsdatum), als"_s),
+             u"nach (Austrittsdatum) muss ein Leerzeichen stehen"_s, 101, 0, u"A/de/m"_s, false},
+            {"Platzhalter, Leerzeichen, Komma", a0 + u"de/m"_s,
+             e(u"(Austrittsdatum) als"_s, u"(Austrittsdatum) , als"_s),
+             u"es bliebe ein Leerzeichen vor dem Satzzeichen"_s, 101, 0, u"A/de/m"_s, false},
+            {"Platzhalter am Ende des ersten Teils", a0 + u"it/m"_s,
+             t2(u"Dal (Eintrittsdatum)"_s, u" lavora da noi."_s),
+             u"nach (Eintrittsdatum) muss ein Leerzeichen stehen"_s, 101, 0, u"A/it/m"_s, false},
+            {"Platzhalter ohne Datum bliebe stehen", n + u"2/B/de/m"_s,
+             t(u"Herr (VollerName) arbeitete gut."_s),
+             u"(VollerName) wird nur in Texten mit (Eintrittsdatum) oder (Austrittsdatum) ersetzt"_s, 102, 3,
+             u"B/de/m"_s, false},
+            {"kein Platzhalter (Name)", a0 + u"en/w"_s, e(u"(VollerName)"_s, u"(Name)"_s),
+             u"„(Name)“ ist kein Platzhalter"_s, 101, 0, u"A/en/w"_s, false},
+            // text form
+            {"kein Punkt am Ende", n + u"0/C/es/m"_s, t(u"Él realizó las tareas"_s), u"endet nicht mit „.“"_s,
+             102, 1, u"C/es/m"_s, false},
+            {"Leerzeichen am Anfang", n + u"0/C/de/w"_s, t(u" Sie arbeitete."_s),
+             u"beginnt mit einem Leerzeichen"_s, 102, 1, u"C/de/w"_s, false},
+            {"Leerzeichen am Ende", n + u"0/A/de/w"_s, t2(u"Frau "_s, u" arbeitete. "_s),
+             u"endet mit einem Leerzeichen"_s, 102, 1, u"A/de/w"_s, false},
+            {"zwei Leerzeichen", n + u"1/B/fr/m"_s, t(u"Il a  travaillé."_s), u"zwei Leerzeichen"_s, 102, 2,
+             u"B/fr/m"_s, false},
+            {"Zeilenumbruch", n + u"1/B/fr/m"_s, t(u"Il a travaillé.\nBien."_s), u"Zeilenumbruch"_s, 102, 2,
+             u"B/fr/m"_s, false},
+            {"Ziffer", n + u"3/B/de/m"_s, t(u"Er erhielt die Note 4."_s), u"die Ziffer „4“"_s, 102, 4,
+             u"B/de/m"_s, false},
+            {"erster Teil leer", n + u"3/A/en/m"_s, t2(QString(), u" worked."_s), u"erste Teil ist leer"_s,
+             102, 4, u"A/en/m"_s, false},
+            {"zweiter Teil leer", n + u"3/A/en/m"_s, t2(u"Mr "_s, QString()), u"zweite Teil ist leer"_s, 102,
+             4, u"A/en/m"_s, false},
+            {"drei Teile", n + u"3/A/en/w"_s, QJsonArray{u"Ms "_s, u" did "_s, u"well."_s},
+             u"Liste aus einem oder zwei Texten"_s, 102, 4, u"A/en/w"_s, false},
+            {"Text statt Liste", n + u"3/A/en/w"_s, u"She did well."_s, u"ist Text"_s, 102, 4, u"A/en/w"_s,
+             false},
+            {"Nachname am Wort", n + u"3/A/de/m"_s, t2(u"Herr"_s, u" arbeitete."_s),
+             u"der Nachname hängt am Wort"_s, 102, 4, u"A/de/m"_s, true},
+            // forbidden phrases
+            {"gesellige Art", n + u"2/C/de/m"_s, t(u"Er trug durch seine gesellige Art zum Klima bei."_s),
+             u"verbotene Wendung „gesellig“"_s, 102, 3, u"C/de/m"_s, false},
+            {"Betriebsrat", n + u"2/C/de/w"_s, t(u"Sie war Mitglied im Betriebsrat."_s),
+             u"Betriebsrat oder Gewerkschaft"_s, 102, 3, u"C/de/w"_s, false},
+            {"trennen", a0 + u"de/m"_s, e(u"bei uns."_s, u"bei uns; wir trennen uns."_s), u"„trennen“"_s, 101,
+             0, u"A/de/m"_s, false},
+            {"getrennt", a0 + u"de/w"_s, e(u"bei uns."_s, u"bei uns; wir haben uns getrennt."_s),
+             u"„trennen“"_s, 101, 0, u"A/de/w"_s, false},
+            {"Krankheit englisch", n + u"4/B/en/m"_s, t(u"Despite his illness he completed the tasks."_s),
+             u"Krankheit"_s, 102, 5, u"B/en/m"_s, false},
+            {"Gewerkschaft französisch", n + u"4/B/fr/w"_s, t(u"Elle a représenté le syndicat."_s),
+             u"Gewerkschaft"_s, 102, 5, u"B/fr/w"_s, false},
+            {"Frage mit verbotener Wendung", u"fragen/1/frage/w"_s, u"War sie in der Gewerkschaft?"_s,
+             u"Betriebsrat oder Gewerkschaft"_s, 102, -1, u"//w"_s, false},
+            // German grade ladder
+            {"vollsten in Note 2", n + u"1/B/de/m"_s,
+             t(u"Er arbeitete stets zu unserer vollsten Zufriedenheit."_s),
+             u"„vollsten“ gehört nur in Note 1"_s, 102, 2, u"B/de/m"_s, false},
+            {"vollsten ohne stets", n + u"0/B/de/m"_s,
+             t(u"Er arbeitete zu unserer vollsten Zufriedenheit."_s), u"nur zusammen mit „stets“"_s, 102, 1,
+             u"B/de/m"_s, false},
+            {"stets vorbildlich in Note 3", n + u"2/C/de/w"_s, t(u"Ihr Verhalten war stets vorbildlich."_s),
+             u"„stets vorbildlich“ gehört nur in Note 1"_s, 102, 3, u"C/de/w"_s, false},
+            {"stets zu unserer Zufriedenheit", n + u"3/C/de/m"_s,
+             t(u"Er arbeitete stets zu unserer Zufriedenheit."_s), u"umstrittene Form"_s, 102, 4, u"C/de/m"_s,
+             false},
+            {"im Wesentlichen in Note 4", n + u"3/C/de/m"_s,
+             t(u"Er arbeitete im Wesentlichen einwandfrei."_s), u"„im Wesentlichen“ schränkt ein"_s, 102, 4,
+             u"C/de/m"_s, false},
+            {"im Großen und Ganzen in Note 3", n + u"2/C/de/m"_s,
+             t(u"Er arbeitete im Großen und Ganzen gut."_s), u"nur in Note 5"_s, 102, 3, u"C/de/m"_s, false},
+            {"bemüht in Note 1", n + u"0/C/de/w"_s, t(u"Sie war stets sehr bemüht."_s),
+             u"„bemüh“ schränkt ein"_s, 102, 1, u"C/de/w"_s, false},
+            {"versuchte ungewertet", a0 + u"de/w"_s, e(u"bei uns."_s, u"bei uns und versuchte viel."_s),
+             u"„versuchte“ schränkt ein"_s, 101, 0, u"A/de/w"_s, false},
+            // structure: languages, sexes, letters, grades, numbers, keys
+            {"Sprache fehlt", n + u"2/B/it"_s, weg, u"die Sprache fehlt"_s, 102, 3, u"B/it/"_s, false},
+            {"Geschlecht fehlt", n + u"2/B/it/w"_s, weg, u"der Text fehlt"_s, 102, 3, u"B/it/w"_s, false},
+            {"Sprache unbekannt", n + u"2/B/pt"_s, QJsonObject{}, u"unbekannter Schlüssel „pt“"_s, 102, 3,
+             u"B//"_s, false},
+            {"Buchstabe unbekannt", n + u"2/D"_s, QJsonObject{}, u"unbekannter Schlüssel „D“"_s, 102, 3,
+             u"//"_s, false},
+            {"A fehlt, B und C da", n + u"2/A"_s, weg, u"Lücke (vorhanden: BC)"_s, 102, 3, u"//"_s, true},
+            {"keine Variante", n + u"2"_s, QJsonObject{{u"note"_s, 3}}, u"keine Formulierung"_s, 102, 3,
+             u"//"_s, false},
+            {"Note fehlt in der Reihe", n + u"1"_s, weg, u"sie haben: 1, 3, 4, 5"_s, 102, -1, u"//"_s, false},
+            {"Noten vertauscht", n + u"2/note"_s, 5, u"sie haben: 1, 2, 5, 4, 5"_s, 102, -1, u"//"_s, false},
+            {"ungewertet mit Note 1", u"fragen/0/antworten/0/note"_s, 1, u"sie haben: 1"_s, 101, -1, u"//"_s,
+             false},
+            {"keine Antwortzeile", u"fragen/0/antworten"_s, QJsonArray{}, u"sie haben: keine"_s, 101, -1,
+             u"//"_s, false},
+            {"Note keine Zahl", n + u"2/note"_s, u"drei"_s, u"„note“ muss eine ganze Zahl sein"_s, 102, -1,
+             u"//"_s, false},
+            {"Nummer außerhalb", u"fragen/1/nr"_s, 135, u"nicht im Bereich des Satzes (101 bis 134)"_s, 135,
+             -1, u"//"_s, false},
+            {"Nummer doppelt", u"fragen/1/nr"_s, 101, u"die Nummer ist schon vergeben"_s, 101, -1, u"//"_s,
+             false},
+            {"Nummern absteigend", u"fragen/0/nr"_s, 103, u"nicht in aufsteigender Nummernfolge"_s, 102, -1,
+             u"//"_s, true},
+            {"keineAussage fehlt", u"fragen/1/keineAussage"_s, weg, u"„keineAussage“ fehlt"_s, 102, -1,
+             u"//"_s, false},
+            {"absatz als Text", u"fragen/1/absatz"_s, u"ja"_s, u"„absatz“ muss true oder false sein"_s, 102,
+             -1, u"//"_s, false},
+            {"Schlüssel vertippt", u"fragen/1/keineaussage"_s, true,
+             u"unbekannter Schlüssel „keineaussage“"_s, 102, -1, u"//"_s, false},
+            {"Fragetext fehlt", u"fragen/1/frage/w"_s, weg, u"der Fragetext fehlt"_s, 102, -1, u"//w"_s,
+             false},
+            {"Fragetext mit Platzhalter", u"fragen/1/frage/m"_s, u"Wie arbeitete er als (Position)?"_s,
+             u"Platzhalter (Position)"_s, 102, -1, u"//m"_s, false},
+            {"unbekannter Satz", u"zeugnisart"_s, 3, u"Arbeitnehmertyp 1 und Zeugnisart 3"_s, -1, -1, u"//"_s,
+             false},
+            // warnings
+            {"Nachname nur deutsch", n + u"4/A/it/w"_s, t(u"Ella ha svolto i compiti."_s),
+             u"der deutsche Text nennt den Nachnamen"_s, 102, 5, u"A/it/w"_s, true},
+            {"Anrede passt nicht", n + u"4/A/de/w"_s,
+             t2(u"Herr "_s, u" erledigte die Aufgaben im Wesentlichen."_s),
+             u"die Anrede „Herr“ passt nicht"_s, 102, 5, u"A/de/w"_s, true},
+        };
+        for (const Fall& f : faelle)
+            QTest::newRow(f.name) << f.pfad << f.wert << f.text << f.nr << f.note << f.ort << f.warnung;
+    }
+
+    void pruefung()
+    {
+        QFETCH(QString, pfad);
+        QFETCH(QJsonValue, wert);
+        QFETCH(QString, text);
+        QFETCH(int, nr);
+        QFETCH(int, note);
+        QFETCH(QString, ort);
+        QFETCH(bool, warnung);
+
+        const QJsonObject quelle = setzen(qualifiziert(), pfad.split(QLatin1Char('/')), wert).toObject();
+        Meldungen meldungen;
+        const auto saetze = lesenAus(quelle, u"typ1-qualifiziert.json"_s, meldungen);
+        meldungen << pruefen(saetze, ohneAnzahl());
+
+        const QStringList teile = ort.split(QLatin1Char('/'));
+        const auto passt = [&](const Meldung& m) {
+            return m.text.contains(text) && m.nr == (nr < 0 ? std::nullopt : std::optional<int>(nr)) &&
+                   m.note == (note < 0 ? std::nullopt : std::optional<int>(note)) &&
+                   m.buchstabe == teile.at(0) && m.sprache == teile.at(1) && m.geschlecht == teile.at(2) &&
+                   m.stufe == (warnung ? Meldung::Stufe::Warnung : Meldung::Stufe::Fehler) &&
+                   m.datei == u"typ1-qualifiziert.json"_s;
+        };
+        QVERIFY2(std::any_of(meldungen.begin(), meldungen.end(), passt), qPrintable(alle(meldungen)));
+        QCOMPARE(hatFehler(meldungen), !warnung);
+    }
+
+    // Sound texts that come close to a rule and must pass.
+    void zulaessig_data()
+    {
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QJsonValue>("wert");
+        const auto t = [](const QString& s) {
+            return QJsonValue(QJsonArray{s});
+        };
+        const QString n = u"fragen/1/antworten/"_s;
+        QTest::newRow("Wort in Klammern")
+            << n + u"2/B/en/w"_s << t(u"She held general commercial power of attorney (Prokura)."_s);
+        QTest::newRow("disziplinarische Verantwortung")
+            << n + u"2/B/en/m"_s
+            << t(u"He bore professional and disciplinary responsibility for his team."_s);
+        QTest::newRow("unversucht") << n + u"1/C/de/m"_s << t(u"Er ließ stets nichts unversucht."_s);
+        QTest::newRow("Position als Wort")
+            << n + u"2/C/de/w"_s << t(u"Sie festigte ihre Position im Markt."_s);
+        QTest::newRow("Genitiv am Nachnamen")
+            << n + u"2/A/de/m"_s << QJsonValue(QJsonArray{u"Herrn "_s, u"s Arbeit überzeugte."_s});
+        QTest::newRow("Abkürzung am Nachnamen")
+            << n + u"2/A/fr/m"_s << QJsonValue(QJsonArray{u"Le travail de M. "_s, u" était soigné."_s});
+        QTest::newRow("Platzhalter am Ende vor dem Punkt ohne Schlucken")
+            << u"fragen/0/antworten/0/C/de/m"_s
+            << t(u"Er verlässt uns mit dem (Austrittsdatum) in (Geburtsort)."_s);
+        QTest::newRow("einteilig ohne Nachnamen überall")
+            << n + u"4/A/de/w"_s << t(u"Sie erledigte die Aufgaben im Großen und Ganzen."_s);
+    }
+    void zulaessig()
+    {
+        QFETCH(QString, pfad);
+        QFETCH(QJsonValue, wert);
+        const QJsonObject quelle = setzen(qualifiziert(), pfad.split(QLatin1Char('/')), wert).toObject();
+        Meldungen meldungen;
+        const auto saetze = lesenAus(quelle, u"typ1-qualifiziert.json"_s, meldungen);
+        meldungen << pruefen(saetze, ohneAnzahl());
+        QVERIFY2(meldungen.isEmpty(), qPrintable(alle(meldungen)));
+    }
+
+    void meldungNenntDenOrt()
+    {
+        Meldung m;
+        m.datei = u"typ1-qualifiziert.json"_s;
+        m.satz = u"typ1-qualifiziert"_s;
+        m.nr = 107;
+        m.note = 3;
+        m.buchstabe = u"B"_s;
+        m.sprache = u"fr"_s;
+        m.geschlecht = u"w"_s;
+        m.text = u"der Text endet nicht mit \u201e.\u201c"_s;
+        QCOMPARE(m.alsText(),
+                 QStringLiteral("Fehler: typ1-qualifiziert.json, Frage 107, Note 3, Variante B, Sprache fr, "
+                                "Geschlecht w: der Text endet nicht mit \u201e.\u201c"));
+        m.datei = u"testkatalog.json"_s;
+        m.note.reset();
+        m.stufe = Meldung::Stufe::Warnung;
+        QVERIFY(m.alsText().startsWith(
+            u"Warnung: testkatalog.json (Satz typ1-qualifiziert), Frage 107, Variante B"_s));
+    }
+
+    void anzahlUndPflichtsaetze()
+    {
+        Meldungen meldungen;
+        const auto saetze = lesenAus(qualifiziert(), u"typ1-qualifiziert.json"_s, meldungen);
+        meldungen << pruefen(saetze, Regeln::streng());
+        const QString text = alle(meldungen);
+        QVERIFY2(text.contains(u"typ1-qualifiziert.json: der Satz hat 2 Fragen, verlangt sind genau 34"_s),
+                 qPrintable(text));
+        // Every required set but the one given is reported missing, and nothing else.
+        QVERIFY(pflichtsaetze().contains(u"typ1-einfach"_s));
+        for (const QString& pflicht : pflichtsaetze())
+            if (pflicht != u"typ1-qualifiziert"_s)
+                QVERIFY2(text.contains(u"%1.json: der Satz %1 fehlt"_s.arg(pflicht)), qPrintable(text));
+        QCOMPARE(meldungen.size(), pflichtsaetze().size());
+    }
+
+    void saetzeUndDateien()
+    {
+        Meldungen meldungen;
+        auto saetze = lesenAus(qualifiziert(), u"typ2-qualifiziert.json"_s, meldungen);
+        saetze << lesenAus(qualifiziert(), u"typ1-qualifiziert.json"_s, meldungen);
+        meldungen << pruefen(saetze, ohneAnzahl());
+        const QString text = alle(meldungen);
+        QVERIFY2(text.contains(
+                     QStringLiteral("typ2-qualifiziert.json (Satz typ1-qualifiziert): Arbeitnehmertyp 1 und "
+                                    "Zeugnisart 2 gehören in die Datei typ1-qualifiziert.json")),
+                 qPrintable(text));
+        QVERIFY2(text.contains(u"der Satz typ1-qualifiziert steht schon in typ2-qualifiziert.json"_s),
+                 qPrintable(text));
+        QVERIFY2(text.contains(u"Frage 101: die Nummer ist schon vergeben (in typ2-qualifiziert.json)"_s),
+                 qPrintable(text));
+    }
+
+    void kaputtesJson()
+    {
+        Meldungen meldungen;
+        const auto saetze =
+            lesen(QByteArray("{\n  \"arbeitnehmertyp\": 1,\n  \"zeugnisart\": 2\n  \"fragen\": []\n}"),
+                  u"typ1-qualifiziert.json"_s, meldungen);
+        QVERIFY(saetze.isEmpty());
+        QCOMPARE(meldungen.size(), 1);
+        QVERIFY2(meldungen.first().alsText().startsWith(
+                     u"Fehler: typ1-qualifiziert.json: kein gültiges JSON (Zeile 4"_s),
+                 qPrintable(meldungen.first().alsText()));
+    }
+
+    void platzhalterFuellen_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("ergebnis");
+        QTest::newRow("ohne Datum bleibt alles")
+            << u"Herr (VollerName) als (Position) hier."_s << u"Herr (VollerName) als (Position) hier."_s;
+        QTest::newRow("alle") << QStringLiteral(
+                                     "(VollerName), geboren am (Geburtsdatum) in (Geburtsort), vom "
+                                     "(Eintrittsdatum) bis (Austrittsdatum) als (Position) da.")
+                              << QStringLiteral(
+                                     "Dr. Anna Maier, geboren am 02.03.1980 in Ulm, vom 01.04.2019 bis "
+                                     "31.12.2023 als Buchhalterin da.");
+        QTest::newRow("schluckt den Punkt") << u"Seit (Eintrittsdatum)."_s << u"Seit 01.04.2019 "_s;
+        QTest::newRow("am Ende") << u"Seit (Eintrittsdatum)"_s << u"Seit 01.04.2019 "_s;
+        QTest::newRow("nur der erste") << u"(Eintrittsdatum) (Position) und (Position) x"_s
+                                       << u"01.04.2019 Buchhalterin und (Position) x"_s;
+        QTest::newRow("Groß- und Kleinschreibung zählt")
+            << u"(Austrittsdatum) (vollername)."_s << u"31.12.2023 (vollername)."_s;
+    }
+    void platzhalterFuellen()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, ergebnis);
+        const Platzhalter::Werte werte{u"Maier"_s, u"Anna"_s,       u"Dr."_s,        u"Buchhalterin"_s,
+                                       u"Ulm"_s,   u"02.03.1980"_s, u"01.04.2019"_s, u"31.12.2023"_s};
+        QCOMPARE(Platzhalter::fuellen(text, werte), ergebnis);
+    }
+
+    void bauenUndLesen()
+    {
+        QTemporaryDir ordner;
+        const QString ziel = ordner.filePath(u"system98.dll"_s);
+        // Row 102/3 without letter C, to see the null parts.
+        const QJsonObject ohneC = setzen(qualifiziert(), u"fragen/1/antworten/2/C"_s.split(QLatin1Char('/')),
+                                         QJsonValue(QJsonValue::Undefined))
+                                      .toObject();
+        QVERIFY(bauenAus({ohneC, einfach()}, ziel));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"system98.dll"_s});
+
+        Abfrage a(ziel);
+        QStringList tabellen = inhaltstabellen();
+        tabellen << u"Auswahl"_s << u"LetzterBrief"_s << Standtabelle;
+        for (const QString& t : tabellen)
+            QVERIFY2(a.db().tables().contains(t), qPrintable(t));
+        QVERIFY(a.db().tables().contains(u"AntwortenFrauFranzoesisch"_s));
+
+        // questions in ascending Nr, sets after each other, texts by sex
+        QCOMPARE(a.zeilen(QStringLiteral(
+                     "SELECT Nr, Arbeitnehmertyp, Zeugnisart, KeineAussage, Absatz FROM FragenMann "
+                     "ORDER BY rowid")),
+                 (QList<QVariantList>{{1, 1, 1, 0, 1}, {101, 1, 2, 0, 1}, {102, 1, 2, 1, 0}}));
+        QCOMPARE(a.wert(u"SELECT Frage FROM FragenFrau WHERE Nr = ?"_s, {102}).toString(),
+                 u"Wie beurteilen Sie ihre Leistung?"_s);
+        QCOMPARE(a.wert(u"SELECT Frage FROM FragenMann WHERE Nr = ?"_s, {102}).toString(),
+                 u"Wie beurteilen Sie seine Leistung?"_s);
+
+        // answer rows: per question in ascending Nr, per question in grade order, in every table
+        for (const QString& t : inhaltstabellen().mid(1, 5) + inhaltstabellen().mid(7, 5)) {
+            QList<QVariantList> reihenfolge;
+            for (const auto& z : a.zeilen(u"SELECT Frage, Note FROM %1 ORDER BY rowid"_s.arg(t)))
+                reihenfolge << z;
+            QCOMPARE(reihenfolge, (QList<QVariantList>{
+                                      {1, 0}, {101, 0}, {102, 1}, {102, 2}, {102, 3}, {102, 4}, {102, 5}}));
+        }
+
+        // two-part, one-part, missing letter
+        const auto zeile =
+            a.zeilen(QStringLiteral("SELECT VarianteAAntwort1, VarianteAAntwort2, VarianteBAntwort1, "
+                                    "VarianteBAntwort2, VarianteCAntwort1, VarianteCAntwort2 FROM "
+                                    "AntwortenFrauFranzoesisch WHERE Frage = ? AND Note = ?"),
+                     {102, 3});
+        QCOMPARE(zeile.size(), 1);
+        QCOMPARE(zeile.first().at(0).toString(), u"Mme "_s);
+        QCOMPARE(zeile.first().at(1).toString(), u" a accompli les tâches."_s);
+        QCOMPARE(zeile.first().at(2).toString(), u"Elle a accompli les tâches."_s);
+        QVERIFY(zeile.first().at(3).isNull());
+        QVERIFY(zeile.first().at(4).isNull());
+        QVERIFY(zeile.first().at(5).isNull());
+        // question 1 has letter A only
+        const auto eins =
+            a.zeilen(QStringLiteral("SELECT VarianteAAntwort1, VarianteBAntwort1, VarianteCAntwort2 FROM "
+                                    "AntwortenMannDeutsch WHERE Frage = ?"),
+                     {1});
+        QCOMPARE(eins.size(), 1);
+        QVERIFY(eins.first().at(0).toString().startsWith(u"Herr (VollerName), geboren am"_s));
+        QVERIFY(eins.first().at(1).isNull());
+        QVERIFY(eins.first().at(2).isNull());
+        QCOMPARE(
+            a.wert(QStringLiteral(
+                       "SELECT VarianteAAntwort1 FROM AntwortenMannDeutsch WHERE Frage = ? AND Note = ?"),
+                   {102, 5})
+                .toString(),
+            u"Herr "_s);
+
+        QCOMPARE(a.zeilen(u"SELECT Text FROM LetzterBrief"_s).size(), 1);
+        QCOMPARE(a.zeilen(u"SELECT * FROM Auswahl"_s).size(), 0);
+        QCOMPARE(a.wert(u"SELECT length(Pruefsumme) FROM Katalogstand"_s).toInt(), 64);
+    }
+
+    void gescheiterterBauLaesstZielStehen()
+    {
+        QTemporaryDir ordner;
+        const QString ziel = ordner.filePath(u"system98.dll"_s);
+        {
+            QFile alt(ziel);
+            QVERIFY(alt.open(QIODevice::WriteOnly));
+            alt.write("alter Stand");
+        }
+        // Two questions with the same Nr slip past an unchecked build and fail on the key.
+        const QJsonObject doppelt =
+            setzen(qualifiziert(), u"fragen/1/nr"_s.split(QLatin1Char('/')), 101).toObject();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(u"UNIQUE|unique"_s));
+        QVERIFY(!bauenAus({doppelt}, ziel));
+        QCOMPARE(inhalt(ziel), QByteArray("alter Stand"));
+        QCOMPARE(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"system98.dll"_s});
+    }
+
+    void werkzeugBautNurFehlerfrei()
+    {
+        QTemporaryDir ordner;
+        const QString quelle = ordner.filePath(u"typ1-qualifiziert.json"_s);
+        const QString ziel = ordner.filePath(u"system98.dll"_s);
+        auto schreiben = [&](const QJsonObject& o) {
+            QFile f(quelle);
+            QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            f.write(QJsonDocument(o).toJson());
+        };
+        auto starten = [&](const QStringList& argumente, QString* ausgabe) {
+            QProcess p;
+            QProcessEnvironment umgebung = QProcessEnvironment::systemEnvironment();
+            umgebung.insert(u"ASAN_OPTIONS"_s, u"detect_leaks=0"_s);
+            p.setProcessEnvironment(umgebung);
+            p.start(QStringLiteral(ZEUGNIS_KATALOGBAU), argumente);
+            p.waitForFinished(60000);
+            *ausgabe = QString::fromUtf8(p.readAllStandardError());
+            return p.exitCode();
+        };
+        QString ausgabe;
+
+        schreiben(setzen(qualifiziert(), u"fragen/1/antworten/2/B/de/m"_s.split(QLatin1Char('/')),
+                         QJsonArray{u"Er arbeitete gut"_s})
+                      .toObject());
+        QCOMPARE(starten({u"--bauen"_s, ziel, quelle}, &ausgabe), 1);
+        QVERIFY2(
+            ausgabe.contains(QStringLiteral("Fehler: typ1-qualifiziert.json, Frage 102, Note 3, Variante B, "
+                                            "Sprache de, Geschlecht m: der Text endet nicht mit")),
+            qPrintable(ausgabe));
+        QVERIFY2(ausgabe.contains(u"der Satz typ1-einfach fehlt"_s), qPrintable(ausgabe));
+        QVERIFY2(ausgabe.contains(u"nicht gebaut"_s), qPrintable(ausgabe));
+        QVERIFY(!QFileInfo::exists(ziel));
+
+        schreiben(qualifiziert());
+        QCOMPARE(starten({u"--pruefen"_s, quelle}, &ausgabe), 1);
+        QVERIFY2(ausgabe.contains(u"der Satz typ1-einfach fehlt"_s), qPrintable(ausgabe));
+        QCOMPARE(starten({u"--pruefen"_s, u"--testkatalog"_s, quelle}, &ausgabe), 0);
+        QVERIFY2(ausgabe.contains(u"1 Sätze, 2 Fragen, 0 Fehler, 0 Warnungen"_s), qPrintable(ausgabe));
+        QCOMPARE(starten({u"--bauen"_s, ziel, quelle, QStringLiteral(ZEUGNIS_TESTKATALOG_QUELLE)}, &ausgabe),
+                 1);
+        QVERIFY2(ausgabe.contains(u"der Satz typ1-qualifiziert steht schon in typ1-qualifiziert.json"_s),
+                 qPrintable(ausgabe));
+        QCOMPARE(starten({u"--bauen"_s, ziel, u"--testkatalog"_s, QStringLiteral(ZEUGNIS_TESTKATALOG_QUELLE)},
+                         &ausgabe),
+                 0);
+        QVERIFY2(ausgabe.contains(u"0 Fehler, 0 Warnungen"_s), qPrintable(ausgabe));
+        QVERIFY(QFileInfo::exists(ziel));
+        QCOMPARE(starten({u"--bauen"_s, ziel}, &ausgabe), 2);
+        QCOMPARE(starten({u"--unbekannt"_s}, &ausgabe), 2);
+    }
+
+    // --- installing into a working folder ---
+
+    void installierenOhneZiel()
+    {
+        QTemporaryDir ordner;
+        const QString neu = ordner.filePath(u"neu.dll"_s);
+        const QString ziel = ordner.filePath(u"arbeit/system98.dll"_s);
+        QVERIFY(QDir(ordner.path()).mkdir(u"arbeit"_s));
+        QVERIFY(bauenAus({qualifiziert(), einfach()}, neu));
+        const Einbau e = installieren(ziel, neu);
+        QCOMPARE(e.art, Einbau::Art::Neu);
+        QCOMPARE(inhalt(ziel), inhalt(neu));
+        QCOMPARE(QDir(ordner.filePath(u"arbeit"_s)).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{u"system98.dll"_s});
+    }
+
+    void installierenBehaeltAuswahlUndLetzterBrief()
+    {
+        QTemporaryDir ordner;
+        const QString alt = ordner.filePath(u"alt.dll"_s);
+        const QString neu = ordner.filePath(u"neu.dll"_s);
+        const QString ziel = ordner.filePath(u"system98.dll"_s);
+        QVERIFY(bauenAus({qualifiziert(), einfach()}, alt));
+        const QJsonObject geaendert = setzen(qualifiziert(), u"fragen/1/frage/m"_s.split(QLatin1Char('/')),
+                                             u"Wie beurteilen Sie seine Arbeit insgesamt?"_s)
+                                          .toObject();
+        QVERIFY(bauenAus({geaendert}, neu));
+        QCOMPARE(installieren(ziel, alt).art, Einbau::Art::Neu);
+        {
+            Abfrage a(ziel);
+            a.zeilen(QStringLiteral(
+                "INSERT INTO Auswahl (Frage, Note, Variante, KeineAussage, EigeneFormulierung) "
+                "VALUES (101, 0, 'A', 0, NULL), (102, 2, NULL, 0, 'Eigener Text')"));
+            a.zeilen(u"UPDATE LetzterBrief SET Text = 'Bisheriger Text'"_s);
+        }
+
+        Einbau e = installieren(ziel, neu);
+        QCOMPARE(e.art, Einbau::Art::Ersetzt);
+        {
+            Abfrage a(ziel);
+            QCOMPARE(a.wert(u"SELECT Frage FROM FragenMann WHERE Nr = 102"_s).toString(),
+                     u"Wie beurteilen Sie seine Arbeit insgesamt?"_s);
+            QCOMPARE(a.zeilen(u"SELECT Nr FROM FragenMann ORDER BY rowid"_s),
+                     (QList<QVariantList>{{101}, {102}}));
+            QCOMPARE(
+                a.zeilen(
+                    QStringLiteral("SELECT Frage, Note, Variante, EigeneFormulierung FROM Auswahl ORDER BY "
+                                   "rowid")),
+                (QList<QVariantList>{{101, 0, u"A"_s, QVariant(QMetaType::fromType<QString>())},
+                                     {102, 2, QVariant(QMetaType::fromType<QString>()), u"Eigener Text"_s}}));
+            QCOMPARE(a.zeilen(u"SELECT Text FROM LetzterBrief"_s),
+                     (QList<QVariantList>{{u"Bisheriger Text"_s}}));
+            for (const QString& t : inhaltstabellen())
+                QCOMPARE(a.wert(u"SELECT COUNT(*) FROM %1"_s.arg(t)),
+                         Abfrage(neu).wert(u"SELECT COUNT(*) FROM %1"_s.arg(t)));
+        }
+
+        // The same catalogue again: nothing to do.
+        const QByteArray vorher = inhalt(ziel);
+        e = installieren(ziel, neu);
+        QCOMPARE(e.art, Einbau::Art::Aktuell);
+        QCOMPARE(inhalt(ziel), vorher);
+    }
+
+    void installierenErgaenztLetzterBriefUndTabellen()
+    {
+        QTemporaryDir ordner;
+        const QString neu = ordner.filePath(u"neu.dll"_s);
+        const QString ziel = ordner.filePath(u"system98.dll"_s);
+        QVERIFY(bauenAus({qualifiziert(), einfach()}, neu));
+        QCOMPARE(installieren(ziel, neu).art, Einbau::Art::Neu);
+        {
+            Abfrage a(ziel);
+            a.zeilen(u"DELETE FROM LetzterBrief"_s);
+            a.zeilen(u"INSERT INTO Auswahl (Frage, Note) VALUES (102, 4)"_s);
+        }
+        // Up to date, yet LetzterBrief gets its row back.
+        QCOMPARE(installieren(ziel, neu).art, Einbau::Art::Aktuell);
+        QCOMPARE(Abfrage(ziel).zeilen(u"SELECT Text FROM LetzterBrief"_s).size(), 1);
+
+        // A content table lost: it is rebuilt, the user's tables stay.
+        Abfrage(ziel).zeilen(u"DROP TABLE AntwortenMannSpanisch"_s);
+        QCOMPARE(installieren(ziel, neu).art, Einbau::Art::Ersetzt);
+        Abfrage a(ziel);
+        QCOMPARE(a.wert(u"SELECT COUNT(*) FROM AntwortenMannSpanisch"_s).toInt(), 7);
+        QCOMPARE(a.zeilen(u"SELECT Frage, Note FROM Auswahl"_s), (QList<QVariantList>{{102, 4}}));
+    }
+
+    void installierenDefektesZiel_data()
+    {
+        QTest::addColumn<QByteArray>("ziel");
+        QTest::addColumn<QString>("anweisung"); // run on a fresh SQLite file instead, when not empty
+        QTest::addColumn<QString>("grund");
+        QTest::newRow("keine Datenbank")
+            << QByteArray("Das ist kein Katalog, sondern Text.\n") << QString() << u"not a database"_s;
+        QTest::newRow("leere Datei") << QByteArray() << QString() << u"die Tabelle Auswahl fehlt"_s;
+        QTest::newRow("Auswahl fehlt")
+            << QByteArray() << u"CREATE TABLE LetzterBrief (Text TEXT)"_s << u"die Tabelle Auswahl fehlt"_s;
+        QTest::newRow("LetzterBrief ohne Text")
+            << QByteArray()
+            << QStringLiteral("CREATE TABLE Auswahl (Frage, Note, Variante, "
+                              "KeineAussage, EigeneFormulierung); CREATE TABLE "
+                              "LetzterBrief (Inhalt TEXT)")
+            << u"der Tabelle LetzterBrief fehlt die Spalte Text"_s;
+    }
+    void installierenDefektesZiel()
+    {
+        QFETCH(QByteArray, ziel);
+        QFETCH(QString, anweisung);
+        QFETCH(QString, grund);
+        QTemporaryDir ordner;
+        const QString neu = ordner.filePath(u"neu.dll"_s);
+        const QString pfad = ordner.filePath(u"system98.dll"_s);
+        QVERIFY(bauenAus({qualifiziert(), einfach()}, neu));
+        {
+            QFile f(pfad);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write(ziel);
+        }
+        if (!anweisung.isEmpty()) {
+            Abfrage a(pfad);
+            for (const QString& s : anweisung.split(u"; "_s))
+                a.zeilen(s);
+        }
+        // A stale journal beside the damaged file must not stay beside the fresh copy.
+        {
+            QFile journal(pfad + u"-journal"_s);
+            QVERIFY(journal.open(QIODevice::WriteOnly));
+            journal.write("alt");
+        }
+        const QByteArray vorher = inhalt(pfad);
+
+        const Einbau e = installieren(pfad, neu);
+        QCOMPARE(e.art, Einbau::Art::Beiseitegelegt);
+        QVERIFY2(e.text.contains(grund), qPrintable(e.text));
+        QVERIFY2(e.beiseite.startsWith(pfad + u".defekt-"_s), qPrintable(e.beiseite));
+        QVERIFY2(e.text.contains(e.beiseite), qPrintable(e.text));
+        QCOMPARE(inhalt(e.beiseite), vorher);
+        QVERIFY(!QFileInfo::exists(pfad + u"-journal"_s));
+        QCOMPARE(inhalt(pfad), inhalt(neu));
+    }
+
+    void installierenOhneGebautenKatalogAendertNichts()
+    {
+        QTemporaryDir ordner;
+        const QString neu = ordner.filePath(u"neu.dll"_s);
+        const QString ziel = ordner.filePath(u"system98.dll"_s);
+        QVERIFY(bauenAus({qualifiziert(), einfach()}, ziel));
+        const QByteArray vorher = inhalt(ziel);
+
+        Einbau e = installieren(ziel, neu);
+        QCOMPARE(e.art, Einbau::Art::Fehlgeschlagen);
+        QVERIFY2(e.text.contains(u"gibt es nicht"_s), qPrintable(e.text));
+        QVERIFY(!QFileInfo::exists(neu));
+
+        {
+            QFile f(neu);
+            QVERIFY(f.open(QIODevice::WriteOnly));
+            f.write("kein Katalog");
+        }
+        e = installieren(ziel, neu);
+        QCOMPARE(e.art, Einbau::Art::Fehlgeschlagen);
+        QVERIFY2(e.text.contains(u"kein gebauter Katalog"_s), qPrintable(e.text));
+        QCOMPARE(inhalt(ziel), vorher);
+    }
+
+    void installierenInGesperrtesZielAendertNichts()
+    {
+        QTemporaryDir ordner;
+        const QString neu = ordner.filePath(u"neu.dll"_s);
+        const QString ziel = ordner.filePath(u"system98.dll"_s);
+        QVERIFY(bauenAus({einfach()}, ziel));
+        QVERIFY(bauenAus({qualifiziert(), einfach()}, neu));
+        const QByteArray vorher = inhalt(ziel);
+
+        Abfrage sperre(ziel);
+        QSqlQuery q(sperre.db());
+        QVERIFY(q.exec(u"BEGIN EXCLUSIVE"_s));
+        const Einbau e = installieren(ziel, neu);
+        QVERIFY(q.exec(u"ROLLBACK"_s));
+        QCOMPARE(e.art, Einbau::Art::Fehlgeschlagen);
+        QVERIFY2(e.text.contains(u"bleibt unverändert"_s), qPrintable(e.text));
+        QCOMPARE(inhalt(ziel), vorher);
+        QCOMPARE(QDir(ordner.path()).entryList({u"*.defekt-*"_s}, QDir::Files), QStringList());
+    }
+
+    // --- the built catalogues ---
+
+    void testkatalogHatDieFaelleDerEngine()
+    {
+        Abfrage a(QStringLiteral(ZEUGNIS_TESTKATALOG), true);
+        QVERIFY2(a.db().isOpen(), ZEUGNIS_TESTKATALOG);
+        for (const QString& t : {u"FragenMann"_s, u"FragenFrau"_s})
+            QCOMPARE(a.zeilen(QStringLiteral(
+                                  "SELECT Nr, Arbeitnehmertyp, Zeugnisart, KeineAussage, Absatz FROM %1 "
+                                  "ORDER BY rowid")
+                                  .arg(t)),
+                     (QList<QVariantList>{{1, 1, 1, 0, 1},
+                                          {101, 1, 2, 0, 1},
+                                          {102, 1, 2, 1, 0},
+                                          {103, 1, 2, 0, 1},
+                                          {104, 1, 2, 1, 0},
+                                          {105, 1, 2, 1, 1},
+                                          {106, 1, 2, 0, 0}}));
+        QCOMPARE(a.zeilen(QStringLiteral(
+                     "SELECT Frage, COUNT(*), MIN(Note), MAX(Note) FROM AntwortenMannDeutsch GROUP BY "
+                     "Frage ORDER BY Frage")),
+                 (QList<QVariantList>{{1, 1, 0, 0},
+                                      {101, 1, 0, 0},
+                                      {102, 4, 1, 4},
+                                      {103, 5, 1, 5},
+                                      {104, 5, 1, 5},
+                                      {105, 1, 0, 0},
+                                      {106, 4, 1, 4}}));
+        // Letter C left out in 102 grade 2 and 104 grade 5.
+        QCOMPARE(a.zeilen(QStringLiteral(
+                     "SELECT Frage, Note FROM AntwortenFrauSpanisch WHERE VarianteCAntwort1 IS NULL")),
+                 (QList<QVariantList>{{102, 2}, {104, 5}}));
+        QCOMPARE(a.zeilen(QStringLiteral(
+                     "SELECT VarianteBAntwort1, VarianteBAntwort2 FROM AntwortenFrauFranzoesisch "
+                     "WHERE Frage = 103 AND Note = 2")),
+                 (QList<QVariantList>{
+                     {u"Mme "_s, QStringLiteral(" a travaillé de manière consciencieuse et soigneuse, repère "
+                                                "T103N2B-fr-w.")}}));
+        QCOMPARE(a.wert(u"SELECT VarianteAAntwort1 FROM AntwortenMannDeutsch WHERE Frage = 101"_s).toString(),
+                 QStringLiteral(
+                     "Herr (VollerName), geboren am (Geburtsdatum) in (Geburtsort), war vom (Eintrittsdatum) "
+                     "bis zum (Austrittsdatum) als (Position) in unserem Unternehmen tätig, Kennung "
+                     "T101N0A-de-m."));
+        QVERIFY(
+            a.wert(QStringLiteral(
+                       "SELECT VarianteAAntwort2 FROM AntwortenMannEnglisch WHERE Frage = 103 AND Note = 1"))
+                .isNull());
+    }
+
+    void katalogDurchlaufen_data()
+    {
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<bool>("echt");
+        QTest::newRow("Testkatalog") << QStringLiteral(ZEUGNIS_TESTKATALOG) << false;
+        QTest::newRow("system98.dll") << QStringLiteral(ZEUGNIS_KATALOG) << true;
+    }
+    void katalogDurchlaufen()
+    {
+        QFETCH(QString, pfad);
+        QFETCH(bool, echt);
+        if (!QFileInfo::exists(pfad))
+            QSKIP("Kein echter Katalog gebaut: catalogue/quelle/ enthält keine Quellen.");
+
+        const Platzhalter::Werte werte{u"Maier"_s, u"Anna"_s,       u"Dr."_s,        u"Kauffrau"_s,
+                                       u"Ulm"_s,   u"02.03.1980"_s, u"01.04.2019"_s, u"31.12.2023"_s};
+        Abfrage a(pfad, true);
+        QVERIFY(a.db().isOpen());
+        int phrasen = 0;
+        for (qint16 g : {qint16(1), qint16(2)}) {
+            const auto fragen =
+                a.zeilen(u"SELECT Nr, Arbeitnehmertyp, Zeugnisart, Frage FROM %1 ORDER BY Nr"_s.arg(
+                    Schema::fragenTabelle(g)));
+            QVERIFY(!fragen.isEmpty());
+            QMap<QString, int> jeSatz;
+            for (const QVariantList& frage : fragen) {
+                const int nr = frage.at(0).toInt();
+                const Satzart* art = satzart(frage.at(1).toInt(), frage.at(2).toInt());
+                QVERIFY2(art, qPrintable(QString::number(nr)));
+                QVERIFY(nr >= art->ersteNr && nr <= art->letzteNr());
+                QVERIFY(!frage.at(3).toString().isEmpty());
+                ++jeSatz[art->name];
+
+                QList<QVariantList> deutsch;
+                for (const QString& wort : Schema::sprachwoerter()) {
+                    const QString tabelle = Schema::antwortTabelle(g, wort);
+                    const auto zeilen =
+                        a.zeilen(u"SELECT * FROM %1 WHERE Frage = ? ORDER BY rowid"_s.arg(tabelle), {nr});
+                    const QString ort = u"%1 Frage %2"_s.arg(tabelle).arg(nr);
+                    QVERIFY2(!zeilen.isEmpty(), qPrintable(ort));
+                    // same grades and letters as German, grades 1..4(5) or a single 0
+                    QList<int> noten;
+                    for (const QVariantList& z : zeilen)
+                        noten << z.at(1).toInt();
+                    QVERIFY2(noten == QList<int>{0} || noten == (QList<int>{1, 2, 3, 4}) ||
+                                 noten == (QList<int>{1, 2, 3, 4, 5}),
+                             qPrintable(ort));
+                    if (wort == u"Deutsch"_s)
+                        deutsch = zeilen;
+                    QCOMPARE(zeilen.size(), deutsch.size());
+                    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+                        const QVariantList& z = zeilen.at(i);
+                        QCOMPARE(z.at(1), deutsch.at(i).at(1));
+                        bool eineDa = false;
+                        for (int b = 0; b < 3; ++b) {
+                            const QVariant teil1 = z.at(2 + 2 * b);
+                            const QVariant teil2 = z.at(3 + 2 * b);
+                            QCOMPARE(teil1.isNull(), deutsch.at(i).at(2 + 2 * b).isNull());
+                            if (teil1.isNull()) {
+                                QVERIFY(teil2.isNull());
+                                continue;
+                            }
+                            eineDa = true;
+                            const QString phrase = teil1.toString() +
+                                                   (teil2.isNull() ? QString() : u"Maier"_s) +
+                                                   teil2.toString();
+                            const QString gefuellt = Platzhalter::fuellen(phrase, werte);
+                            const QString stelle = u"%1 Note %2 Variante %3: %4"_s.arg(ort)
+                                                       .arg(z.at(1).toInt())
+                                                       .arg(QChar(u'A' + b))
+                                                       .arg(gefuellt);
+                            QVERIFY2(!gefuellt.trimmed().isEmpty(), qPrintable(stelle));
+                            QVERIFY2(gefuellt.endsWith(QLatin1Char('.')), qPrintable(stelle));
+                            if (Platzhalter::wirdGefuellt(phrase))
+                                for (const QString& p : Platzhalter::alle())
+                                    QVERIFY2(!gefuellt.contains(p), qPrintable(stelle));
+                            else
+                                for (const QString& p : Platzhalter::alle())
+                                    QVERIFY2(!phrase.contains(p), qPrintable(stelle));
+                            ++phrasen;
+                        }
+                        QVERIFY2(eineDa, qPrintable(ort));
+                    }
+                }
+            }
+            if (echt) {
+                for (auto it = jeSatz.begin(); it != jeSatz.end(); ++it) {
+                    const auto gefunden = std::find_if(satzarten().begin(), satzarten().end(),
+                                                       [&](const Satzart& s) { return s.name == it.key(); });
+                    QCOMPARE(it.value(), gefunden->anzahl);
+                }
+                for (const QString& pflicht : pflichtsaetze())
+                    QVERIFY2(jeSatz.contains(pflicht), qPrintable(pflicht));
+            }
+        }
+        QVERIFY(phrasen > 0);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstKatalogbau)
+#include "tst_katalogbau.moc"
