@@ -266,7 +266,8 @@ void FragenForm::Varian_Click(int index)
     // next question comes up.
     auto text = m_ablauf.waehlen(wahl);
     if (!text) {
-        aufgeben(text.fehler());
+        // As in Continue: the text written so far is kept for a later run.
+        weiterFehlgeschlagen(text.fehler());
         return;
     }
     switch (wahl) {

@@ -63,7 +63,8 @@ private:
     void meldung(const QString& text);
     // A catalogue failure: the message, then the end of the program.
     void aufgeben(const QString& text);
-    // A failure while advancing: the message, the unfinished work saved, then the end of the program.
+    // A failure while answering or advancing: the message, the unfinished work saved, then the end of the
+    // program.
     void weiterFehlgeschlagen(const QString& text);
 
     Sitzung& m_sitzung;

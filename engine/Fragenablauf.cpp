@@ -6,6 +6,9 @@
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
+#include <cmath>
+#include <limits>
+
 namespace {
 
 const QString Deutsch = QStringLiteral("Deutsch");
@@ -50,9 +53,13 @@ Status Fragenablauf::frageWechsel()
 
 Ergebnis<bool> Fragenablauf::frageSuchen(const QString& nr)
 {
+    // Only a whole number names a question ("12", " 12", "12.0"); any other text names none.
     bool zahl = false;
-    const qint32 gesucht = nr.trimmed().toInt(&zahl);
-    if (!zahl || !m_data1.suchen([gesucht](const Katalog::FrageZeile& f) { return f.Nr == gesucht; }))
+    const double wert = nr.trimmed().toDouble(&zahl);
+    if (!zahl || wert != std::floor(wert) || std::abs(wert) > std::numeric_limits<qint32>::max())
+        return false;
+    const auto gesucht = static_cast<qint32>(wert);
+    if (!m_data1.suchen([gesucht](const Katalog::FrageZeile& f) { return f.Nr == gesucht; }))
         return false;
     if (auto s = frageWechsel(); !s)
         return s.alsFehler();

@@ -72,7 +72,7 @@ public:
     qsizetype fragenImSatz() const { return m_data1.anzahl(); }
     const Katalog::FrageZeile& frage() const { return m_data1.aktuell(); } // only when !amEnde()
     // Makes the first question whose Nr equals the number in `nr` current, and runs `FrageWechsel`. When no
-    // question matches (or `nr` holds no whole number), the current question stays. Returns whether one
+    // question matches (or `nr` is no whole number), the current question stays. Returns whether one
     // matched.
     Ergebnis<bool> frageSuchen(const QString& nr);
     // Moves to the next question and runs `FrageWechsel` for it. Returns false when the set has passed its

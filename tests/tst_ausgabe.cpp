@@ -398,6 +398,8 @@ private slots:
         Testumgebung umgebung;
         Fragenbildschirm b;
         QVERIFY(b.beantworten(0, 0));
+        // Keeping the work writes nothing once the last question is passed.
+        QVERIFY(b.form->ArbeitZwischenspeichern());
         QCOMPARE(b.abbrechen()->text(), QStringLiteral("Beenden"));
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
         QCOMPARE(umgebung.beendet, 1);

@@ -154,6 +154,7 @@ private slots:
         QTest::addColumn<QVariant>("text");
         QTest::newRow("12") << QStringLiteral("12") << QVariant(QStringLiteral("Bisher."));
         QTest::newRow("Leerzeichen 12") << QStringLiteral(" 12") << QVariant(QStringLiteral("Bisher."));
+        QTest::newRow("12.0") << QStringLiteral("12.0") << QVariant(QStringLiteral("Bisher."));
         QTest::newRow("Text null") << QStringLiteral("12") << QVariant();
     }
     void setztFort()
@@ -605,6 +606,26 @@ private slots:
         QVERIFY(umgebung.gezeigt.at(1).meldung.text.startsWith(
             QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.")));
         QCOMPARE(umgebung.beendet, 1);
+    }
+
+    void fehlerBeiDerWahlSpeichertArbeit()
+    {
+        Arbeitsordner ordner;
+        Testkatalog k;
+        dreiFragen(k);
+        Testumgebung umgebung;
+        Fragenbildschirm b;
+        QVERIFY(b.beantworten(0, 2));
+        k.sql(QStringLiteral("DROP TABLE Auswahl"));
+        QVERIFY(Fragenbildschirm::klicken(b.wert(1)));
+        QVERIFY(Fragenbildschirm::klicken(b.varian(0)));
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        QVERIFY(umgebung.gezeigt.first().meldung.text.contains(QStringLiteral("Auswahl")));
+        QCOMPARE(umgebung.beendet, 1);
+        QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(),
+                 QStringLiteral("F1C."));
+        QCOMPARE(einstellungen(ordner),
+                 QStringLiteral("[Abbruch]|ArbeitnehmerTyp= 1|Zeugnisart= 2|Frage= 2|Zahl= 1"));
     }
 
     void verbindungenWerdenFreigegeben()
