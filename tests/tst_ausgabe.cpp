@@ -72,29 +72,6 @@ private slots:
                              QStringLiteral("Frau Maier kam 1.4.2010 ") + schluss());
     }
 
-    void franzoesischNurUnterOe()
-    {
-        Arbeitsordner ordner;
-        Testkatalog k;
-        vierFragen(k);
-        auswahlZeile(k, 1, 0, QStringLiteral("A"), 0);
-        const Neuaufbau r = zeugnisNeuAufbauen(QStringLiteral("Französisch"), Sitzung::instanz());
-        QVERIFY(!r.ok());
-        QCOMPARE(zeugnisNeuAufbauen(QStringLiteral("Franzoesisch"), Sitzung::instanz()).text,
-                 QStringLiteral("FR:F1A.") + schluss());
-    }
-
-    void absatzAmAnfangOhneUmbruch()
-    {
-        Arbeitsordner ordner;
-        Testkatalog k;
-        vierFragen(k);
-        auswahlZeile(k, 3, 1, QStringLiteral("A"), 0);
-        auswahlZeile(k, 1, 0, QStringLiteral("A"), 0);
-        QCOMPARE(zeugnisNeuAufbauen(QStringLiteral("Deutsch"), Sitzung::instanz()).text,
-                 QStringLiteral("F3N1A.") + CRLF + QStringLiteral("F1A.") + schluss());
-    }
-
     void namensteileUndLeereVarianteC_data()
     {
         QTest::addColumn<QString>("c1");

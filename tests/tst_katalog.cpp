@@ -129,47 +129,6 @@ private slots:
         QVERIFY(antwort(v, 1, QStringLiteral("Franzoesisch"), 9, 2).ok());
     }
 
-    void auswahlSchreibenUndFinden()
-    {
-        Arbeitsordner ordner;
-        Testkatalog k;
-        Verbindung v;
-        AuswahlZeile z;
-        z.Frage = 4;
-        z.Note = 2;
-        z.Variante = QStringLiteral("B");
-        auto erste = auswahlSpeichern(v, z);
-        QVERIFY(erste);
-        z.Frage = 2;
-        auto zweite = auswahlSpeichern(v, z);
-        QVERIFY(zweite);
-        QCOMPARE(*auswahlFinden(v, 4), std::optional<qint64>(*erste));
-        QVERIFY(!auswahlFinden(v, 3)->has_value());
-
-        z.zeile = *erste;
-        z.Frage = 4;
-        z.Variante.reset();
-        z.KeineAussage = true;
-        z.EigeneFormulierung = QStringLiteral("Gelöscht");
-        QCOMPARE(*auswahlSpeichern(v, z), *erste);
-
-        auto alle = auswahl(v);
-        QVERIFY(alle);
-        QCOMPARE(alle->size(), 2);
-        QCOMPARE(alle->at(0).Frage, 4); // stored order, not by question
-        QCOMPARE(alle->at(0).KeineAussage, std::optional<bool>(true));
-        QVERIFY(!alle->at(0).Variante);
-        QCOMPARE(alle->at(0).EigeneFormulierung, QStringLiteral("Gelöscht"));
-        QCOMPARE(alle->at(1).Frage, 2);
-        QCOMPARE(alle->at(1).Variante, QStringLiteral("B"));
-        QVERIFY(!alle->at(1).EigeneFormulierung);
-
-        QVERIFY(auswahlLeeren(v));
-        QVERIFY(auswahl(v)->isEmpty());
-        z.zeile = *erste; // gone now
-        QVERIFY(!auswahlSpeichern(v, z).ok());
-    }
-
     void texteUnveraendert_data()
     {
         QTest::addColumn<QString>("text");

@@ -80,59 +80,6 @@ private slots:
         QCOMPARE(TextBausteineEinsetzen(t, leer), QStringLiteral("ab  bis    !"));
     }
 
-    void phrasen_data()
-    {
-        QTest::addColumn<QString>("erster");
-        QTest::addColumn<QString>("zweiter");
-        QTest::addColumn<QString>("erwartet");
-        QTest::addColumn<bool>("vorhanden");
-        QTest::newRow("zwei Teile") << QStringLiteral("Herr ") << QStringLiteral(" war fleißig.")
-                                    << QStringLiteral("Herr Maier war fleißig.") << true;
-        QTest::newRow("ohne Leerzeichen")
-            << QStringLiteral("X") << QStringLiteral("Y") << QStringLiteral("XMaierY") << true;
-        QTest::newRow("ohne zweiten Teil")
-            << QStringLiteral("Er war fleißig.") << QString() << QStringLiteral("Er war fleißig.") << true;
-        QTest::newRow("leerer zweiter Teil")
-            << QStringLiteral("Herr ") << QStringLiteral("") << QStringLiteral("Herr Maier") << true;
-        QTest::newRow("ohne ersten Teil") << QString() << QStringLiteral("x") << QString() << false;
-    }
-    void phrasen()
-    {
-        QFETCH(QString, erster);
-        QFETCH(QString, zweiter);
-        QFETCH(QString, erwartet);
-        QFETCH(bool, vorhanden);
-        Katalog::AntwortZeile z;
-        if (!erster.isNull())
-            z.Antwort1[Katalog::B] = erster;
-        if (!zweiter.isNull())
-            z.Antwort2[Katalog::B] = zweiter;
-        const auto p = phrase(z, Katalog::B, QStringLiteral("Maier"));
-        QCOMPARE(p.has_value(), vorhanden);
-        if (vorhanden)
-            QCOMPARE(*p, erwartet);
-        QVERIFY(!phrase(z, Katalog::A, QStringLiteral("Maier")));
-    }
-
-    void schluss()
-    {
-        Sitzung s;
-        s.arbeitgeber.Ort = QStringLiteral("Bonn");
-        s.arbeitgeber.Name = QStringLiteral("Hans Huber");
-        s.arbeitnehmer.Zeugnisdatum = QStringLiteral("30.6.2024");
-        QCOMPARE(Zeugnisschluss(s), QStringLiteral("\r\n\r\nBonn, 30.6.2024\r\n\r\nHans Huber"));
-        s.arbeitnehmer.Zeugnisdatum.clear();
-        QCOMPARE(Zeugnisschluss(s), QStringLiteral("\r\n\r\nBonn, \r\n\r\nHans Huber"));
-    }
-
-    void trennzeichen()
-    {
-        QCOMPARE(trenner(true, true), QString());
-        QCOMPARE(trenner(false, true), QString());
-        QCOMPARE(trenner(true, false), QStringLiteral("\r\n"));
-        QCOMPARE(trenner(false, false), QStringLiteral(" "));
-    }
-
     void fragenzahl_data()
     {
         QTest::addColumn<int>("typ");
@@ -156,13 +103,6 @@ private slots:
         QFETCH(int, art);
         QFETCH(QString, zahl);
         QCOMPARE(Fragenzahl(qint16(typ), qint16(art)), zahl);
-    }
-
-    void zaehlertext()
-    {
-        QCOMPARE(zaehler(1, QStringLiteral("34")), QStringLiteral("Frage 1 von     34"));
-        QCOMPARE(zaehler(5, QStringLiteral("34")), QStringLiteral("Frage 5 von     34"));
-        QCOMPARE(zaehler(12, QString()), QStringLiteral("Frage 12 von     "));
     }
 };
 
