@@ -1,7 +1,465 @@
 #include "engine/FragenForm.h"
 
-FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern)
+#include "engine/Sprachwechsel.h"
+#include "engine/Textfeld.h"
+#include "engine/Zeugnistext.h"
+#include "engine/dlgBeenden.h"
+#include "screens/Bausteine.h"
+#include "screens/Layout.h"
+#include "screens/Umgebung.h"
+#include "store/Profil.h"
+#include "store/Sitzung.h"
+#include "store/Text.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <limits>
+
+namespace {
+
+const QString Fenstertitel = QStringLiteral("Arbeitszeugnis – Fragen");
+const QString Weiter = QStringLiteral(">> Weiter >>");
+const QString Zwischenablage = QStringLiteral("Zwischenablage");
+const QString Abbrechen = QStringLiteral("Abbrechen");
+const QString Beenden = QStringLiteral("Beenden");
+const QString NotenHinweis = QStringLiteral("Vergeben Sie eine Note per Mausklick");
+const QString Sprachen = QStringLiteral("Sprachen");
+const QColor Weiss{255, 255, 255};
+
+QGroupBox* rahmen(QWidget* eltern, const QString& name, const QString& titel, double left, double top,
+                  double width, double height)
+{
+    auto* r = new QGroupBox(titel, eltern);
+    r->setObjectName(name);
+    Layout::setzen(r, left, top, width, height);
+    return r;
+}
+
+QPlainTextEdit* textfeld(QWidget* eltern, const QString& name, const QString& zugaenglich, double left,
+                         double top, double width, double height)
+{
+    auto* t = new QPlainTextEdit(eltern);
+    t->setObjectName(name);
+    t->setAccessibleName(zugaenglich);
+    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    t->setTabChangesFocus(true);
+    Layout::setzen(t, left, top, width, height);
+    return t;
+}
+
+void beschriften(QPushButton* knopf, const QString& text)
+{
+    knopf->setText(text);
+    knopf->setAccessibleName(text);
+}
+
+} // namespace
+
+FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::instanz()), m_ablauf(m_sitzung)
 {
     setObjectName(QStringLiteral("FragenForm"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(Fenstertitel);
+    Bausteine::hintergrund(this, QColor(0, 0, 192));
+    resize(Layout::px(9855), Layout::px(7620));
+
+    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 9615, 7020);
+
+    FrageLabel = Bausteine::label(Panel3D1, QStringLiteral("FrageLabel"),
+                                  QStringLiteral("Frage 1 von     50 "), 120, 120, 975, 735);
+    FrageLabel->setTextFormat(Qt::PlainText);
+    Statuszeile =
+        Bausteine::label(Panel3D1, QStringLiteral("Statuszeile"),
+                         QStringLiteral("Wie sollen die einleitenden Angaben im Arbeitszeugnis aussehen?"),
+                         1200, 120, 5535, 735);
+    Statuszeile->setTextFormat(Qt::PlainText);
+    QFont fett = Statuszeile->font();
+    fett.setBold(true);
+    Statuszeile->setFont(fett);
+
+    Variante =
+        textfeld(Panel3D1, QStringLiteral("Variante"), QStringLiteral("Textvorschlag"), 120, 960, 6615, 975);
+    Variante->setToolTip(QStringLiteral("Eigene Formulierungs-Einträge möglich"));
+    Textfeld::hintergrund(Variante, Bausteine::Grau);
+    Zeugnis =
+        textfeld(Panel3D1, QStringLiteral("Zeugnis"), QStringLiteral("Zeugnistext"), 120, 2160, 6615, 4575);
+
+    Bewertung =
+        rahmen(Panel3D1, QStringLiteral("Bewertung"), QStringLiteral("Ihre Wertung"), 6960, 120, 2415, 1785);
+    WertGruppe = new QButtonGroup(this);
+    const QStringList noten{QStringLiteral("sehr gut"), QStringLiteral("gut"), QStringLiteral("befriedigend"),
+                            QStringLiteral("ausreichend"), QStringLiteral("mangelhaft")};
+    for (int i = 1; i <= 5; ++i) {
+        auto* w = new QRadioButton(noten.at(i - 1), Bewertung);
+        w->setObjectName(QStringLiteral("Wert%1").arg(i));
+        w->setToolTip(NotenHinweis);
+        // Wider than the design's 1335 twips, which would cut "befriedigend" and "Französisch" short in
+        // the sans font available here; place and height are the design's.
+        Layout::setzen(w, 120, 360 + 240 * (i - 1), 2175, 195);
+        WertGruppe->addButton(w, i);
+        connect(w, &QRadioButton::clicked, this, [this, i](bool gewaehlt) { Wert_Click(i, gewaehlt); });
+        Wert[i] = w;
+    }
+
+    Frame3D1 =
+        rahmen(Panel3D1, QStringLiteral("Frame3D1"), QStringLiteral("Wählen Sie"), 6960, 2085, 2415, 2865);
+    VarianGruppe = new QButtonGroup(this);
+    const std::array<std::pair<QString, QString>, 5> varianten{{
+        {QStringLiteral("Textvorschlag A"), QStringLiteral("Zeigt den ersten Textvorschlag an")},
+        {QStringLiteral("Textvorschlag B"), QStringLiteral("Zeigt den zweiten Textvorschlag an")},
+        {QStringLiteral("Textvorschlag C"), QStringLiteral("Zeigt den dritten Textvorschlag an")},
+        {QStringLiteral("Eigene Formulierung"), QStringLiteral("Eigene Formulierung eingeben")},
+        {QStringLiteral("Frage überspringen"), QStringLiteral("Geht zur nächsten Frage")},
+    }};
+    for (int k = 0; k < 5; ++k) {
+        auto* b = Bausteine::knopf(Frame3D1, QStringLiteral("Varian%1").arg(k), varianten[k].first,
+                                   varianten[k].second, 120, 360 + 480 * k, 2175, 495);
+        b->setCheckable(true);
+        b->setEnabled(k >= 3);
+        VarianGruppe->addButton(b, k);
+        Varian[k] = b;
+    }
+    connect(VarianGruppe, &QButtonGroup::idClicked, this, &FragenForm::Varian_Click);
+
+    AbbrechenButton = Bausteine::knopf(Panel3D1, QStringLiteral("AbbrechenButton"), Abbrechen,
+                                       QStringLiteral("Beendet das Programm"), 7080, 5880, 2175, 345);
+    connect(AbbrechenButton, &QPushButton::clicked, this, &FragenForm::AbbrechenButton_Click);
+    WeiterButton = Bausteine::knopf(Panel3D1, QStringLiteral("WeiterButton"), Weiter,
+                                    QStringLiteral("Übernimmt den ausgewählten Textvorschlag und spring zur "
+                                                   "nächsten Frage"),
+                                    7080, 6360, 2175, 345);
+    WeiterButton->setEnabled(false);
+    connect(WeiterButton, &QPushButton::clicked, this, &FragenForm::WeiterButton_Click);
+
+    laden();
+}
+
+FragenForm::~FragenForm() = default;
+
+// Opening: the question set, the counter, and either a new reference or the interrupted one.
+void FragenForm::laden()
+{
+    if (auto s = m_ablauf.oeffnen(); !s) {
+        aufgeben(s.fehler());
+        return;
+    }
+    if (m_ablauf.amEnde()) {
+        aufgeben(QStringLiteral("Der Fragenkatalog enthält keine Fragen für diesen Arbeitnehmertyp und diese "
+                                "Zeugnisart."));
+        return;
+    }
+    FrageWechselAnzeigen();
+
+    m_fragenzahl = Fragenzahl(m_sitzung.Arbeitnehmertyp, m_sitzung.Zeugnisart);
+    FrageLabel->setText(zaehler(1, m_fragenzahl));
+
+    if (Text::zahlLesen(m_sitzung.AbbruchFrage) > 0) {
+        auto gefunden = m_ablauf.frageSuchen(m_sitzung.AbbruchFrage);
+        if (!gefunden) {
+            aufgeben(gefunden.fehler());
+            return;
+        }
+        if (*gefunden)
+            FrageWechselAnzeigen();
+        FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
+        auto text = Fragenablauf::gespeicherterText();
+        if (!text) {
+            aufgeben(text.fehler());
+            return;
+        }
+        if (*text)
+            Textfeld::setzen(Zeugnis, **text);
+    } else if (auto s = Fragenablauf::neuBeginnen(); !s) {
+        aufgeben(s.fehler());
+        return;
+    }
+
+    if (Bewertung->isHidden())
+        variantenFreigeben();
+}
+
+// What the screen shows of a question change: "mangelhaft" only with five answer rows, the grade frame only
+// for a graded question, the skip button only where the question may be skipped, and the question's text.
+void FragenForm::FrageWechselAnzeigen()
+{
+    if (m_ablauf.amEnde())
+        return;
+    Wert[5]->setEnabled(m_ablauf.antwortzahl() == 5);
+    Bewertung->setVisible(m_ablauf.bewertet());
+    Varian[4]->setEnabled(m_ablauf.frage().KeineAussage);
+    Statuszeile->setText(m_ablauf.frage().Frage);
+}
+
+// Offers phrasings A to C of the current answer row.
+void FragenForm::variantenFreigeben()
+{
+    for (int b = 0; b < 3; ++b)
+        Varian[b]->setEnabled(m_ablauf.varianteVorhanden(static_cast<Katalog::Buchstabe>(b)));
+}
+
+// Deselects the phrasing buttons 0 to `bis` - 1; the buttons stay exclusive.
+void FragenForm::variantenAbwaehlen(int bis)
+{
+    VarianGruppe->setExclusive(false);
+    for (int k = 0; k < bis; ++k)
+        Varian[k]->setChecked(false);
+    VarianGruppe->setExclusive(true);
+}
+
+void FragenForm::notenAbwaehlen()
+{
+    WertGruppe->setExclusive(false);
+    for (int i = 1; i <= 5; ++i)
+        Wert[i]->setChecked(false);
+    WertGruppe->setExclusive(true);
+    m_note = 0;
+}
+
+// The employee's data in the phrase shown, by the rules of TextBausteineEinsetzen.
+void FragenForm::platzhalterEinsetzen()
+{
+    QString text = Textfeld::text(Variante);
+    if (!text.contains(u"(Eintrittsdatum)") && !text.contains(u"(Austrittsdatum)"))
+        return;
+    Variante->setUpdatesEnabled(false);
+    TextBausteineEinsetzen(text, m_sitzung.arbeitnehmer);
+    Textfeld::setzen(Variante, text);
+    Variante->setUpdatesEnabled(true);
+}
+
+void FragenForm::Wert_Click(int index, bool gewaehlt)
+{
+    if (m_beendet)
+        return;
+    if (Wert[index]->toolTip() == Sprachen) {
+        // Language mode: every click rebuilds the text, whether it selected the button or not.
+        ChangeLanguage(Text::sprachwort(Wert[index]->text()));
+        return;
+    }
+
+    // Grading: only a click that made the button selected counts.
+    if (!gewaehlt || index == m_note)
+        return;
+    m_note = index;
+    variantenAbwaehlen(3);
+    for (int b = 0; b < 3; ++b)
+        Varian[b]->setEnabled(false);
+    Frame3D1->update();
+    Variante->clear();
+    m_ablauf.noteSuchen(qint16(index));
+    variantenFreigeben();
+}
+
+void FragenForm::Varian_Click(int index)
+{
+    if (m_beendet)
+        return;
+    WeiterButton->setEnabled(true);
+    const auto wahl = static_cast<Fragenablauf::Wahl>(index);
+    // The choice is stored before a skip advances, so that the record of the skip is complete when the
+    // next question comes up.
+    auto text = m_ablauf.waehlen(wahl);
+    if (!text) {
+        // As in Continue: the text written so far is kept for a later run.
+        weiterFehlgeschlagen(text.fehler());
+        return;
+    }
+    switch (wahl) {
+    case Fragenablauf::VarianteA:
+    case Fragenablauf::VarianteB:
+    case Fragenablauf::VarianteC:
+        Textfeld::hintergrund(Variante, Bausteine::Grau);
+        Textfeld::setzen(Variante, *text);
+        break;
+    case Fragenablauf::EigeneFormulierung:
+        Textfeld::hintergrund(Variante, Weiss);
+        Variante->clear();
+        Variante->setFocus();
+        break;
+    case Fragenablauf::Ueberspringen:
+        Textfeld::hintergrund(Variante, Bausteine::Grau);
+        Variante->clear();
+        WeiterButton_Click();
+        if (m_beendet)
+            return;
+        break;
+    }
+    platzhalterEinsetzen();
+}
+
+void FragenForm::WeiterButton_Click()
+{
+    if (m_beendet)
+        return;
+    Textfeld::hintergrund(Variante, Bausteine::Grau);
+    if (m_sitzung.Zahl < std::numeric_limits<qint16>::max())
+        ++m_sitzung.Zahl;
+
+    if (auto s = m_ablauf.eigeneFormulierungUebernehmen(Textfeld::text(Variante)); !s) {
+        weiterFehlgeschlagen(s.fehler());
+        return;
+    }
+
+    if (Text::zahlLesen(m_fragenzahl) > m_sitzung.Zahl)
+        FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
+
+    if (WeiterButton->text() == Zwischenablage) {
+        dlgBeenden dialog(Textfeld::text(Zeugnis), this);
+        dialog.exec();
+        return;
+    }
+
+    WeiterButton->setEnabled(false);
+    variantenAbwaehlen(5);
+    Panel3D1->update();
+
+    const QString satz = Textfeld::text(Variante);
+    if (!satz.isEmpty()) {
+        Textfeld::anhaengen(Zeugnis, trenner(m_ablauf.frage().Absatz, Textfeld::leer(Zeugnis)) + satz);
+        LetztesZeichenMarkieren(Zeugnis);
+        Variante->clear();
+    }
+
+    auto naechste = m_ablauf.naechsteFrage();
+    if (!naechste) {
+        weiterFehlgeschlagen(naechste.fehler());
+        return;
+    }
+    if (!*naechste) {
+        Fertig();
+        Textfeld::anhaengen(Zeugnis, Zeugnisschluss(m_sitzung));
+        return;
+    }
+    FrageWechselAnzeigen();
+
+    notenAbwaehlen();
+    for (int b = 0; b < 3; ++b)
+        Varian[b]->setEnabled(false);
+    if (Bewertung->isHidden())
+        variantenFreigeben();
+}
+
+// The end state: the grade buttons choose the output language, the text can go to the clipboard.
+void FragenForm::Fertig()
+{
+    WeiterButton->setEnabled(true);
+    beschriften(WeiterButton, Zwischenablage);
+    beschriften(AbbrechenButton, Beenden);
+    for (int i = 1; i <= 5; ++i) {
+        Wert[i]->setEnabled(true);
+        Wert[i]->setToolTip(Sprachen);
+    }
+    Bewertung->setTitle(QStringLiteral("Zeugnisausgabe in"));
+    Wert[1]->setText(QStringLiteral("Deutsch"));
+    Wert[1]->setChecked(true);
+    Wert[2]->setText(QStringLiteral("Englisch"));
+    Wert[3]->setText(QStringLiteral("Italienisch"));
+    Wert[4]->setText(QStringLiteral("Spanisch"));
+    Wert[5]->setText(QStringLiteral("Französisch"));
+    Bewertung->show();
+    Frame3D1->hide();
+}
+
+void FragenForm::AbbrechenButton_Click()
+{
+    if (!m_beendet)
+        verlassen();
+}
+
+bool FragenForm::verlassen()
+{
+    if (AbbrechenButton->text() == Beenden) {
+        m_beendet = true;
+        Umgebung::beenden();
+        return true;
+    }
+    const Umgebung::Meldung frage{
+        QStringLiteral("Programm Beenden"),
+        QStringLiteral("Wollen Sie Ihre Arbeit im Verzeichnis Zeugnis zwischenspeichern?"),
+        Umgebung::Knoepfe::JaNeinAbbrechen, Umgebung::Symbol::Keins};
+    switch (Umgebung::zeigen(this, frage)) {
+    case Umgebung::Antwort::Ja:
+        if (auto s = ArbeitZwischenspeichern(); !s) {
+            // The work is not kept: the user stays on the screen and may try again or leave without saving.
+            meldung(QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n") + s.fehler());
+            return false;
+        }
+        break;
+    case Umgebung::Antwort::Nein:
+        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+        break;
+    default:
+        return false;
+    }
+    m_beendet = true;
+    Umgebung::beenden();
+    return true;
+}
+
+void FragenForm::ChangeLanguage(const QString& sLand)
+{
+    Zeugnis->clear();
+    const Neuaufbau neu = zeugnisNeuAufbauen(sLand, m_sitzung);
+    Textfeld::setzen(Zeugnis, neu.text);
+    if (!neu.ok())
+        meldung(neu.fehler);
+}
+
+Status FragenForm::ArbeitZwischenspeichern()
+{
+    return m_ablauf.arbeitZwischenspeichern(Textfeld::text(Zeugnis));
+}
+
+void FragenForm::meldung(const QString& text)
+{
+    Umgebung::zeigen(this, {Umgebung::programmtitel(), text, Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins});
+}
+
+void FragenForm::aufgeben(const QString& text)
+{
+    meldung(text);
+    m_beendet = true;
+    Umgebung::beenden();
+}
+
+void FragenForm::weiterFehlgeschlagen(const QString& text)
+{
+    meldung(text);
+    if (auto s = ArbeitZwischenspeichern(); !s)
+        meldung(QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n") + s.fehler());
+    m_beendet = true;
+    Umgebung::beenden();
+}
+
+void FragenForm::setVisible(bool sichtbar)
+{
+    QWidget::setVisible(sichtbar && !m_beendet);
+}
+
+void FragenForm::resizeEvent(QResizeEvent* ereignis)
+{
+    QWidget::resizeEvent(ereignis);
+    Layout::zentrieren(this, Panel3D1);
+}
+
+void FragenForm::changeEvent(QEvent* ereignis)
+{
+    QWidget::changeEvent(ereignis);
+    if (ereignis->type() == QEvent::ActivationChange && isActiveWindow())
+        setWindowTitle(Fenstertitel);
+}
+
+// Closing the window by its frame leaves the screen as its leave button would.
+void FragenForm::closeEvent(QCloseEvent* ereignis)
+{
+    if (m_beendet || verlassen())
+        ereignis->accept();
+    else
+        ereignis->ignore();
 }

@@ -1,12 +1,89 @@
 #pragma once
 
-#include <QWidget>
+#include "engine/Ergebnis.h"
+#include "engine/Fragenablauf.h"
 
-// The question screen.
+#include <QString>
+#include <QWidget>
+#include <array>
+
+class QButtonGroup;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+struct Sitzung;
+
+// The question screen: one question of the catalogue at a time, its grade and phrasing, and the reference
+// text growing below. After the last question the grade buttons choose the output language and the text
+// goes to the clipboard. Reads and writes `Sitzung::instanz()`.
 class FragenForm : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit FragenForm(QWidget* eltern = nullptr);
+    ~FragenForm() override;
+
+    // Rebuilds the whole reference text in the language of `sLand` ("Deutsch", "Englisch", "Franzoesisch",
+    // "Italienisch", "Spanisch") from the recorded choices. A failure is reported in one message box; the
+    // text built up to it stays, and the program goes on.
+    void ChangeLanguage(const QString& sLand);
+
+    // Keeps unfinished work for a later run: section "Abbruch" of the settings file and the text in
+    // LetzterBrief. Does nothing once the last question is passed.
+    Status ArbeitZwischenspeichern();
+
+    // A screen that has ended the program (a failure while opening, for instance) never shows itself.
+    void setVisible(bool sichtbar) override;
+
+protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+    void changeEvent(QEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+private:
+    void laden();
+    void FrageWechselAnzeigen();
+    void variantenFreigeben();
+    void variantenAbwaehlen(int bis);
+    void notenAbwaehlen();
+    void platzhalterEinsetzen();
+
+    void Wert_Click(int index, bool gewaehlt);
+    void Varian_Click(int index);
+    void WeiterButton_Click();
+    void AbbrechenButton_Click();
+    void Fertig();
+
+    // Leaves the screen as "Abbrechen"/"Beenden" does in its current state; true when the program ends.
+    bool verlassen();
+    void meldung(const QString& text);
+    // A catalogue failure: the message, then the end of the program.
+    void aufgeben(const QString& text);
+    // A failure while answering or advancing: the message, the unfinished work saved, then the end of the
+    // program.
+    void weiterFehlgeschlagen(const QString& text);
+
+    Sitzung& m_sitzung;
+    Fragenablauf m_ablauf;
+    QString m_fragenzahl;
+    int m_note = 0;         // the grade the user chose for the question on display, 0 for none
+    bool m_beendet = false; // the program is ending; nothing more happens on this screen
+
+    QFrame* Panel3D1 = nullptr;
+    QLabel* FrageLabel = nullptr;
+    QLabel* Statuszeile = nullptr;
+    QPlainTextEdit* Variante = nullptr;
+    QPlainTextEdit* Zeugnis = nullptr;
+    QGroupBox* Bewertung = nullptr;
+    std::array<QRadioButton*, 6> Wert{}; // 1 to 5; the index is the grade
+    QButtonGroup* WertGruppe = nullptr;
+    QGroupBox* Frame3D1 = nullptr;
+    std::array<QPushButton*, 5> Varian{};
+    QButtonGroup* VarianGruppe = nullptr;
+    QPushButton* WeiterButton = nullptr;
+    QPushButton* AbbrechenButton = nullptr;
 };

@@ -1,0 +1,178 @@
+#include "engine/Fragenablauf.h"
+
+#include "engine/Schema.h"
+#include "engine/Zeugnistext.h"
+#include "store/Profil.h"
+#include "store/Sitzung.h"
+#include "store/Text.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString Deutsch = QStringLiteral("Deutsch");
+const QString Markierung = QStringLiteral("Eigene Formulierung");
+const QString Geloescht = QStringLiteral("Gelöscht");
+
+} // namespace
+
+Fragenablauf::Fragenablauf(Sitzung& sitzung) : m_sitzung(sitzung) {}
+
+Fragenablauf::~Fragenablauf() = default;
+
+Status Fragenablauf::oeffnen()
+{
+    m_geschlecht = m_sitzung.arbeitnehmer.Geschlecht;
+    m_verbindung = std::make_unique<Katalog::Verbindung>();
+    if (!m_verbindung->offen())
+        return Fehler{m_verbindung->fehler()};
+    auto satz =
+        Katalog::fragensatz(*m_verbindung, m_geschlecht, m_sitzung.Arbeitnehmertyp, m_sitzung.Zeugnisart);
+    if (!satz)
+        return satz.alsFehler();
+    m_data1.setzen(std::move(*satz));
+    return frageWechsel();
+}
+
+Status Fragenablauf::frageWechsel()
+{
+    if (m_data1.amEnde())
+        return Ok{};
+    const qint32 nr = frage().Nr;
+    auto zeilen = Katalog::antworten(*m_verbindung, m_geschlecht, Deutsch, nr);
+    if (!zeilen)
+        return zeilen.alsFehler();
+    if (zeilen->isEmpty())
+        return Fehler{QStringLiteral("Zur Frage%1 enthält die Tabelle %2 keine Antwort.")
+                          .arg(Text::vorzeichenZahl(nr), Schema::antwortTabelle(m_geschlecht, Deutsch))};
+    m_data2.setzen(std::move(*zeilen));
+    m_data2.letzte();
+    return Ok{};
+}
+
+Ergebnis<bool> Fragenablauf::frageSuchen(const QString& nr)
+{
+    // Only a whole number names a question ("12", " 12", "12.0"); any other text names none.
+    bool zahl = false;
+    const double wert = nr.trimmed().toDouble(&zahl);
+    if (!zahl || wert != std::floor(wert) || std::abs(wert) > std::numeric_limits<qint32>::max())
+        return false;
+    const auto gesucht = static_cast<qint32>(wert);
+    if (!m_data1.suchen([gesucht](const Katalog::FrageZeile& f) { return f.Nr == gesucht; }))
+        return false;
+    if (auto s = frageWechsel(); !s)
+        return s.alsFehler();
+    return true;
+}
+
+Ergebnis<bool> Fragenablauf::naechsteFrage()
+{
+    m_data1.weiter();
+    if (m_data1.amEnde())
+        return false;
+    if (auto s = frageWechsel(); !s)
+        return s.alsFehler();
+    return true;
+}
+
+bool Fragenablauf::noteSuchen(qint16 note)
+{
+    return m_data2.suchen([note](const Katalog::AntwortZeile& a) { return a.Note == note; });
+}
+
+bool Fragenablauf::varianteVorhanden(Katalog::Buchstabe b) const
+{
+    return !m_data2.amEnde() && m_data2.aktuell().Antwort1[b].has_value();
+}
+
+Ergebnis<QString> Fragenablauf::waehlen(Wahl wahl)
+{
+    if (m_data2.amEnde())
+        return Fehler{QStringLiteral("Keine Frage ist zur Auswahl offen.")};
+    const Katalog::AntwortZeile& a = antwort();
+
+    auto vorhanden = Katalog::auswahlFinden(*m_verbindung, a.Frage);
+    if (!vorhanden)
+        return vorhanden.alsFehler();
+    Katalog::AuswahlZeile z;
+    if (*vorhanden) {
+        // An earlier choice for this question is replaced.
+        z.zeile = **vorhanden;
+        z.EigeneFormulierung = Geloescht;
+    }
+    z.KeineAussage = false;
+    z.Frage = a.Frage;
+    z.Note = a.Note;
+
+    QString text;
+    switch (wahl) {
+    case VarianteA:
+    case VarianteB:
+    case VarianteC: {
+        const auto b = static_cast<Katalog::Buchstabe>(wahl);
+        z.Variante = QString(QChar(u'A' + wahl));
+        text = phrase(a, b, m_sitzung.arbeitnehmer.Name).value_or(QString());
+        break;
+    }
+    case EigeneFormulierung:
+        z.EigeneFormulierung = Markierung;
+        break;
+    case Ueberspringen:
+        z.KeineAussage = true;
+        break;
+    }
+
+    auto zeile = Katalog::auswahlSpeichern(*m_verbindung, z);
+    if (!zeile)
+        return zeile.alsFehler();
+    m_auswahl = *zeile;
+    return text;
+}
+
+Status Fragenablauf::eigeneFormulierungUebernehmen(const QString& text)
+{
+    if (!m_auswahl || !m_verbindung)
+        return Ok{};
+    auto zeile = Katalog::auswahlZeile(*m_verbindung, *m_auswahl);
+    if (!zeile)
+        return zeile.alsFehler();
+    if (!*zeile || (*zeile)->EigeneFormulierung != Markierung)
+        return Ok{};
+    return Katalog::eigeneFormulierungSetzen(*m_verbindung, *m_auswahl, text);
+}
+
+Ergebnis<std::optional<QString>> Fragenablauf::gespeicherterText()
+{
+    Katalog::Verbindung v;
+    if (!v.offen())
+        return Fehler{v.fehler()};
+    return Katalog::letzterBrief(v);
+}
+
+Status Fragenablauf::neuBeginnen()
+{
+    Katalog::Verbindung v;
+    if (!v.offen())
+        return Fehler{v.fehler()};
+    return Katalog::auswahlLeeren(v);
+}
+
+Status Fragenablauf::arbeitZwischenspeichern(const QString& zeugnis) const
+{
+    if (m_data1.amEnde())
+        return Ok{};
+    // Writes to the settings file are not checked.
+    Profil::schreiben(Profil::Abbruch, QStringLiteral("ArbeitnehmerTyp"),
+                      Text::vorzeichenZahl(m_sitzung.Arbeitnehmertyp));
+    Profil::schreiben(Profil::Abbruch, QStringLiteral("Zeugnisart"),
+                      Text::vorzeichenZahl(m_sitzung.Zeugnisart));
+    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), Text::vorzeichenZahl(frage().Nr));
+    Profil::schreiben(Profil::Abbruch, QStringLiteral("Zahl"), Text::vorzeichenZahl(m_sitzung.Zahl));
+
+    // Only the table written is required: the text is kept even when other parts of the file fail.
+    Katalog::Verbindung v({QStringLiteral("LetzterBrief")});
+    if (!v.offen())
+        return Fehler{v.fehler()};
+    return Katalog::letzterBriefSchreiben(v, zeugnis);
+}

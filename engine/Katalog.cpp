@@ -1,0 +1,455 @@
+#include "engine/Katalog.h"
+
+#include "engine/Schema.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSet>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QUrl>
+#include <atomic>
+
+namespace Katalog {
+namespace {
+
+QString neuerName()
+{
+    static std::atomic<quint64> zaehler{0};
+    return QStringLiteral("zeugnis-katalog-%1").arg(++zaehler);
+}
+
+QString fehlertext(const QSqlError& e)
+{
+    const QString t = e.text().trimmed();
+    return t.isEmpty() ? QStringLiteral("Unbekannter Fehler der Datenbank %1.").arg(Schema::Dateiname) : t;
+}
+
+std::optional<QString> textOderNull(const QVariant& v)
+{
+    if (v.isNull())
+        return std::nullopt;
+    return v.toString();
+}
+
+std::optional<bool> jaNein(const QVariant& v)
+{
+    if (v.isNull())
+        return std::nullopt;
+    return v.toLongLong() != 0;
+}
+
+QVariant nullbar(const std::optional<QString>& t)
+{
+    return t ? textWert(*t) : QVariant();
+}
+
+} // namespace
+
+QStringList Verbindung::alleTabellen()
+{
+    QStringList t;
+    for (qint16 g : {qint16(1), qint16(2)}) {
+        t << Schema::fragenTabelle(g);
+        for (const QString& wort : Schema::sprachwoerter())
+            t << Schema::antwortTabelle(g, wort);
+    }
+    t << QStringLiteral("Auswahl") << QStringLiteral("LetzterBrief");
+    return t;
+}
+
+namespace {
+
+Fehler ungueltigeTabelle(qint16 geschlecht)
+{
+    return Fehler{QStringLiteral("Ungültiges Geschlecht%1: keine Tabelle des Fragenkatalogs passt dazu.")
+                      .arg(QLatin1Char(' ') + QString::number(geschlecht))};
+}
+
+FrageZeile frageLesen(const QSqlQuery& q)
+{
+    FrageZeile z;
+    z.Nr = q.value(0).toInt();
+    z.Frage = q.value(1).toString();
+    z.KeineAussage = jaNein(q.value(2)).value_or(false);
+    z.Absatz = jaNein(q.value(3)).value_or(false);
+    return z;
+}
+
+const QString antwortSpalten =
+    QStringLiteral("Frage, Note, VarianteAAntwort1, VarianteBAntwort1, VarianteCAntwort1, VarianteAAntwort2, "
+                   "VarianteBAntwort2, VarianteCAntwort2");
+
+AntwortZeile antwortLesen(const QSqlQuery& q)
+{
+    AntwortZeile z;
+    z.Frage = q.value(0).toInt();
+    z.Note = static_cast<qint16>(q.value(1).toInt());
+    for (int b = 0; b < 3; ++b) {
+        z.Antwort1[b] = textOderNull(q.value(2 + b));
+        z.Antwort2[b] = textOderNull(q.value(5 + b));
+    }
+    return z;
+}
+
+const QString auswahlSpalten =
+    QStringLiteral("rowid, Frage, Note, Variante, KeineAussage, EigeneFormulierung");
+
+AuswahlZeile auswahlLesen(const QSqlQuery& q)
+{
+    AuswahlZeile z;
+    z.zeile = q.value(0).toLongLong();
+    z.Frage = q.value(1).toInt();
+    z.Note = static_cast<qint16>(q.value(2).toInt());
+    z.Variante = textOderNull(q.value(3));
+    z.KeineAussage = jaNein(q.value(4));
+    z.EigeneFormulierung = textOderNull(q.value(5));
+    return z;
+}
+
+QVariant jaNeinWert(const std::optional<bool>& b)
+{
+    return b ? QVariant(*b ? 1 : 0) : QVariant();
+}
+
+} // namespace
+
+QVariant textWert(const QString& text)
+{
+    // A null QString would be bound as NULL.
+    return text.isNull() ? QVariant(QString(QLatin1StringView(""))) : QVariant(text);
+}
+
+Verbindung::Verbindung(const QStringList& tabellen) : m_name(neuerName())
+{
+    const QString pfad = QDir::current().absoluteFilePath(Schema::Dateiname);
+    const QFileInfo info(pfad);
+    if (!info.exists()) {
+        m_fehler =
+            QStringLiteral("Die Datenbank %1 wurde im Arbeitsordner nicht gefunden.").arg(Schema::Dateiname);
+        return;
+    }
+    if (!info.isFile()) {
+        m_fehler = QStringLiteral("%1 im Arbeitsordner ist keine Datei.").arg(Schema::Dateiname);
+        return;
+    }
+
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        // Opened by URI with mode=rw: SQLite then fails on a missing file instead of creating it, also
+        // should the file vanish between the check above and this call.
+        db.setDatabaseName(QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded) +
+                           QStringLiteral("?mode=rw"));
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            m_fehler = fehlertext(db.lastError());
+            return;
+        }
+    }
+
+    // SQLite reads the file only on the first statement: this also tells a file that is no database.
+    QSqlQuery q(db());
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        m_fehler = fehlertext(q.lastError());
+        return;
+    }
+    QSet<QString> vorhanden;
+    while (q.next())
+        vorhanden.insert(q.value(0).toString().toLower());
+    for (const QString& tabelle : tabellen)
+        if (!vorhanden.contains(tabelle.toLower())) {
+            m_fehler =
+                QStringLiteral("In der Datenbank %1 fehlt die Tabelle %2.").arg(Schema::Dateiname, tabelle);
+            return;
+        }
+}
+
+Verbindung::~Verbindung()
+{
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+QSqlDatabase Verbindung::db() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
+Status Verbindung::ausfuehren(QSqlQuery& abfrage, const QString& sql, const QVariantList& werte)
+{
+    if (!offen())
+        return Fehler{m_fehler};
+    abfrage.setForwardOnly(true);
+    if (!abfrage.prepare(sql))
+        return Fehler{fehlertext(abfrage.lastError())};
+    for (const QVariant& w : werte)
+        abfrage.addBindValue(w);
+    if (!abfrage.exec())
+        return Fehler{fehlertext(abfrage.lastError())};
+    return Ok{};
+}
+
+Ergebnis<QList<FrageZeile>> fragensatz(Verbindung& v, qint16 geschlecht, qint16 typ, qint16 art)
+{
+    const QString t = Schema::fragenTabelle(geschlecht);
+    if (t.isEmpty())
+        return ungueltigeTabelle(geschlecht);
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(q,
+                              QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM %1 "
+                                             "WHERE Arbeitnehmertyp = ? AND Zeugnisart = ? ORDER BY Nr")
+                                  .arg(t),
+                              {typ, art});
+        !s)
+        return s.alsFehler();
+    QList<FrageZeile> zeilen;
+    while (q.next())
+        zeilen.append(frageLesen(q));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return zeilen;
+}
+
+Ergebnis<std::optional<FrageZeile>> frage(Verbindung& v, qint16 geschlecht, qint32 nr)
+{
+    const QString t = Schema::fragenTabelle(geschlecht);
+    if (t.isEmpty())
+        return ungueltigeTabelle(geschlecht);
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(
+            q, QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM %1 WHERE Nr = ?").arg(t), {nr});
+        !s)
+        return s.alsFehler();
+    if (q.next())
+        return std::optional<FrageZeile>(frageLesen(q));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return std::optional<FrageZeile>();
+}
+
+Ergebnis<QList<AntwortZeile>> antworten(Verbindung& v, qint16 geschlecht, const QString& sprachwort,
+                                        qint32 frage)
+{
+    const QString t = Schema::antwortTabelle(geschlecht, sprachwort);
+    if (t.isEmpty())
+        return ungueltigeTabelle(geschlecht);
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(
+            q, QStringLiteral("SELECT %1 FROM %2 WHERE Frage = ? ORDER BY rowid").arg(antwortSpalten, t),
+            {frage});
+        !s)
+        return s.alsFehler();
+    QList<AntwortZeile> zeilen;
+    while (q.next())
+        zeilen.append(antwortLesen(q));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return zeilen;
+}
+
+Ergebnis<std::optional<AntwortZeile>> antwort(Verbindung& v, qint16 geschlecht, const QString& sprachwort,
+                                              qint32 frage, qint16 note)
+{
+    const QString t = Schema::antwortTabelle(geschlecht, sprachwort);
+    if (t.isEmpty())
+        return ungueltigeTabelle(geschlecht);
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(
+            q,
+            QStringLiteral("SELECT %1 FROM %2 WHERE Frage = ? AND Note = ? ORDER BY rowid LIMIT 1")
+                .arg(antwortSpalten, t),
+            {frage, note});
+        !s)
+        return s.alsFehler();
+    if (q.next())
+        return std::optional<AntwortZeile>(antwortLesen(q));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return std::optional<AntwortZeile>();
+}
+
+Nachschlagen::Nachschlagen(Verbindung& v, qint16 geschlecht, const QString& sprachwort)
+    : m_frage(v.db()), m_antwort(v.db())
+{
+    const QString fragen = Schema::fragenTabelle(geschlecht);
+    const QString antworten = Schema::antwortTabelle(geschlecht, sprachwort);
+    if (fragen.isEmpty() || antworten.isEmpty()) {
+        m_fehler = ungueltigeTabelle(geschlecht).text;
+        return;
+    }
+    if (!v.offen()) {
+        m_fehler = v.fehler();
+        return;
+    }
+    m_frage.setForwardOnly(true);
+    m_antwort.setForwardOnly(true);
+    if (!m_frage.prepare(
+            QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM %1 WHERE Nr = ?").arg(fragen)))
+        m_fehler = fehlertext(m_frage.lastError());
+    else if (!m_antwort.prepare(
+                 QStringLiteral("SELECT %1 FROM %2 WHERE Frage = ? AND Note = ? ORDER BY rowid LIMIT 1")
+                     .arg(antwortSpalten, antworten)))
+        m_fehler = fehlertext(m_antwort.lastError());
+}
+
+Ergebnis<std::optional<FrageZeile>> Nachschlagen::frage(qint32 nr)
+{
+    if (!m_fehler.isEmpty())
+        return Fehler{m_fehler};
+    m_frage.addBindValue(nr);
+    if (!m_frage.exec())
+        return Fehler{fehlertext(m_frage.lastError())};
+    std::optional<FrageZeile> z;
+    if (m_frage.next())
+        z = frageLesen(m_frage);
+    else if (m_frage.lastError().isValid())
+        return Fehler{fehlertext(m_frage.lastError())};
+    m_frage.finish();
+    return z;
+}
+
+Ergebnis<std::optional<AntwortZeile>> Nachschlagen::antwort(qint32 frage, qint16 note)
+{
+    if (!m_fehler.isEmpty())
+        return Fehler{m_fehler};
+    m_antwort.addBindValue(frage);
+    m_antwort.addBindValue(note);
+    if (!m_antwort.exec())
+        return Fehler{fehlertext(m_antwort.lastError())};
+    std::optional<AntwortZeile> z;
+    if (m_antwort.next())
+        z = antwortLesen(m_antwort);
+    else if (m_antwort.lastError().isValid())
+        return Fehler{fehlertext(m_antwort.lastError())};
+    m_antwort.finish();
+    return z;
+}
+
+Ergebnis<QList<AuswahlZeile>> auswahl(Verbindung& v)
+{
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(q, QStringLiteral("SELECT %1 FROM Auswahl ORDER BY rowid").arg(auswahlSpalten));
+        !s)
+        return s.alsFehler();
+    QList<AuswahlZeile> zeilen;
+    while (q.next())
+        zeilen.append(auswahlLesen(q));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return zeilen;
+}
+
+Ergebnis<std::optional<AuswahlZeile>> auswahlZeile(Verbindung& v, qint64 zeile)
+{
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(q, QStringLiteral("SELECT %1 FROM Auswahl WHERE rowid = ?").arg(auswahlSpalten),
+                              {zeile});
+        !s)
+        return s.alsFehler();
+    if (q.next())
+        return std::optional<AuswahlZeile>(auswahlLesen(q));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return std::optional<AuswahlZeile>();
+}
+
+Ergebnis<std::optional<qint64>> auswahlFinden(Verbindung& v, qint32 frage)
+{
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(
+            q, QStringLiteral("SELECT rowid FROM Auswahl WHERE Frage = ? ORDER BY rowid LIMIT 1"), {frage});
+        !s)
+        return s.alsFehler();
+    if (q.next())
+        return std::optional<qint64>(q.value(0).toLongLong());
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return std::optional<qint64>();
+}
+
+Ergebnis<qint64> auswahlSpeichern(Verbindung& v, const AuswahlZeile& z)
+{
+    QSqlQuery q(v.db());
+    const QVariantList werte{z.Frage, z.Note, nullbar(z.Variante), jaNeinWert(z.KeineAussage.value_or(false)),
+                             nullbar(z.EigeneFormulierung)};
+    if (z.zeile != 0) {
+        if (auto s = v.ausfuehren(q,
+                                  QStringLiteral("UPDATE Auswahl SET Frage = ?, Note = ?, Variante = ?, "
+                                                 "KeineAussage = ?, EigeneFormulierung = ? WHERE rowid = ?"),
+                                  werte + QVariantList{z.zeile});
+            !s)
+            return s.alsFehler();
+        if (q.numRowsAffected() == 1)
+            return z.zeile;
+        return Fehler{QStringLiteral("Die Zeile der Frage%1 in Auswahl ist nicht mehr vorhanden.")
+                          .arg(QLatin1Char(' ') + QString::number(z.Frage))};
+    }
+    if (auto s = v.ausfuehren(q,
+                              QStringLiteral("INSERT INTO Auswahl (Frage, Note, Variante, KeineAussage, "
+                                             "EigeneFormulierung) VALUES (?, ?, ?, ?, ?)"),
+                              werte);
+        !s)
+        return s.alsFehler();
+    return q.lastInsertId().toLongLong();
+}
+
+Status eigeneFormulierungSetzen(Verbindung& v, qint64 zeile, const QString& text)
+{
+    QSqlQuery q(v.db());
+    return v.ausfuehren(q, QStringLiteral("UPDATE Auswahl SET EigeneFormulierung = ? WHERE rowid = ?"),
+                        {textWert(text), zeile});
+}
+
+Status auswahlLeeren(Verbindung& v)
+{
+    QSqlQuery q(v.db());
+    return v.ausfuehren(q, QStringLiteral("DELETE FROM Auswahl"));
+}
+
+Ergebnis<std::optional<QString>> letzterBrief(Verbindung& v)
+{
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(q, QStringLiteral("SELECT Text FROM LetzterBrief ORDER BY rowid LIMIT 1")); !s)
+        return s.alsFehler();
+    if (q.next())
+        return textOderNull(q.value(0));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return std::optional<QString>();
+}
+
+Status letzterBriefSchreiben(Verbindung& v, const QString& text)
+{
+    QSqlDatabase db = v.db();
+    if (!db.transaction())
+        return Fehler{fehlertext(db.lastError())};
+    auto zurueck = [&db](const Status& s) {
+        db.rollback();
+        return s;
+    };
+    {
+        QSqlQuery q(db);
+        if (auto s = v.ausfuehren(q,
+                                  QStringLiteral("UPDATE LetzterBrief SET Text = ? "
+                                                 "WHERE rowid = (SELECT min(rowid) FROM LetzterBrief)"),
+                                  {textWert(text)});
+            !s)
+            return zurueck(s);
+        if (q.numRowsAffected() == 0) {
+            QSqlQuery neu(db);
+            if (auto s = v.ausfuehren(neu, QStringLiteral("INSERT INTO LetzterBrief (Text) VALUES (?)"),
+                                      {textWert(text)});
+                !s)
+                return zurueck(s);
+        }
+    }
+    if (!db.commit())
+        return zurueck(Fehler{fehlertext(db.lastError())});
+    return Ok{};
+}
+
+} // namespace Katalog

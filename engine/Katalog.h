@@ -1,0 +1,131 @@
+#pragma once
+
+#include "engine/Ergebnis.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QVariant>
+#include <QtGlobal>
+#include <array>
+#include <optional>
+
+// Access to the catalogue file system98.dll in the current working folder. Every value goes into a
+// statement as a bound parameter; table names come only from Schema.
+namespace Katalog {
+
+// One row of a question table (FragenMann, FragenFrau).
+struct FrageZeile
+{
+    qint32 Nr = 0;
+    QString Frage;
+    bool KeineAussage = false; // the question may be skipped
+    bool Absatz = false;       // its phrase starts a new paragraph
+};
+
+// The phrasing letters A, B, C as indexes of the part arrays.
+enum Buchstabe
+{
+    A = 0,
+    B = 1,
+    C = 2
+};
+
+// One row of an answer table: the phrasings of one question and grade. A null part is nullopt.
+struct AntwortZeile
+{
+    qint32 Frage = 0;
+    qint16 Note = 0;
+    std::array<std::optional<QString>, 3> Antwort1; // VarianteAAntwort1, VarianteBAntwort1, VarianteCAntwort1
+    std::array<std::optional<QString>, 3> Antwort2; // VarianteAAntwort2, VarianteBAntwort2, VarianteCAntwort2
+};
+
+// One row of Auswahl, the choices of the reference being written. `zeile` is the row's rowid.
+struct AuswahlZeile
+{
+    qint64 zeile = 0;
+    qint32 Frage = 0;
+    qint16 Note = 0;
+    std::optional<QString> Variante;
+    std::optional<bool> KeineAussage;
+    std::optional<QString> EigeneFormulierung;
+};
+
+// A connection of its own to system98.dll, opened read-write; the file is never created. The constructor
+// opens it and checks that it is a database holding `tabellen`; the destructor closes the connection and
+// removes it. Queries made on it must end before it does.
+class Verbindung
+{
+public:
+    explicit Verbindung(const QStringList& tabellen = alleTabellen());
+    ~Verbindung();
+    Verbindung(const Verbindung&) = delete;
+    Verbindung& operator=(const Verbindung&) = delete;
+
+    bool offen() const { return m_fehler.isEmpty(); }
+    const QString& fehler() const { return m_fehler; }
+    QSqlDatabase db() const;
+
+    // Every table the question engine reads or writes.
+    static QStringList alleTabellen();
+
+    // Prepares `sql`, binds `werte` in order and executes it. The query stays positioned before its
+    // first row.
+    Status ausfuehren(QSqlQuery& abfrage, const QString& sql, const QVariantList& werte = {});
+
+private:
+    QString m_name;
+    QString m_fehler;
+};
+
+// The questions of one set: type and kind of the given sex's question table, by ascending Nr.
+Ergebnis<QList<FrageZeile>> fragensatz(Verbindung& v, qint16 geschlecht, qint16 typ, qint16 art);
+
+// One question by its number, nullopt when the table has none.
+Ergebnis<std::optional<FrageZeile>> frage(Verbindung& v, qint16 geschlecht, qint32 nr);
+
+// The answer rows of one question in stored order.
+Ergebnis<QList<AntwortZeile>> antworten(Verbindung& v, qint16 geschlecht, const QString& sprachwort,
+                                        qint32 frage);
+
+// The first answer row of one question and grade, nullopt when there is none.
+Ergebnis<std::optional<AntwortZeile>> antwort(Verbindung& v, qint16 geschlecht, const QString& sprachwort,
+                                              qint32 frage, qint16 note);
+
+// The two lookups of the language switch, prepared once and run for many rows on one connection: one
+// question of the sex's question table, and the first answer row of a question and grade in the answer
+// table of the sex and language.
+class Nachschlagen
+{
+public:
+    Nachschlagen(Verbindung& v, qint16 geschlecht, const QString& sprachwort);
+    Ergebnis<std::optional<FrageZeile>> frage(qint32 nr);
+    Ergebnis<std::optional<AntwortZeile>> antwort(qint32 frage, qint16 note);
+
+private:
+    QSqlQuery m_frage;
+    QSqlQuery m_antwort;
+    QString m_fehler; // set when the statements could not be prepared
+};
+
+// Auswahl: all rows in the order they were added; one row; the first row of a question; writing.
+Ergebnis<QList<AuswahlZeile>> auswahl(Verbindung& v);
+Ergebnis<std::optional<AuswahlZeile>> auswahlZeile(Verbindung& v, qint64 zeile);
+Ergebnis<std::optional<qint64>> auswahlFinden(Verbindung& v, qint32 frage);
+// Stores `z`: updates the row `z.zeile` when it is not 0, otherwise adds a row. Returns the row's rowid.
+Ergebnis<qint64> auswahlSpeichern(Verbindung& v, const AuswahlZeile& z);
+Status eigeneFormulierungSetzen(Verbindung& v, qint64 zeile, const QString& text);
+// Removes every choice (start of a new reference).
+Status auswahlLeeren(Verbindung& v);
+
+// LetzterBrief: the text of its first row (nullopt when null or when the table has no row), and writing
+// it. Writing adds the row when the table has none, so that the text is never lost.
+Ergebnis<std::optional<QString>> letzterBrief(Verbindung& v);
+Status letzterBriefSchreiben(Verbindung& v, const QString& text);
+
+// A text as a bound value that is never NULL, also when `text` is a null QString: an empty own wording is
+// stored as the empty text.
+QVariant textWert(const QString& text);
+
+} // namespace Katalog

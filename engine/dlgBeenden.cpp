@@ -1,0 +1,91 @@
+#include "engine/dlgBeenden.h"
+
+#include "screens/Bausteine.h"
+#include "screens/Layout.h"
+#include "screens/Umgebung.h"
+#include "store/Profil.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QFont fett(qreal punkte)
+{
+    QFont f = QApplication::font();
+    f.setPointSizeF(punkte);
+    f.setBold(true);
+    return f;
+}
+
+} // namespace
+
+dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern), m_zeugnis(zeugnis)
+{
+    setObjectName(QStringLiteral("dlgBeenden"));
+    setWindowTitle(QStringLiteral("Programm beenden"));
+    setModal(true);
+    setFixedSize(Layout::px(7800), Layout::px(4440));
+
+    const QFont labelSchrift = fett(12);
+    Label1 = Bausteine::label(
+        this, QStringLiteral("Label1"),
+        QStringLiteral(
+            "Das Arbeitszeugnis wird in die Windows-Zwischenablage kopiert. Sie können das Arbeitszeugnis "
+            "in Ihrer Text- verarbeitung mit 'Bearbeiten - Einfügen', bzw. [Strg+V] einfügen. Näheres im "
+            "Handbuch Ihrer Textverarbeitung."),
+        240, 240, 6975, 1335);
+    Label2 =
+        Bausteine::label(this, QStringLiteral("Label2"),
+                         QStringLiteral("In Ihrer Textverarbeitung können Sie die Details, wie z.B.  genaues "
+                                        "Aufgabengebiet, genaue Beschreibung der Abteilung, eintragen."),
+                         240, 1680, 7095, 1095);
+    Label3 = Bausteine::label(this, QStringLiteral("Label3"), QStringLiteral("In die Zwischenablage "), 2400,
+                              2880, 2895, 375);
+    Label4 =
+        Bausteine::label(this, QStringLiteral("Label4"), QStringLiteral("übernehmen"), 3000, 3240, 1695, 375);
+    for (QLabel* l : {Label1, Label2, Label3, Label4}) {
+        l->setFont(labelSchrift);
+        l->setTextFormat(Qt::PlainText);
+    }
+    // The design's boxes were measured for a narrower font: a box that is too small for its text grows,
+    // the two paragraphs downwards, the two centred question lines to both sides around their centre.
+    for (QLabel* l : {Label1, Label2}) {
+        const int noetig = l->heightForWidth(l->width());
+        if (noetig > l->height())
+            l->resize(l->width(), noetig);
+    }
+    for (QLabel* l : {Label3, Label4}) {
+        l->setWordWrap(false);
+        l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        const int noetig = l->sizeHint().width();
+        if (noetig > l->width())
+            l->setGeometry(l->geometry().center().x() - noetig / 2, l->y(), noetig, l->height());
+    }
+
+    const QFont knopfSchrift = fett(9.75);
+    cmdJa = Bausteine::knopf(this, QStringLiteral("cmdJa"), QStringLiteral("Ja"), QString(), 2280, 3720, 1215,
+                             375);
+    cmdNein = Bausteine::knopf(this, QStringLiteral("cmdNein"), QStringLiteral("Nein"), QString(), 3840, 3720,
+                               1335, 375);
+    for (QPushButton* k : {cmdJa, cmdNein}) {
+        k->setFont(knopfSchrift);
+        k->setAutoDefault(false);
+    }
+    cmdJa->setDefault(true);
+    connect(cmdJa, &QPushButton::clicked, this, &dlgBeenden::cmdJa_Click);
+    connect(cmdNein, &QPushButton::clicked, this, &dlgBeenden::cmdNein_Click);
+}
+
+void dlgBeenden::cmdJa_Click()
+{
+    Umgebung::inZwischenablage(m_zeugnis);
+    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+    accept();
+}
+
+void dlgBeenden::cmdNein_Click()
+{
+    reject();
+}

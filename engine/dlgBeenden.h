@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLabel;
+class QPushButton;
+
+// The closing dialog of the question screen: asks whether the reference text goes to the clipboard.
+// "Ja" puts it there and marks the interrupted work as finished; "Nein" only closes.
+class dlgBeenden : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // `zeugnis` is the text of the question screen's reference box, line breaks as carriage return and
+    // line feed.
+    explicit dlgBeenden(const QString& zeugnis, QWidget* eltern = nullptr);
+
+private:
+    void cmdJa_Click();
+    void cmdNein_Click();
+
+    QString m_zeugnis;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QPushButton* cmdJa = nullptr;
+    QPushButton* cmdNein = nullptr;
+};

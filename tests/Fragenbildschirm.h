@@ -1,0 +1,158 @@
+#pragma once
+
+#include "engine/FragenForm.h"
+#include "engine/Textfeld.h"
+#include "engine/Zeugnistext.h"
+#include "store/Profil.h"
+#include "store/Sitzung.h"
+#include "tests/Testkatalog.h"
+#include "tests/Testumgebung.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+
+// Test access to the question screen: opens `FragenForm` on the catalogue in the working folder, finds its
+// controls by object name and clicks them with the mouse.
+class Fragenbildschirm
+{
+public:
+    Fragenbildschirm()
+    {
+        form = new FragenForm;
+        form->show();
+        if (form->isVisible())
+            static_cast<void>(QTest::qWaitForWindowExposed(form));
+    }
+    ~Fragenbildschirm() { delete form; }
+    Fragenbildschirm(const Fragenbildschirm&) = delete;
+    Fragenbildschirm& operator=(const Fragenbildschirm&) = delete;
+
+    template <typename T = QWidget> T* kind(const QString& name) const
+    {
+        T* w = form->findChild<T*>(name);
+        if (!w)
+            qFatal("Fragenbildschirm: kein Steuerelement %s", qPrintable(name));
+        return w;
+    }
+
+    QRadioButton* wert(int i) const { return kind<QRadioButton>(QStringLiteral("Wert%1").arg(i)); }
+    QPushButton* varian(int k) const { return kind<QPushButton>(QStringLiteral("Varian%1").arg(k)); }
+    QPushButton* weiter() const { return kind<QPushButton>(QStringLiteral("WeiterButton")); }
+    QPushButton* abbrechen() const { return kind<QPushButton>(QStringLiteral("AbbrechenButton")); }
+    QPlainTextEdit* variante() const { return kind<QPlainTextEdit>(QStringLiteral("Variante")); }
+    QPlainTextEdit* zeugnisFeld() const { return kind<QPlainTextEdit>(QStringLiteral("Zeugnis")); }
+    QGroupBox* bewertung() const { return kind<QGroupBox>(QStringLiteral("Bewertung")); }
+    QGroupBox* frame() const { return kind<QGroupBox>(QStringLiteral("Frame3D1")); }
+    QString zaehler() const { return kind<QLabel>(QStringLiteral("FrageLabel"))->text(); }
+    QString frage() const { return kind<QLabel>(QStringLiteral("Statuszeile"))->text(); }
+    QString zeugnis() const { return Textfeld::text(zeugnisFeld()); }
+    QString vorschlag() const { return Textfeld::text(variante()); }
+
+    // A mouse click where the button takes it: on the indicator of an option button, in the middle of
+    // any other. Returns false when the button cannot be clicked (hidden or disabled).
+    static bool klicken(QAbstractButton* b)
+    {
+        if (!b->isVisible() || !b->isEnabled())
+            return false;
+        const QPoint p = qobject_cast<QRadioButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
+        QTest::mouseClick(b, Qt::LeftButton, {}, p);
+        return true;
+    }
+
+    // One question answered through the widgets: grade `note` (0: none), phrasing `k`, then Continue
+    // (unless `k` is the skip, which continues by itself).
+    bool beantworten(int note, int k)
+    {
+        if (note > 0 && !klicken(wert(note)))
+            return false;
+        if (!klicken(varian(k)))
+            return false;
+        if (k == 4)
+            return true;
+        return klicken(weiter());
+    }
+
+    QPointer<FragenForm> form;
+};
+
+inline const QString CRLF = QStringLiteral("\r\n");
+
+// A fresh shared record: type, kind, sex, resume number and count as given; fixed employer and employee
+// data (employee Eva Maier, place of issue Bonn, signatory Hans Huber).
+inline void sitzungSetzen(qint16 typ = 1, qint16 art = 2, qint16 geschlecht = 1, const QString& abbruch = {},
+                          qint16 zahl = 0)
+{
+    Sitzung& s = Sitzung::instanz();
+    s = Sitzung{};
+    s.arbeitgeber.Firma = QStringLiteral("Muster GmbH");
+    s.arbeitgeber.Name = QStringLiteral("Hans Huber");
+    s.arbeitgeber.Ort = QStringLiteral("Bonn");
+    s.arbeitnehmer.Name = QStringLiteral("Maier");
+    s.arbeitnehmer.Vorname = QStringLiteral("Eva");
+    s.arbeitnehmer.Position = QStringLiteral("Buchhalterin");
+    s.arbeitnehmer.Geburtsort = QStringLiteral("Köln");
+    s.arbeitnehmer.Geburtsdatum = QStringLiteral("1.2.1980");
+    s.arbeitnehmer.Eintrittsdatum = QStringLiteral("1.4.2010");
+    s.arbeitnehmer.Austrittsdatum = QStringLiteral("30.6.2024");
+    s.arbeitnehmer.Zeugnisdatum = QStringLiteral("30.6.2024");
+    s.arbeitnehmer.Geschlecht = geschlecht;
+    s.Arbeitnehmertyp = typ;
+    s.Zeugnisart = art;
+    s.AbbruchFrage = abbruch;
+    s.Zahl = zahl;
+}
+
+// The closing block for the shared record as it stands.
+inline QString schluss()
+{
+    return Zeugnisschluss(Sitzung::instanz());
+}
+
+// The lines of the settings file in the working folder, joined by "|"; empty when there is no file.
+inline QString einstellungen(const Arbeitsordner& ordner)
+{
+    QFile datei(ordner.pfad(Profil::Dateiname));
+    if (!datei.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLatin1(datei.readAll()).split(CRLF, Qt::SkipEmptyParts).join(QLatin1Char('|'));
+}
+
+// Auswahl as "Frage/Note/Variante/KeineAussage/EigeneFormulierung" per row, NULL shown as "-".
+inline QStringList auswahl(Testkatalog& k)
+{
+    QStringList r;
+    for (const QVariantList& z : k.zeilen(QStringLiteral(
+             "SELECT Frage, Note, Variante, KeineAussage, EigeneFormulierung FROM Auswahl ORDER BY rowid"))) {
+        QStringList teile;
+        for (const QVariant& v : z)
+            teile << (v.isNull() ? QStringLiteral("-") : v.toString());
+        r << teile.join(QLatin1Char('/'));
+    }
+    return r;
+}
+
+// Runs `handlung` on the modal dialog as soon as one is open (for a dialog opened with exec()).
+inline void imDialog(std::function<void(QDialog*)> handlung)
+{
+    auto* suche = new QTimer;
+    suche->setInterval(5);
+    QObject::connect(suche, &QTimer::timeout, suche, [suche, handlung] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            suche->stop();
+            suche->deleteLater();
+            handlung(d);
+        }
+    });
+    suche->start();
+}

@@ -1,0 +1,110 @@
+#include "engine/Zeugnistext.h"
+#include "store/Sitzung.h"
+
+#include <QTest>
+
+class TstZeugnistext : public QObject
+{
+    Q_OBJECT
+
+    static Arbeitnehmerdaten daten(const QString& titel = {})
+    {
+        Arbeitnehmerdaten d;
+        d.Name = QStringLiteral("Maier");
+        d.Vorname = QStringLiteral("Eva");
+        d.Titel = titel;
+        d.Position = QStringLiteral("Buchhalterin");
+        d.Geburtsort = QStringLiteral("Köln");
+        d.Geburtsdatum = QStringLiteral("1.2.1980");
+        d.Eintrittsdatum = QStringLiteral("1.4.2010");
+        d.Austrittsdatum = QStringLiteral("30.6.2024");
+        return d;
+    }
+
+private slots:
+    void platzhalter_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("titel");
+        QTest::addColumn<QString>("erwartet");
+        QTest::newRow("ohne Datum bleibt alles")
+            << QStringLiteral("(VollerName) aus (Geburtsort), (Position).") << QString()
+            << QStringLiteral("(VollerName) aus (Geburtsort), (Position).");
+        QTest::newRow("Eintritt und Name")
+            << QStringLiteral("(VollerName) war seit (Eintrittsdatum) bei uns.") << QString()
+            << QStringLiteral("Eva Maier war seit 1.4.2010 bei uns.");
+        QTest::newRow("mit Titel") << QStringLiteral("(VollerName), (Eintrittsdatum)")
+                                   << QStringLiteral("Dr.") << QStringLiteral("Dr. Eva Maier, 1.4.2010 ");
+        QTest::newRow("Punkt geht verloren")
+            << QStringLiteral("bis (Austrittsdatum).") << QString() << QStringLiteral("bis 30.6.2024 ");
+        QTest::newRow("am Ende") << QStringLiteral("seit (Eintrittsdatum)") << QString()
+                                 << QStringLiteral("seit 1.4.2010 ");
+        QTest::newRow("alle")
+            << QStringLiteral(
+                   "(VollerName), geboren am (Geburtsdatum) in (Geburtsort), war vom (Eintrittsdatum) bis "
+                   "(Austrittsdatum) als (Position) tätig.")
+            << QString()
+            << QStringLiteral("Eva Maier, geboren am 1.2.1980 in Köln, war vom 1.4.2010 bis "
+                              "30.6.2024 als Buchhalterin tätig.");
+        QTest::newRow("nur erstes Vorkommen")
+            << QStringLiteral("(Eintrittsdatum) (Position) und (Position) x") << QString()
+            << QStringLiteral("1.4.2010 Buchhalterin und (Position) x");
+        QTest::newRow("Kleinschreibung nicht gefunden")
+            << QStringLiteral("(eintrittsdatum) (Austrittsdatum) (vollername)") << QString()
+            << QStringLiteral("(eintrittsdatum) 30.6.2024 (vollername)");
+        QTest::newRow("Geburtsort behält Folgezeichen") << QStringLiteral("(Eintrittsdatum) in (Geburtsort).")
+                                                        << QString() << QStringLiteral("1.4.2010 in Köln.");
+        QTest::newRow("Ersatz wird nicht erneut gesucht")
+            << QStringLiteral("(Eintrittsdatum) (Austrittsdatum)") << QString()
+            << QStringLiteral("1.4.2010 30.6.2024 ");
+        QTest::newRow("Folgezeichen Emoji")
+            << QStringLiteral("(Eintrittsdatum)😀x") << QString() << QStringLiteral("1.4.2010 x");
+        QTest::newRow("leer") << QString() << QString() << QString();
+    }
+    void platzhalter()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, titel);
+        QFETCH(QString, erwartet);
+        QString sText = text;
+        const QString r = TextBausteineEinsetzen(sText, daten(titel));
+        QCOMPARE(r, erwartet);
+        QCOMPARE(sText, erwartet); // changed in place, too
+    }
+
+    void leereWerte()
+    {
+        Arbeitnehmerdaten leer;
+        QString t = QStringLiteral("ab (Eintrittsdatum) bis (Austrittsdatum), (VollerName)!");
+        // Empty values leave nothing in their place; the blank behind a date stays, the comma is lost.
+        QCOMPARE(TextBausteineEinsetzen(t, leer), QStringLiteral("ab  bis    !"));
+    }
+
+    void fragenzahl_data()
+    {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QString>("zahl");
+        QTest::newRow("1/1") << 1 << 1 << QStringLiteral("1");
+        QTest::newRow("1/2") << 1 << 2 << QStringLiteral("34");
+        QTest::newRow("1/0") << 1 << 0 << QStringLiteral("34");
+        QTest::newRow("2/1") << 2 << 1 << QStringLiteral("27");
+        QTest::newRow("2/2") << 2 << 2 << QStringLiteral("27");
+        QTest::newRow("3/1") << 3 << 1 << QStringLiteral("3");
+        QTest::newRow("3/2") << 3 << 2 << QStringLiteral("17");
+        QTest::newRow("4/1") << 4 << 1 << QStringLiteral("1");
+        QTest::newRow("4/2") << 4 << 2 << QStringLiteral("10");
+        QTest::newRow("0/2") << 0 << 2 << QString();
+        QTest::newRow("5/2") << 5 << 2 << QString();
+    }
+    void fragenzahl()
+    {
+        QFETCH(int, typ);
+        QFETCH(int, art);
+        QFETCH(QString, zahl);
+        QCOMPARE(Fragenzahl(qint16(typ), qint16(art)), zahl);
+    }
+};
+
+QTEST_APPLESS_MAIN(TstZeugnistext)
+#include "tst_zeugnistext.moc"
