@@ -122,7 +122,7 @@ QFrame* kopfpanel(QWidget* eltern, const QString& name, double width, double hei
 
 QString firmenzeile()
 {
-    return QStringLiteral("Tannhalde GmbH");
+    return QStringLiteral("Zeugniswerkstatt");
 }
 
 } // namespace Bausteine

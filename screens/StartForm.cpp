@@ -29,8 +29,8 @@ StartForm::StartForm(QWidget* eltern) : QWidget(eltern)
     resize(Layout::px(9480), Layout::px(7425));
 
     SSPanel1 = Bausteine::panel(this, QStringLiteral("SSPanel1"), 7095, 1575);
-    auto* firma = Bausteine::label(SSPanel1, QStringLiteral("Firmenzeile"),
-                                   QStringLiteral("Zeugniswerkstatt"), 120, 120, 6855, 495);
+    auto* firma = Bausteine::label(SSPanel1, QStringLiteral("Firmenzeile"), Bausteine::firmenzeile(), 120,
+                                   120, 6855, 495);
     firma->setAlignment(Qt::AlignCenter);
     firma->setFont(fett(font(), 16));
     auto* branche = Bausteine::label(SSPanel1, QStringLiteral("Branche"),

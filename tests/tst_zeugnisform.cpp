@@ -66,7 +66,7 @@ private slots:
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 100);
         const QString banner = ZeugnisForm::bannertext();
-        QCOMPARE(banner, QStringLiteral("Tannhalde GmbH"));
+        QCOMPARE(banner, QStringLiteral("Zeugniswerkstatt"));
         for (int n = 1; n <= banner.size(); ++n) {
             ticken(timer, 1);
             QCOMPARE(status->text(), banner.left(n));
