@@ -13,17 +13,6 @@
 
 namespace Katalog {
 
-QStringList inhaltstabellen()
-{
-    QStringList tabellen;
-    for (qint16 g : {qint16(1), qint16(2)}) {
-        tabellen << Schema::fragenTabelle(g);
-        for (const QString& wort : Schema::sprachwoerter())
-            tabellen << Schema::antwortTabelle(g, wort);
-    }
-    return tabellen;
-}
-
 namespace {
 
 // Inserts rows through one prepared statement and feeds every value into the checksum.

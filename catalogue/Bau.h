@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Quelle.h"
+#include "engine/Schema.h"
 
 // Writing the catalogue file system98.dll from the checked source.
 namespace Katalog {
@@ -10,7 +11,7 @@ namespace Katalog {
 inline const QString Standtabelle = QStringLiteral("Katalogstand");
 
 // The twelve content tables: both question tables and the ten answer tables.
-QStringList inhaltstabellen();
+using Schema::inhaltstabellen;
 
 // Writes an SQLite catalogue with the tables of Schema::anlegen() and the content of `saetze` to `ziel`.
 // The questions go in by ascending Nr, the answer rows of a question by grade; a letter left out gives null

@@ -58,9 +58,7 @@ QString neuUnbrauchbar(const QString& neu)
     Verbindung verbindung(neu, true);
     if (!verbindung.offen())
         return verbindung.fehler();
-    QStringList tabellen = inhaltstabellen();
-    tabellen << QStringLiteral("Auswahl") << QStringLiteral("LetzterBrief");
-    for (const QString& tabelle : tabellen)
+    for (const QString& tabelle : Schema::alleTabellen())
         if (spalten(verbindung.db(), QStringLiteral("main"), tabelle).isEmpty())
             return QStringLiteral("die Tabelle %1 fehlt oder die Datei ist keine Datenbank").arg(tabelle);
     if (!pruefsumme(verbindung.db(), QStringLiteral("main")))

@@ -144,7 +144,7 @@ Status Fragenablauf::eigeneFormulierungUebernehmen(const QString& text)
 
 Ergebnis<std::optional<QString>> Fragenablauf::gespeicherterText()
 {
-    Katalog::Verbindung v;
+    Katalog::Verbindung v(Katalog::Zugriff::NurLesen);
     if (!v.offen())
         return Fehler{v.fehler()};
     return Katalog::letzterBrief(v);
@@ -171,7 +171,7 @@ Status Fragenablauf::arbeitZwischenspeichern(const QString& zeugnis) const
     Profil::schreiben(Profil::Abbruch, QStringLiteral("Zahl"), Text::vorzeichenZahl(m_sitzung.Zahl));
 
     // Only the table written is required: the text is kept even when other parts of the file fail.
-    Katalog::Verbindung v({QStringLiteral("LetzterBrief")});
+    Katalog::Verbindung v(Katalog::Zugriff::LesenSchreiben, {QStringLiteral("LetzterBrief")});
     if (!v.offen())
         return Fehler{v.fehler()};
     return Katalog::letzterBriefSchreiben(v, zeugnis);

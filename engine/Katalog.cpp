@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QUrl>
 #include <atomic>
+#include <type_traits>
 
 namespace Katalog {
 namespace {
@@ -44,21 +45,10 @@ QVariant nullbar(const std::optional<QString>& t)
     return t ? textWert(*t) : QVariant();
 }
 
-} // namespace
-
-QStringList Verbindung::alleTabellen()
+QVariant jaNeinWert(const std::optional<bool>& b)
 {
-    QStringList t;
-    for (qint16 g : {qint16(1), qint16(2)}) {
-        t << Schema::fragenTabelle(g);
-        for (const QString& wort : Schema::sprachwoerter())
-            t << Schema::antwortTabelle(g, wort);
-    }
-    t << QStringLiteral("Auswahl") << QStringLiteral("LetzterBrief");
-    return t;
+    return b ? QVariant(*b ? 1 : 0) : QVariant();
 }
-
-namespace {
 
 Fehler ungueltigeTabelle(qint16 geschlecht)
 {
@@ -107,9 +97,56 @@ AuswahlZeile auswahlLesen(const QSqlQuery& q)
     return z;
 }
 
-QVariant jaNeinWert(const std::optional<bool>& b)
+template <typename Lesen> using ZeileVon = std::invoke_result_t<Lesen, const QSqlQuery&>;
+
+// The next row of an executed query as `lesen` makes it, nullopt when there is none.
+template <typename Lesen> Ergebnis<std::optional<ZeileVon<Lesen>>> naechsteZeile(QSqlQuery& q, Lesen lesen)
 {
-    return b ? QVariant(*b ? 1 : 0) : QVariant();
+    if (q.next())
+        return std::optional<ZeileVon<Lesen>>(lesen(q));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return std::optional<ZeileVon<Lesen>>();
+}
+
+// The first row that `sql` with `werte` yields, nullopt when there is none.
+template <typename Lesen>
+Ergebnis<std::optional<ZeileVon<Lesen>>> ersteZeile(Verbindung& v, const QString& sql,
+                                                    const QVariantList& werte, Lesen lesen)
+{
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(q, sql, werte); !s)
+        return s.alsFehler();
+    return naechsteZeile(q, lesen);
+}
+
+// Every row that `sql` with `werte` yields, in the order of the statement.
+template <typename Lesen>
+Ergebnis<QList<ZeileVon<Lesen>>> alleZeilen(Verbindung& v, const QString& sql, const QVariantList& werte,
+                                            Lesen lesen)
+{
+    QSqlQuery q(v.db());
+    if (auto s = v.ausfuehren(q, sql, werte); !s)
+        return s.alsFehler();
+    QList<ZeileVon<Lesen>> zeilen;
+    while (q.next())
+        zeilen.append(lesen(q));
+    if (q.lastError().isValid())
+        return Fehler{fehlertext(q.lastError())};
+    return zeilen;
+}
+
+// Runs a prepared statement again with new values and reads its first row.
+template <typename Lesen>
+Ergebnis<std::optional<ZeileVon<Lesen>>> wiederholen(QSqlQuery& q, const QVariantList& werte, Lesen lesen)
+{
+    for (const QVariant& w : werte)
+        q.addBindValue(w);
+    if (!q.exec())
+        return Fehler{fehlertext(q.lastError())};
+    auto z = naechsteZeile(q, lesen);
+    q.finish();
+    return z;
 }
 
 } // namespace
@@ -120,7 +157,7 @@ QVariant textWert(const QString& text)
     return text.isNull() ? QVariant(QString(QLatin1StringView(""))) : QVariant(text);
 }
 
-Verbindung::Verbindung(const QStringList& tabellen) : m_name(neuerName())
+Verbindung::Verbindung(Zugriff zugriff, const QStringList& tabellen) : m_name(neuerName())
 {
     const QString pfad = QDir::current().absoluteFilePath(Schema::Dateiname);
     const QFileInfo info(pfad);
@@ -142,15 +179,21 @@ Verbindung::Verbindung(const QStringList& tabellen) : m_name(neuerName())
                            QStringLiteral("?mode=rw"));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open()) {
-            m_fehler = fehlertext(db.lastError());
+            m_fehler = QStringLiteral("Die Datenbank %1 lässt sich nicht öffnen: %2")
+                           .arg(Schema::Dateiname, fehlertext(db.lastError()));
             return;
         }
     }
 
-    // SQLite reads the file only on the first statement: this also tells a file that is no database.
+    // SQLite reads the file only on the first statement: this also tells a file that is no database, and
+    // rolls back a write that a crash interrupted.
     QSqlQuery q(db());
-    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
-        m_fehler = fehlertext(q.lastError());
+    const bool gelesen =
+        (zugriff == Zugriff::LesenSchreiben || q.exec(QStringLiteral("PRAGMA query_only = ON"))) &&
+        q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    if (!gelesen) {
+        m_fehler = QStringLiteral("Die Datei %1 lässt sich nicht als Fragenkatalog lesen: %2")
+                       .arg(Schema::Dateiname, fehlertext(q.lastError()));
         return;
     }
     QSet<QString> vorhanden;
@@ -198,37 +241,24 @@ Ergebnis<QList<FrageZeile>> fragensatz(Verbindung& v, qint16 geschlecht, qint16 
     const QString t = Schema::fragenTabelle(geschlecht);
     if (t.isEmpty())
         return ungueltigeTabelle(geschlecht);
-    QSqlQuery q(v.db());
-    if (auto s = v.ausfuehren(q,
-                              QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM %1 "
-                                             "WHERE Arbeitnehmertyp = ? AND Zeugnisart = ? ORDER BY Nr")
-                                  .arg(t),
-                              {typ, art});
-        !s)
-        return s.alsFehler();
-    QList<FrageZeile> zeilen;
-    while (q.next())
-        zeilen.append(frageLesen(q));
-    if (q.lastError().isValid())
-        return Fehler{fehlertext(q.lastError())};
-    return zeilen;
+    return alleZeilen(v,
+                      QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM %1 "
+                                     "WHERE Arbeitnehmertyp = ? AND Zeugnisart = ? ORDER BY Nr")
+                          .arg(t),
+                      {typ, art}, frageLesen);
 }
 
-Ergebnis<std::optional<FrageZeile>> frage(Verbindung& v, qint16 geschlecht, qint32 nr)
+Ergebnis<int> fragenZahl(Verbindung& v, qint16 geschlecht, qint16 typ, qint16 art)
 {
     const QString t = Schema::fragenTabelle(geschlecht);
     if (t.isEmpty())
         return ungueltigeTabelle(geschlecht);
-    QSqlQuery q(v.db());
-    if (auto s = v.ausfuehren(
-            q, QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM %1 WHERE Nr = ?").arg(t), {nr});
-        !s)
-        return s.alsFehler();
-    if (q.next())
-        return std::optional<FrageZeile>(frageLesen(q));
-    if (q.lastError().isValid())
-        return Fehler{fehlertext(q.lastError())};
-    return std::optional<FrageZeile>();
+    auto anzahl = ersteZeile(
+        v, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE Arbeitnehmertyp = ? AND Zeugnisart = ?").arg(t),
+        {typ, art}, [](const QSqlQuery& q) { return q.value(0).toInt(); });
+    if (!anzahl)
+        return anzahl.alsFehler();
+    return anzahl->value_or(0);
 }
 
 Ergebnis<QList<AntwortZeile>> antworten(Verbindung& v, qint16 geschlecht, const QString& sprachwort,
@@ -237,39 +267,15 @@ Ergebnis<QList<AntwortZeile>> antworten(Verbindung& v, qint16 geschlecht, const 
     const QString t = Schema::antwortTabelle(geschlecht, sprachwort);
     if (t.isEmpty())
         return ungueltigeTabelle(geschlecht);
-    QSqlQuery q(v.db());
-    if (auto s = v.ausfuehren(
-            q, QStringLiteral("SELECT %1 FROM %2 WHERE Frage = ? ORDER BY rowid").arg(antwortSpalten, t),
-            {frage});
-        !s)
-        return s.alsFehler();
-    QList<AntwortZeile> zeilen;
-    while (q.next())
-        zeilen.append(antwortLesen(q));
-    if (q.lastError().isValid())
-        return Fehler{fehlertext(q.lastError())};
-    return zeilen;
+    return alleZeilen(
+        v, QStringLiteral("SELECT %1 FROM %2 WHERE Frage = ? ORDER BY rowid").arg(antwortSpalten, t), {frage},
+        antwortLesen);
 }
 
 Ergebnis<std::optional<AntwortZeile>> antwort(Verbindung& v, qint16 geschlecht, const QString& sprachwort,
                                               qint32 frage, qint16 note)
 {
-    const QString t = Schema::antwortTabelle(geschlecht, sprachwort);
-    if (t.isEmpty())
-        return ungueltigeTabelle(geschlecht);
-    QSqlQuery q(v.db());
-    if (auto s = v.ausfuehren(
-            q,
-            QStringLiteral("SELECT %1 FROM %2 WHERE Frage = ? AND Note = ? ORDER BY rowid LIMIT 1")
-                .arg(antwortSpalten, t),
-            {frage, note});
-        !s)
-        return s.alsFehler();
-    if (q.next())
-        return std::optional<AntwortZeile>(antwortLesen(q));
-    if (q.lastError().isValid())
-        return Fehler{fehlertext(q.lastError())};
-    return std::optional<AntwortZeile>();
+    return Nachschlagen(v, geschlecht, sprachwort).antwort(frage, note);
 }
 
 Nachschlagen::Nachschlagen(Verbindung& v, qint16 geschlecht, const QString& sprachwort)
@@ -300,75 +306,32 @@ Ergebnis<std::optional<FrageZeile>> Nachschlagen::frage(qint32 nr)
 {
     if (!m_fehler.isEmpty())
         return Fehler{m_fehler};
-    m_frage.addBindValue(nr);
-    if (!m_frage.exec())
-        return Fehler{fehlertext(m_frage.lastError())};
-    std::optional<FrageZeile> z;
-    if (m_frage.next())
-        z = frageLesen(m_frage);
-    else if (m_frage.lastError().isValid())
-        return Fehler{fehlertext(m_frage.lastError())};
-    m_frage.finish();
-    return z;
+    return wiederholen(m_frage, {nr}, frageLesen);
 }
 
 Ergebnis<std::optional<AntwortZeile>> Nachschlagen::antwort(qint32 frage, qint16 note)
 {
     if (!m_fehler.isEmpty())
         return Fehler{m_fehler};
-    m_antwort.addBindValue(frage);
-    m_antwort.addBindValue(note);
-    if (!m_antwort.exec())
-        return Fehler{fehlertext(m_antwort.lastError())};
-    std::optional<AntwortZeile> z;
-    if (m_antwort.next())
-        z = antwortLesen(m_antwort);
-    else if (m_antwort.lastError().isValid())
-        return Fehler{fehlertext(m_antwort.lastError())};
-    m_antwort.finish();
-    return z;
+    return wiederholen(m_antwort, {frage, note}, antwortLesen);
 }
 
 Ergebnis<QList<AuswahlZeile>> auswahl(Verbindung& v)
 {
-    QSqlQuery q(v.db());
-    if (auto s = v.ausfuehren(q, QStringLiteral("SELECT %1 FROM Auswahl ORDER BY rowid").arg(auswahlSpalten));
-        !s)
-        return s.alsFehler();
-    QList<AuswahlZeile> zeilen;
-    while (q.next())
-        zeilen.append(auswahlLesen(q));
-    if (q.lastError().isValid())
-        return Fehler{fehlertext(q.lastError())};
-    return zeilen;
+    return alleZeilen(v, QStringLiteral("SELECT %1 FROM Auswahl ORDER BY rowid").arg(auswahlSpalten), {},
+                      auswahlLesen);
 }
 
 Ergebnis<std::optional<AuswahlZeile>> auswahlZeile(Verbindung& v, qint64 zeile)
 {
-    QSqlQuery q(v.db());
-    if (auto s = v.ausfuehren(q, QStringLiteral("SELECT %1 FROM Auswahl WHERE rowid = ?").arg(auswahlSpalten),
-                              {zeile});
-        !s)
-        return s.alsFehler();
-    if (q.next())
-        return std::optional<AuswahlZeile>(auswahlLesen(q));
-    if (q.lastError().isValid())
-        return Fehler{fehlertext(q.lastError())};
-    return std::optional<AuswahlZeile>();
+    return ersteZeile(v, QStringLiteral("SELECT %1 FROM Auswahl WHERE rowid = ?").arg(auswahlSpalten),
+                      {zeile}, auswahlLesen);
 }
 
 Ergebnis<std::optional<qint64>> auswahlFinden(Verbindung& v, qint32 frage)
 {
-    QSqlQuery q(v.db());
-    if (auto s = v.ausfuehren(
-            q, QStringLiteral("SELECT rowid FROM Auswahl WHERE Frage = ? ORDER BY rowid LIMIT 1"), {frage});
-        !s)
-        return s.alsFehler();
-    if (q.next())
-        return std::optional<qint64>(q.value(0).toLongLong());
-    if (q.lastError().isValid())
-        return Fehler{fehlertext(q.lastError())};
-    return std::optional<qint64>();
+    return ersteZeile(v, QStringLiteral("SELECT rowid FROM Auswahl WHERE Frage = ? ORDER BY rowid LIMIT 1"),
+                      {frage}, [](const QSqlQuery& q) { return q.value(0).toLongLong(); });
 }
 
 Ergebnis<qint64> auswahlSpeichern(Verbindung& v, const AuswahlZeile& z)
@@ -412,14 +375,11 @@ Status auswahlLeeren(Verbindung& v)
 
 Ergebnis<std::optional<QString>> letzterBrief(Verbindung& v)
 {
-    QSqlQuery q(v.db());
-    if (auto s = v.ausfuehren(q, QStringLiteral("SELECT Text FROM LetzterBrief ORDER BY rowid LIMIT 1")); !s)
-        return s.alsFehler();
-    if (q.next())
-        return textOderNull(q.value(0));
-    if (q.lastError().isValid())
-        return Fehler{fehlertext(q.lastError())};
-    return std::optional<QString>();
+    auto text = ersteZeile(v, QStringLiteral("SELECT Text FROM LetzterBrief ORDER BY rowid LIMIT 1"), {},
+                           [](const QSqlQuery& q) { return textOderNull(q.value(0)); });
+    if (!text)
+        return text.alsFehler();
+    return text->value_or(std::nullopt);
 }
 
 Status letzterBriefSchreiben(Verbindung& v, const QString& text)

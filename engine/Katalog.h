@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/Ergebnis.h"
+#include "engine/Schema.h"
 
 #include <QList>
 #include <QSqlDatabase>
@@ -52,13 +53,23 @@ struct AuswahlZeile
     std::optional<QString> EigeneFormulierung;
 };
 
-// A connection of its own to system98.dll, opened read-write; the file is never created. The constructor
-// opens it and checks that it is a database holding `tabellen`; the destructor closes the connection and
-// removes it. Queries made on it must end before it does.
+// How a connection may use the file.
+enum class Zugriff
+{
+    LesenSchreiben,
+    // Every change is refused. The file is opened for writing all the same: only so is a write that a crash
+    // interrupted rolled back on opening; a connection opened read-only would refuse to read such a file.
+    NurLesen
+};
+
+// A connection of its own to system98.dll in the current working folder; the file is never created. The
+// constructor opens it and checks that it is a database holding `tabellen`; the destructor closes the
+// connection and removes it. Queries made on it must end before it does.
 class Verbindung
 {
 public:
-    explicit Verbindung(const QStringList& tabellen = alleTabellen());
+    explicit Verbindung(Zugriff zugriff = Zugriff::LesenSchreiben,
+                        const QStringList& tabellen = Schema::alleTabellen());
     ~Verbindung();
     Verbindung(const Verbindung&) = delete;
     Verbindung& operator=(const Verbindung&) = delete;
@@ -66,9 +77,6 @@ public:
     bool offen() const { return m_fehler.isEmpty(); }
     const QString& fehler() const { return m_fehler; }
     QSqlDatabase db() const;
-
-    // Every table the question engine reads or writes.
-    static QStringList alleTabellen();
 
     // Prepares `sql`, binds `werte` in order and executes it. The query stays positioned before its
     // first row.
@@ -82,8 +90,8 @@ private:
 // The questions of one set: type and kind of the given sex's question table, by ascending Nr.
 Ergebnis<QList<FrageZeile>> fragensatz(Verbindung& v, qint16 geschlecht, qint16 typ, qint16 art);
 
-// One question by its number, nullopt when the table has none.
-Ergebnis<std::optional<FrageZeile>> frage(Verbindung& v, qint16 geschlecht, qint32 nr);
+// How many questions the set of this type and kind holds in the given sex's question table.
+Ergebnis<int> fragenZahl(Verbindung& v, qint16 geschlecht, qint16 typ, qint16 art);
 
 // The answer rows of one question in stored order.
 Ergebnis<QList<AntwortZeile>> antworten(Verbindung& v, qint16 geschlecht, const QString& sprachwort,

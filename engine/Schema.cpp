@@ -36,6 +36,22 @@ QString antwortTabelle(qint16 geschlecht, const QString& sprachwort)
     }
 }
 
+QStringList inhaltstabellen()
+{
+    QStringList t;
+    for (qint16 g : {qint16(1), qint16(2)}) {
+        t << fragenTabelle(g);
+        for (const QString& wort : sprachwoerter())
+            t << antwortTabelle(g, wort);
+    }
+    return t;
+}
+
+QStringList alleTabellen()
+{
+    return inhaltstabellen() << QStringLiteral("Auswahl") << QStringLiteral("LetzterBrief");
+}
+
 QStringList anlegen()
 {
     QStringList s;

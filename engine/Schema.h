@@ -20,6 +20,12 @@ QString fragenTabelle(qint16 geschlecht);
 // fixed set.
 QString antwortTabelle(qint16 geschlecht, const QString& sprachwort);
 
+// The twelve content tables: both question tables and the ten answer tables.
+QStringList inhaltstabellen();
+
+// The content tables and the two tables of the work in progress, Auswahl and LetzterBrief.
+QStringList alleTabellen();
+
 // The statements that create an empty catalogue file: both question tables, the ten answer tables,
 // `Auswahl`, and `LetzterBrief` with its one row.
 QStringList anlegen();

@@ -29,7 +29,7 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
         return r;
     }
 
-    Katalog::Verbindung v;
+    Katalog::Verbindung v(Katalog::Zugriff::NurLesen);
     if (!v.offen()) {
         r.fehler = v.fehler();
         return r;

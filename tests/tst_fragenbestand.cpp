@@ -2,7 +2,10 @@
 #include "tests/Bildschirmhilfen.h"
 #include "tests/Testumgebung.h"
 
+#include <QDir>
 #include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryDir>
 
 using namespace Hilfe;
 
@@ -73,6 +76,52 @@ private slots:
         QFile f(ordner.pfad(Schema::Dateiname));
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), inhalt); // untouched
+    }
+
+    // A run that crashed while writing leaves a journal beside the catalogue. The count rolls that write back
+    // and reads the catalogue as it was before; it never refuses the file for it.
+    void unterbrochenesSchreiben()
+    {
+        QTemporaryDir absturz;
+        {
+            Arbeitsordner ordner;
+            QVERIFY(katalogAnlegen());
+            const QString katalog = ordner.pfad(Schema::Dateiname);
+            const QString journal = katalog + QStringLiteral("-journal");
+            {
+                QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"),
+                                                            QStringLiteral("abstuerzender Lauf"));
+                db.setDatabaseName(katalog);
+                QVERIFY(db.open());
+                QSqlQuery q(db);
+                QVERIFY(q.exec(QStringLiteral("PRAGMA cache_size = 10")));
+                QVERIFY(q.exec(QStringLiteral("BEGIN")));
+                QVERIFY(q.exec(QStringLiteral("DELETE FROM FragenMann")));
+                // More than the cache holds: changed pages go into the file, their old contents into the
+                // journal.
+                QVERIFY(q.exec(
+                    QStringLiteral("CREATE TABLE Ballast AS WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL "
+                                   "SELECT i + 1 FROM n WHERE i < 2000) SELECT zeroblob(1000) AS b FROM n")));
+                // The two files as a crash at this moment leaves them.
+                QVERIFY(QFile::exists(journal));
+                QVERIFY(QFile::copy(katalog, absturz.filePath(Schema::Dateiname)));
+                QVERIFY(
+                    QFile::copy(journal, absturz.filePath(Schema::Dateiname + QStringLiteral("-journal"))));
+                QVERIFY(q.exec(QStringLiteral("ROLLBACK")));
+                db.close();
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("abstuerzender Lauf"));
+        }
+
+        const QString vorher = QDir::currentPath();
+        QDir::setCurrent(absturz.path());
+        QString fehler;
+        const auto n = fragenImKatalog(1, 1, 2, &fehler);
+        QDir::setCurrent(vorher);
+        QVERIFY2(n.has_value(), qPrintable(fehler));
+        QCOMPARE(*n, 3);
+        QVERIFY(!QFile::exists(absturz.filePath(Schema::Dateiname + QStringLiteral("-journal"))));
+        QVERIFY(QSqlDatabase::connectionNames().isEmpty());
     }
 };
 

@@ -71,6 +71,19 @@ private slots:
         QVERIFY2(v.fehler().contains(QStringLiteral("AntwortenFrauSpanisch")), qPrintable(v.fehler()));
     }
 
+    void nurLesenAendertNichts()
+    {
+        Arbeitsordner ordner;
+        Testkatalog k;
+        k.sql(QStringLiteral("INSERT INTO Auswahl (Frage, Note) VALUES (1, 2)"));
+        Verbindung v(Zugriff::NurLesen);
+        QVERIFY2(v.offen(), qPrintable(v.fehler()));
+        QVERIFY(!auswahlLeeren(v).ok());
+        QVERIFY(!letzterBriefSchreiben(v, QStringLiteral("neu")).ok());
+        QCOMPARE(auswahl(v)->size(), 1);
+        QVERIFY(!letzterBrief(v)->has_value());
+    }
+
     void fragensatzNachNrGefiltert()
     {
         Arbeitsordner ordner;
