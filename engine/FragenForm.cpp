@@ -32,27 +32,6 @@ const QString NotenHinweis = QStringLiteral("Vergeben Sie eine Note per Mausklic
 const QString Sprachen = QStringLiteral("Sprachen");
 const QColor Weiss{255, 255, 255};
 
-QGroupBox* rahmen(QWidget* eltern, const QString& name, const QString& titel, double left, double top,
-                  double width, double height)
-{
-    auto* r = new QGroupBox(titel, eltern);
-    r->setObjectName(name);
-    Layout::setzen(r, left, top, width, height);
-    return r;
-}
-
-QPlainTextEdit* textfeld(QWidget* eltern, const QString& name, const QString& zugaenglich, double left,
-                         double top, double width, double height)
-{
-    auto* t = new QPlainTextEdit(eltern);
-    t->setObjectName(name);
-    t->setAccessibleName(zugaenglich);
-    t->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    t->setTabChangesFocus(true);
-    Layout::setzen(t, left, top, width, height);
-    return t;
-}
-
 void beschriften(QPushButton* knopf, const QString& text)
 {
     knopf->setText(text);
@@ -66,7 +45,7 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
     setObjectName(QStringLiteral("FragenForm"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Fenstertitel);
-    Bausteine::hintergrund(this, QColor(0, 0, 192));
+    Bausteine::hintergrund(this, Bausteine::Dunkelblau);
     resize(Layout::px(9855), Layout::px(7620));
 
     Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 9615, 7020);
@@ -79,19 +58,19 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
                          QStringLiteral("Wie sollen die einleitenden Angaben im Arbeitszeugnis aussehen?"),
                          1200, 120, 5535, 735);
     Statuszeile->setTextFormat(Qt::PlainText);
-    QFont fett = Statuszeile->font();
-    fett.setBold(true);
-    Statuszeile->setFont(fett);
+    Bausteine::fett(Statuszeile);
 
-    Variante =
-        textfeld(Panel3D1, QStringLiteral("Variante"), QStringLiteral("Textvorschlag"), 120, 960, 6615, 975);
+    Variante = Bausteine::textbereich(Panel3D1, QStringLiteral("Variante"), QStringLiteral("Textvorschlag"),
+                                      120, 960, 6615, 975);
     Variante->setToolTip(QStringLiteral("Eigene Formulierungs-Einträge möglich"));
     Textfeld::hintergrund(Variante, Bausteine::Grau);
-    Zeugnis =
-        textfeld(Panel3D1, QStringLiteral("Zeugnis"), QStringLiteral("Zeugnistext"), 120, 2160, 6615, 4575);
+    Zeugnis = Bausteine::textbereich(Panel3D1, QStringLiteral("Zeugnis"), QStringLiteral("Zeugnistext"), 120,
+                                     2160, 6615, 4575);
+    for (QPlainTextEdit* box : {Variante, Zeugnis})
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-    Bewertung =
-        rahmen(Panel3D1, QStringLiteral("Bewertung"), QStringLiteral("Ihre Wertung"), 6960, 120, 2415, 1785);
+    Bewertung = Bausteine::rahmen(Panel3D1, QStringLiteral("Bewertung"), QStringLiteral("Ihre Wertung"), 6960,
+                                  120, 2415, 1785);
     WertGruppe = new QButtonGroup(this);
     const QStringList noten{QStringLiteral("sehr gut"), QStringLiteral("gut"), QStringLiteral("befriedigend"),
                             QStringLiteral("ausreichend"), QStringLiteral("mangelhaft")};
@@ -107,8 +86,8 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
         Wert[i] = w;
     }
 
-    Frame3D1 =
-        rahmen(Panel3D1, QStringLiteral("Frame3D1"), QStringLiteral("Wählen Sie"), 6960, 2085, 2415, 2865);
+    Frame3D1 = Bausteine::rahmen(Panel3D1, QStringLiteral("Frame3D1"), QStringLiteral("Wählen Sie"), 6960,
+                                 2085, 2415, 2865);
     VarianGruppe = new QButtonGroup(this);
     const std::array<std::pair<QString, QString>, 5> varianten{{
         {QStringLiteral("Textvorschlag A"), QStringLiteral("Zeigt den ersten Textvorschlag an")},

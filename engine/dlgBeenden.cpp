@@ -5,21 +5,8 @@
 #include "screens/Umgebung.h"
 #include "store/Profil.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-
-namespace {
-
-QFont fett(qreal punkte)
-{
-    QFont f = QApplication::font();
-    f.setPointSizeF(punkte);
-    f.setBold(true);
-    return f;
-}
-
-} // namespace
 
 dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern), m_zeugnis(zeugnis)
 {
@@ -28,7 +15,6 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
     setModal(true);
     setFixedSize(Layout::px(7800), Layout::px(4440));
 
-    const QFont labelSchrift = fett(12);
     Label1 = Bausteine::label(
         this, QStringLiteral("Label1"),
         QStringLiteral(
@@ -46,7 +32,7 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
     Label4 =
         Bausteine::label(this, QStringLiteral("Label4"), QStringLiteral("übernehmen"), 3000, 3240, 1695, 375);
     for (QLabel* l : {Label1, Label2, Label3, Label4}) {
-        l->setFont(labelSchrift);
+        Bausteine::fett(l, 12);
         l->setTextFormat(Qt::PlainText);
     }
     // The design's boxes were measured for a narrower font: a box that is too small for its text grows,
@@ -64,13 +50,12 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
             l->setGeometry(l->geometry().center().x() - noetig / 2, l->y(), noetig, l->height());
     }
 
-    const QFont knopfSchrift = fett(9.75);
     cmdJa = Bausteine::knopf(this, QStringLiteral("cmdJa"), QStringLiteral("Ja"), QString(), 2280, 3720, 1215,
                              375);
     cmdNein = Bausteine::knopf(this, QStringLiteral("cmdNein"), QStringLiteral("Nein"), QString(), 3840, 3720,
                                1335, 375);
     for (QPushButton* k : {cmdJa, cmdNein}) {
-        k->setFont(knopfSchrift);
+        Bausteine::fett(k, 9.75);
         k->setAutoDefault(false);
     }
     cmdJa->setDefault(true);

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 namespace Bausteine {
@@ -70,9 +71,7 @@ QLabel* statuszeile(QWidget* eltern, double left, double top, double width, doub
     p.setColor(QPalette::WindowText, schrift);
     l->setPalette(p);
     l->setAutoFillBackground(true);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
+    fett(l);
     Layout::setzen(l, left, top, width, height);
     return l;
 }
@@ -97,23 +96,38 @@ QLineEdit* textfeld(QWidget* eltern, const QString& name, QLabel* beschriftung, 
     return e;
 }
 
+QPlainTextEdit* textbereich(QWidget* eltern, const QString& name, const QString& zugaenglich, double left,
+                            double top, double width, double height)
+{
+    auto* t = new QPlainTextEdit(eltern);
+    t->setObjectName(name);
+    t->setAccessibleName(zugaenglich);
+    t->setTabChangesFocus(true);
+    Layout::setzen(t, left, top, width, height);
+    return t;
+}
+
+void fett(QWidget* w, qreal punkte)
+{
+    QFont f = w->font();
+    if (punkte > 0)
+        f.setPointSizeF(punkte);
+    f.setBold(true);
+    w->setFont(f);
+}
+
 QFrame* kopfpanel(QWidget* eltern, const QString& name, double width, double height)
 {
     QFrame* f = panel(eltern, name, width, height);
     const double innen = width - 240;
     auto* firma = label(f, QStringLiteral("Firmenzeile"), firmenzeile(), 120, 120, innen, 495);
     firma->setAlignment(Qt::AlignCenter);
-    QFont gross = firma->font();
-    gross.setPointSizeF(16);
-    gross.setBold(true);
-    firma->setFont(gross);
+    fett(firma, 16);
     auto* titel =
         label(f, QStringLiteral("Produkttitel"),
               QStringLiteral("Zeugniswerkstatt – Arbeitszeugnis in fünf Sprachen"), 120, 660, innen, 375);
     titel->setAlignment(Qt::AlignCenter);
-    QFont fett = titel->font();
-    fett.setBold(true);
-    titel->setFont(fett);
+    fett(titel);
     auto* netz = label(f, QStringLiteral("Webadresse"), QStringLiteral("www.zeugniswerkstatt.example"), 120,
                        1080, innen, 315);
     netz->setAlignment(Qt::AlignCenter);

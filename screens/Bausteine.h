@@ -7,6 +7,7 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -43,6 +44,13 @@ QGroupBox* rahmen(QWidget* eltern, const QString& name, const QString& titel, do
 // assistive technology.
 QLineEdit* textfeld(QWidget* eltern, const QString& name, QLabel* beschriftung, double left, double top,
                     double width, double height);
+
+// A multi-line text box that assistive technology knows as `zugaenglich`; Tab moves on to the next control.
+QPlainTextEdit* textbereich(QWidget* eltern, const QString& name, const QString& zugaenglich, double left,
+                            double top, double width, double height);
+
+// Makes the widget's font bold, and `punkte` points large when given.
+void fett(QWidget* w, qreal punkte = 0);
 
 // The header panel of the data-entry screens: the publisher's company line, the product title and the
 // web address.

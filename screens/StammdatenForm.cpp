@@ -95,17 +95,14 @@ StammdatenForm::StammdatenForm(QWidget* eltern) : Bildschirm(QStringLiteral("Sta
         beschriftung->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         QWidget* box = nullptr;
         if (i == Anschrift) {
-            auto* mehrzeilig = new QPlainTextEdit(Panel3D1);
-            mehrzeilig->setObjectName(QStringLiteral("Stammdaten%1").arg(i));
-            mehrzeilig->setTabChangesFocus(true);
+            auto* mehrzeilig = Bausteine::textbereich(Panel3D1, QStringLiteral("Stammdaten%1").arg(i), text,
+                                                      p.feldLinks, top, 2295, 855);
+            beschriftung->setBuddy(mehrzeilig);
             // Four lines (company, street, blank line, postcode and town) fit without scrolling.
             mehrzeilig->document()->setDocumentMargin(2);
             QFont klein = mehrzeilig->font();
             klein.setPointSizeF(klein.pointSizeF() - 1);
             mehrzeilig->setFont(klein);
-            mehrzeilig->setAccessibleName(text);
-            beschriftung->setBuddy(mehrzeilig);
-            Layout::setzen(mehrzeilig, p.feldLinks, top, 2295, 855);
             box = mehrzeilig;
         } else {
             box = Bausteine::textfeld(Panel3D1, QStringLiteral("Stammdaten%1").arg(i), beschriftung,

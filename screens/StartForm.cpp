@@ -9,17 +9,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-QFont fett(QFont f, qreal punkte)
-{
-    f.setPointSizeF(punkte);
-    f.setBold(true);
-    return f;
-}
-
-} // namespace
-
 StartForm::StartForm(QWidget* eltern) : QWidget(eltern)
 {
     setObjectName(QStringLiteral("StartForm"));
@@ -32,7 +21,7 @@ StartForm::StartForm(QWidget* eltern) : QWidget(eltern)
     auto* firma = Bausteine::label(SSPanel1, QStringLiteral("Firmenzeile"), Bausteine::firmenzeile(), 120,
                                    120, 6855, 495);
     firma->setAlignment(Qt::AlignCenter);
-    firma->setFont(fett(font(), 16));
+    Bausteine::fett(firma, 16);
     auto* branche = Bausteine::label(SSPanel1, QStringLiteral("Branche"),
                                      QStringLiteral("Software für die Personalpraxis"), 120, 660, 6855, 345);
     branche->setAlignment(Qt::AlignCenter);
@@ -48,7 +37,7 @@ StartForm::StartForm(QWidget* eltern) : QWidget(eltern)
     auto* titel = Bausteine::label(Panel3D1, QStringLiteral("Titel"),
                                    QStringLiteral("Zeugniswerkstatt – Arbeitszeugnis in fünf Sprachen:"), 360,
                                    1080, 7455, 495);
-    titel->setFont(fett(font(), 11));
+    Bausteine::fett(titel, 11);
     auto* ablauf = Bausteine::label(
         Panel3D1, QStringLiteral("Ablauf"),
         QStringLiteral(
