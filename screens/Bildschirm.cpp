@@ -1,16 +1,32 @@
 #include "screens/Bildschirm.h"
 
+#include "screens/Bausteine.h"
 #include "screens/Beenden.h"
+#include "screens/Layout.h"
 #include "screens/Uebergabe.h"
 
 #include <QCloseEvent>
+#include <QFrame>
+#include <QPushButton>
 #include <QShowEvent>
 
-Bildschirm::Bildschirm(const QString& name, QWidget* eltern) : QWidget(eltern)
+Bildschirm::Bildschirm(const QString& name, double breite, double hoehe, QWidget* eltern) : QWidget(eltern)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString());
+    Bausteine::hintergrund(this, Bausteine::Dunkelblau);
+    resize(Layout::px(9480), Layout::px(7425));
+    Panel3D2 = Bausteine::kopfpanel(this, QStringLiteral("Panel3D2"), 7695, 1575);
+    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), breite, hoehe);
+}
+
+QPushButton* Bildschirm::abbrechenKnopf(double left, double top, double width, double height)
+{
+    auto* knopf = Bausteine::knopf(Panel3D1, QStringLiteral("AbbrechenButton"), QStringLiteral("Abbrechen"),
+                                   QStringLiteral("Beendet das Programm"), left, top, width, height);
+    connect(knopf, &QPushButton::clicked, this, [this] { programmBeendenBestaetigen(this); });
+    return knopf;
 }
 
 void Bildschirm::ohneNachfrageSchliessen()
@@ -54,4 +70,10 @@ void Bildschirm::closeEvent(QCloseEvent* ereignis)
         return;
     }
     ereignis->ignore();
+}
+
+void Bildschirm::resizeEvent(QResizeEvent* ereignis)
+{
+    QWidget::resizeEvent(ereignis);
+    Layout::anordnen(this, Panel3D2, Panel3D1, Panel3D3);
 }

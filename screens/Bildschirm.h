@@ -2,6 +2,9 @@
 
 #include <QWidget>
 
+class QFrame;
+class QPushButton;
+
 // Common ground of the data-entry screens (employer, type and master data screens): a top-level window that
 // deletes itself on close, runs its activation handling whenever it becomes the program's active screen,
 // and asks the quit confirmation when the user closes it by its window frame.
@@ -15,7 +18,9 @@ class Bildschirm : public QWidget
     Q_OBJECT
 
 public:
-    explicit Bildschirm(const QString& name, QWidget* eltern = nullptr);
+    // Builds what every data-entry screen shows: a dark blue window of 9480 by 7425 twips, the header panel
+    // `Panel3D2` and the working panel `Panel3D1` of `breite` by `hoehe` twips.
+    Bildschirm(const QString& name, double breite, double hoehe, QWidget* eltern = nullptr);
 
     // Closes the screen without the quit confirmation (a hand-over to the next screen).
     void ohneNachfrageSchliessen();
@@ -28,8 +33,17 @@ protected:
     // of the screen is touched after it returns.
     virtual void aktivieren() {}
 
+    // "Abbrechen" in the working panel, with the quit confirmation.
+    QPushButton* abbrechenKnopf(double left, double top, double width, double height);
+
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    // The layout rule places the panels, the bottom panel too when the screen has one.
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+    QFrame* Panel3D1 = nullptr; // working panel
+    QFrame* Panel3D2 = nullptr; // header panel
+    QFrame* Panel3D3 = nullptr; // bottom panel, on a screen that has one
 
 private:
     void aktivierungAusfuehren();

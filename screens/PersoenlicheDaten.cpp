@@ -1,8 +1,6 @@
 #include "screens/PersoenlicheDaten.h"
 
 #include "screens/Bausteine.h"
-#include "screens/Beenden.h"
-#include "screens/Layout.h"
 #include "screens/StammdatenForm.h"
 #include "screens/Uebergabe.h"
 #include "screens/Umgebung.h"
@@ -11,7 +9,6 @@
 #include "store/Sitzung.h"
 
 #include <QApplication>
-#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -31,13 +28,9 @@ StammdatenForm* verborgeneStammdaten()
 
 } // namespace
 
-PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern) : Bildschirm(QStringLiteral("PersönlicheDaten"), eltern)
+PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern)
+    : Bildschirm(QStringLiteral("PersönlicheDaten"), 5535, 3135, eltern)
 {
-    Bausteine::hintergrund(this, Bausteine::Dunkelblau);
-    resize(Layout::px(9480), Layout::px(7425));
-
-    Panel3D2 = Bausteine::kopfpanel(this, QStringLiteral("Panel3D2"), 7695, 1575);
-    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 5535, 3135);
     Statuszeile = Bausteine::statuszeile(Panel3D1, 120, 120, 5295, 375, Bausteine::Dunkelrot, Qt::white);
     Statuszeile->setText(QStringLiteral("Setzen Sie die Daten des Personalverantwortlichen ein"));
 
@@ -58,9 +51,7 @@ PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern) : Bildschirm(QStringLitera
                                                 beschriftung, 960, top, 4335, 285);
     }
 
-    AbbrechenButton =
-        Bausteine::knopf(Panel3D1, QStringLiteral("AbbrechenButton"), QStringLiteral("Abbrechen"),
-                         QStringLiteral("Beendet das Programm"), 2160, 2520, 1455, 375);
+    AbbrechenButton = abbrechenKnopf(2160, 2520, 1455, 375);
     WeiterButton = Bausteine::knopf(
         Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
         QStringLiteral("Speichert die Daten und setzt die Zeugniserstellung fort"), 3720, 2520, 1575, 375);
@@ -73,7 +64,6 @@ PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern) : Bildschirm(QStringLitera
     setTabOrder(AbbrechenButton, WeiterButton);
 
     connect(WeiterButton, &QPushButton::clicked, this, &PersoenlicheDaten::WeiterButton_Click);
-    connect(AbbrechenButton, &QPushButton::clicked, this, &PersoenlicheDaten::AbbrechenButton_Click);
 }
 
 void PersoenlicheDaten::aktivieren()
@@ -127,15 +117,4 @@ void PersoenlicheDaten::ArbeitgeberdatenSpeichern()
     ag.PLZ = Stammdaten[2]->text();
     ag.Ort = Stammdaten[3]->text();
     ag.Firma = Stammdaten[Firma]->text();
-}
-
-void PersoenlicheDaten::AbbrechenButton_Click()
-{
-    programmBeendenBestaetigen(this);
-}
-
-void PersoenlicheDaten::resizeEvent(QResizeEvent* ereignis)
-{
-    Bildschirm::resizeEvent(ereignis);
-    Layout::anordnen(this, Panel3D2, Panel3D1);
 }

@@ -4,7 +4,6 @@
 
 #include <array>
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -23,14 +22,10 @@ public:
 
 protected:
     void aktivieren() override;
-    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
     void WeiterButton_Click();
-    void AbbrechenButton_Click();
 
-    QFrame* Panel3D1 = nullptr;
-    QFrame* Panel3D2 = nullptr;
     QLabel* Statuszeile = nullptr;
     std::array<QLineEdit*, 5> Stammdaten{}; // 0 Name, 1 Straße, 2 PLZ, 3 Ort, 4 Firma
     QPushButton* AbbrechenButton = nullptr;

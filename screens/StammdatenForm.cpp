@@ -2,7 +2,6 @@
 
 #include "engine/FragenForm.h"
 #include "screens/Bausteine.h"
-#include "screens/Beenden.h"
 #include "screens/Layout.h"
 #include "screens/PersoenlicheDaten.h"
 #include "screens/Uebergabe.h"
@@ -12,7 +11,6 @@
 #include "store/Text.h"
 
 #include <QDate>
-#include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -74,13 +72,9 @@ const std::array<std::pair<int, QString>, 8>& klientenSchluessel()
 
 } // namespace
 
-StammdatenForm::StammdatenForm(QWidget* eltern) : Bildschirm(QStringLiteral("StammdatenForm"), eltern)
+StammdatenForm::StammdatenForm(QWidget* eltern)
+    : Bildschirm(QStringLiteral("StammdatenForm"), 8415, 4155, eltern)
 {
-    Bausteine::hintergrund(this, Bausteine::Dunkelblau);
-    resize(Layout::px(9480), Layout::px(7425));
-
-    Panel3D2 = Bausteine::kopfpanel(this, QStringLiteral("Panel3D2"), 7695, 1575);
-    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 8415, 4155);
     Statuszeile = Bausteine::statuszeile(Panel3D1, 120, 120, 8175, 375, Bausteine::Dunkelrot, Qt::white);
     Statuszeile->setText(
         QStringLiteral("Geben Sie bitte die Stammdaten Ihres Mitarbeiters / Ihrer Mitarbeiterin ein"));
@@ -133,9 +127,7 @@ StammdatenForm::StammdatenForm(QWidget* eltern) : Bildschirm(QStringLiteral("Sta
         Panel3D1, QStringLiteral("Command3D2"), QStringLiteral("Arbeitnehmerdaten"),
         QStringLiteral("Füllt die Felder mit den Arbeitnehmerdaten des zuletzt bearbeiteten Mitarbeiters"),
         4320, geschlechtTop + 420, 1935, 375);
-    AbbrechenButton =
-        Bausteine::knopf(Panel3D1, QStringLiteral("AbbrechenButton"), QStringLiteral("Abbrechen"),
-                         QStringLiteral("Beendet das Programm"), 6360, geschlechtTop - 45, 1815, 375);
+    AbbrechenButton = abbrechenKnopf(6360, geschlechtTop - 45, 1815, 375);
     WeiterButton = Bausteine::knopf(Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
                                     QStringLiteral("Setzt die Arbeitszeugniserstellung fort"), 6360,
                                     geschlechtTop + 420, 1815, 375);
@@ -153,7 +145,6 @@ StammdatenForm::StammdatenForm(QWidget* eltern) : Bildschirm(QStringLiteral("Sta
     connect(Command3D1, &QPushButton::clicked, this, &StammdatenForm::Command3D1_Click);
     connect(Command3D2, &QPushButton::clicked, this, &StammdatenForm::Command3D2_Click);
     connect(WeiterButton, &QPushButton::clicked, this, &StammdatenForm::WeiterButton_Click);
-    connect(AbbrechenButton, &QPushButton::clicked, this, &StammdatenForm::AbbrechenButton_Click);
 }
 
 QString StammdatenForm::heute()
@@ -293,15 +284,4 @@ void StammdatenForm::ArbeitnehmerdatenSpeichern()
     Profil::schreiben(kd, QStringLiteral("Austrittsdatum"), an.Austrittsdatum);
     Profil::schreiben(kd, QStringLiteral("Geschlecht"), Text::vorzeichenZahl(an.Geschlecht));
     Profil::schreiben(kd, QStringLiteral("Zeugnisdatum"), an.Zeugnisdatum);
-}
-
-void StammdatenForm::AbbrechenButton_Click()
-{
-    programmBeendenBestaetigen(this);
-}
-
-void StammdatenForm::resizeEvent(QResizeEvent* ereignis)
-{
-    Bildschirm::resizeEvent(ereignis);
-    Layout::anordnen(this, Panel3D2, Panel3D1);
 }

@@ -4,7 +4,6 @@
 
 #include <array>
 
-class QFrame;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -31,7 +30,6 @@ public:
 
 protected:
     void aktivieren() override;
-    void resizeEvent(QResizeEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
@@ -42,10 +40,7 @@ private:
     void Command3D1_Click(); // "Arbeitgeberdaten"
     void Command3D2_Click(); // "Arbeitnehmerdaten"
     void WeiterButton_Click();
-    void AbbrechenButton_Click();
 
-    QFrame* Panel3D1 = nullptr;
-    QFrame* Panel3D2 = nullptr;
     QLabel* Statuszeile = nullptr;
     std::array<QWidget*, Felder> Stammdaten{}; // 0 to 10 single-line, 11 multi-line
     QRadioButton* Option3D1 = nullptr;         // "M"

@@ -4,7 +4,6 @@
 #include "engine/Fragenbestand.h"
 #include "engine/Schema.h"
 #include "screens/Bausteine.h"
-#include "screens/Beenden.h"
 #include "screens/Gruppenknopf.h"
 #include "screens/Layout.h"
 #include "screens/PersoenlicheDaten.h"
@@ -45,14 +44,8 @@ template <typename F> bool einlesen(const QString& abschnitt, const QString& sch
 
 } // namespace
 
-ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisForm"), eltern)
+ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisForm"), 7095, 3975, eltern)
 {
-    Bausteine::hintergrund(this, Bausteine::Dunkelblau);
-    resize(Layout::px(9480), Layout::px(7425));
-
-    Panel3D2 = Bausteine::kopfpanel(this, QStringLiteral("Panel3D2"), 7695, 1575);
-
-    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 7095, 3975);
     auto* titel = Bausteine::label(Panel3D1, QStringLiteral("Titel"), QStringLiteral("Zeugniswerkstatt"), 120,
                                    120, 6855, 375);
     titel->setAlignment(Qt::AlignCenter);
@@ -94,9 +87,7 @@ ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisFo
     Zeugnis[2]->setChecked(true);
     Frame3D2->setVisible(false); // the qualified reference is the only kind offered
 
-    AbbrechenButton =
-        Bausteine::knopf(Panel3D1, QStringLiteral("AbbrechenButton"), QStringLiteral("Abbrechen"),
-                         QStringLiteral("Beendet das Programm"), 2880, 3240, 1455, 375);
+    AbbrechenButton = abbrechenKnopf(2880, 3240, 1455, 375);
     WeiterButton =
         Bausteine::knopf(Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
                          QStringLiteral("Setzt die Arbeitszeugniserstellung fort"), 4560, 3240, 1575, 375);
@@ -115,7 +106,6 @@ ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisFo
     connect(m_typen, &QButtonGroup::idClicked, this, &ZeugnisForm::Arbeitnehmer_Click);
     connect(m_arten, &QButtonGroup::idClicked, this, &ZeugnisForm::Zeugnis_Click);
     connect(WeiterButton, &QPushButton::clicked, this, &ZeugnisForm::WeiterButton_Click);
-    connect(AbbrechenButton, &QPushButton::clicked, this, &ZeugnisForm::AbbrechenButton_Click);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -321,15 +311,4 @@ void ZeugnisForm::WeiterButton_Click()
         return;
     }
     uebergeben(this, new StammdatenForm);
-}
-
-void ZeugnisForm::AbbrechenButton_Click()
-{
-    programmBeendenBestaetigen(this);
-}
-
-void ZeugnisForm::resizeEvent(QResizeEvent* ereignis)
-{
-    Bildschirm::resizeEvent(ereignis);
-    Layout::anordnen(this, Panel3D2, Panel3D1, Panel3D3);
 }

@@ -6,7 +6,6 @@
 
 class Gruppenknopf;
 class QButtonGroup;
-class QFrame;
 class QGroupBox;
 class QLabel;
 class QPushButton;
@@ -35,7 +34,6 @@ public:
 
 protected:
     void aktivieren() override;
-    void resizeEvent(QResizeEvent* ereignis) override;
 
 private:
     void laden();
@@ -43,7 +41,6 @@ private:
     void Zeugnis_Click(int index);
     void Timer1_Timer();
     void WeiterButton_Click();
-    void AbbrechenButton_Click();
     // Checks that a recorded interrupted reference can be continued: a known sex, type and kind, and
     // questions for them in the catalogue. When it cannot be continued the user is told and a new reference
     // begins on this screen; an unreadable catalogue ends the program.
@@ -56,9 +53,6 @@ private:
     Fortsetzung fortsetzungPruefen();
     void faerben(QButtonGroup* gruppe);
 
-    QFrame* Panel3D1 = nullptr;
-    QFrame* Panel3D2 = nullptr;
-    QFrame* Panel3D3 = nullptr;
     QGroupBox* Frame3D1 = nullptr;
     QGroupBox* Frame3D2 = nullptr;
     std::array<Gruppenknopf*, 5> Arbeitnehmer{}; // index 1 to 4
