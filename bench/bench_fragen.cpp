@@ -31,6 +31,58 @@ double sekunden(const std::function<void()>& f)
     return std::chrono::duration<double>(Uhr::now() - anfang).count();
 }
 
+// One figure beside its baseline: each iteration times the bare queries first and then the program's step;
+// the step's time is the iteration's time.
+class Vergleich
+{
+public:
+    explicit Vergleich(benchmark::State& state) : m_state(state) {}
+
+    void messen(const std::function<void()>& roh, const std::function<void()>& schritt)
+    {
+        m_roh += sekunden(roh);
+        const double t = sekunden(schritt);
+        m_schritt += t;
+        m_state.SetIterationTime(t);
+    }
+
+    // The bare queries' mean time as counter `name`, in seconds times `faktor`, and the ratio "zu_sqlite".
+    void melden(const char* name, double faktor)
+    {
+        m_state.counters[name] = m_roh * faktor / double(m_state.iterations());
+        m_state.counters["zu_sqlite"] = m_roh > 0 ? m_schritt / m_roh : 0;
+    }
+
+private:
+    benchmark::State& m_state;
+    double m_roh = 0;
+    double m_schritt = 0;
+};
+
+// A bare SQLite connection of its own name on `pfad`, closed and removed when it goes.
+class Rohverbindung
+{
+public:
+    Rohverbindung(const QString& name, const QString& pfad) : m_name(name)
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        db.setDatabaseName(pfad);
+        db.open();
+    }
+    ~Rohverbindung()
+    {
+        db().close();
+        QSqlDatabase::removeDatabase(m_name);
+    }
+    Rohverbindung(const Rohverbindung&) = delete;
+    Rohverbindung& operator=(const Rohverbindung&) = delete;
+
+    QSqlDatabase db() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    QString m_name;
+};
+
 const QString Einleitung = QStringLiteral(
     "(VollerName), geboren am (Geburtsdatum) in (Geburtsort), war vom (Eintrittsdatum) bis zum "
     "(Austrittsdatum) als (Position) in unserem Unternehmen tätig.");
@@ -84,43 +136,35 @@ public:
         s.Arbeitnehmertyp = 1;
         s.Zeugnisart = 2;
 
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-roh"));
-        db.setDatabaseName(m_ordner.filePath(QStringLiteral("system98.dll")));
-        db.open();
+        m_roh = std::make_unique<Rohverbindung>(QStringLiteral("bench-roh"), katalog());
     }
     ~Arbeitsplatz()
     {
-        QSqlDatabase::database(QStringLiteral("bench-roh"), false).close();
-        QSqlDatabase::removeDatabase(QStringLiteral("bench-roh"));
+        m_roh.reset();
         m_katalog.reset();
         QDir::setCurrent(m_vorher);
     }
 
+    QString katalog() const { return m_ordner.filePath(QStringLiteral("system98.dll")); }
+
     // A bare connection that stays open, for the queries of one step.
-    static QSqlDatabase roh() { return QSqlDatabase::database(QStringLiteral("bench-roh"), false); }
+    QSqlDatabase roh() const { return m_roh->db(); }
 
     // The bare queries of opening the screen, on a connection of their own: the question set, the first
     // question's answers, emptying Auswahl.
     void rohOeffnen() const
     {
-        {
-            QSqlDatabase db =
-                QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-oeffnen"));
-            db.setDatabaseName(m_ordner.filePath(QStringLiteral("system98.dll")));
-            db.open();
-            QSqlQuery q(db);
-            q.prepare(QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM FragenMann "
-                                     "WHERE Arbeitnehmertyp = ? AND Zeugnisart = ? ORDER BY Nr"));
-            q.addBindValue(1);
-            q.addBindValue(2);
-            q.exec();
-            while (q.next())
-                benchmark::DoNotOptimize(q.value(1).toString());
-            antwortenLesen(db, 1);
-            q.exec(QStringLiteral("DELETE FROM Auswahl"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(QStringLiteral("bench-oeffnen"));
+        const Rohverbindung v(QStringLiteral("bench-oeffnen"), katalog());
+        QSqlQuery q(v.db());
+        q.prepare(QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM FragenMann "
+                                 "WHERE Arbeitnehmertyp = ? AND Zeugnisart = ? ORDER BY Nr"));
+        q.addBindValue(1);
+        q.addBindValue(2);
+        q.exec();
+        while (q.next())
+            benchmark::DoNotOptimize(q.value(1).toString());
+        antwortenLesen(v.db(), 1);
+        q.exec(QStringLiteral("DELETE FROM Auswahl"));
     }
 
     static void antwortenLesen(const QSqlDatabase& db, int frage)
@@ -140,6 +184,7 @@ private:
     QTemporaryDir m_ordner;
     QString m_vorher;
     std::unique_ptr<Testkatalog> m_katalog;
+    std::unique_ptr<Rohverbindung> m_roh;
 };
 
 template <typename T> T* kind(QWidget* w, const QString& name)
@@ -150,15 +195,10 @@ template <typename T> T* kind(QWidget* w, const QString& name)
 void BM_FragenFormOeffnen(benchmark::State& state)
 {
     Arbeitsplatz platz;
-    double roh = 0, form = 0;
-    for (auto _ : state) {
-        roh += sekunden([&] { platz.rohOeffnen(); });
-        const double t = sekunden([] { delete new FragenForm; });
-        form += t;
-        state.SetIterationTime(t);
-    }
-    state.counters["sqlite_ms"] = roh * 1000 / double(state.iterations());
-    state.counters["zu_sqlite"] = roh > 0 ? form / roh : 0;
+    Vergleich vergleich(state);
+    for (auto _ : state)
+        vergleich.messen([&] { platz.rohOeffnen(); }, [] { FragenForm form; });
+    vergleich.melden("sqlite_ms", 1000);
 }
 BENCHMARK(BM_FragenFormOeffnen)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
 
@@ -170,7 +210,7 @@ void BM_Weiter(benchmark::State& state)
     Arbeitsplatz platz;
     std::unique_ptr<FragenForm> form;
     int frage = 0;
-    double roh = 0, weiter = 0;
+    Vergleich vergleich(state);
     for (auto _ : state) {
         if (!form || frage > 34) {
             form = std::make_unique<FragenForm>();
@@ -180,23 +220,21 @@ void BM_Weiter(benchmark::State& state)
             kind<QRadioButton>(form.get(), QStringLiteral("Wert2"))->click();
         kind<QPushButton>(form.get(), QStringLiteral("Varian0"))->click();
 
-        roh += sekunden([&] {
-            QSqlQuery q(Arbeitsplatz::roh());
-            q.prepare(QStringLiteral("SELECT EigeneFormulierung FROM Auswahl WHERE rowid = ?"));
-            q.addBindValue(frage);
-            q.exec();
-            while (q.next())
-                benchmark::DoNotOptimize(q.value(0).toString());
-            Arbeitsplatz::antwortenLesen(Arbeitsplatz::roh(), frage + 1);
-        });
         auto* knopf = kind<QPushButton>(form.get(), QStringLiteral("WeiterButton"));
-        const double t = sekunden([&] { knopf->click(); });
-        weiter += t;
-        state.SetIterationTime(t);
+        vergleich.messen(
+            [&] {
+                QSqlQuery q(platz.roh());
+                q.prepare(QStringLiteral("SELECT EigeneFormulierung FROM Auswahl WHERE rowid = ?"));
+                q.addBindValue(frage);
+                q.exec();
+                while (q.next())
+                    benchmark::DoNotOptimize(q.value(0).toString());
+                Arbeitsplatz::antwortenLesen(platz.roh(), frage + 1);
+            },
+            [&] { knopf->click(); });
         ++frage;
     }
-    state.counters["sqlite_ms"] = roh * 1000 / double(state.iterations());
-    state.counters["zu_sqlite"] = roh > 0 ? weiter / roh : 0;
+    vergleich.melden("sqlite_ms", 1000);
 }
 BENCHMARK(BM_Weiter)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(200);
 
@@ -205,25 +243,23 @@ void BM_TextBausteineEinsetzen(benchmark::State& state)
 {
     Arbeitsplatz platz;
     const Arbeitnehmerdaten& daten = Sitzung::instanz().arbeitnehmer;
-    double roh = 0, einsetzen = 0;
+    Vergleich vergleich(state);
     for (auto _ : state) {
-        roh += sekunden([] {
-            QSqlQuery q(Arbeitsplatz::roh());
-            q.prepare(QStringLiteral(
-                "SELECT VarianteAAntwort1 FROM AntwortenMannDeutsch WHERE Frage = ? AND Note = ?"));
-            q.addBindValue(1);
-            q.addBindValue(0);
-            q.exec();
-            q.next();
-            benchmark::DoNotOptimize(q.value(0).toString());
-        });
         QString text = Einleitung;
-        const double t = sekunden([&] { benchmark::DoNotOptimize(TextBausteineEinsetzen(text, daten)); });
-        einsetzen += t;
-        state.SetIterationTime(t);
+        vergleich.messen(
+            [&] {
+                QSqlQuery q(platz.roh());
+                q.prepare(QStringLiteral(
+                    "SELECT VarianteAAntwort1 FROM AntwortenMannDeutsch WHERE Frage = ? AND Note = ?"));
+                q.addBindValue(1);
+                q.addBindValue(0);
+                q.exec();
+                q.next();
+                benchmark::DoNotOptimize(q.value(0).toString());
+            },
+            [&] { benchmark::DoNotOptimize(TextBausteineEinsetzen(text, daten)); });
     }
-    state.counters["sqlite_us"] = roh * 1e6 / double(state.iterations());
-    state.counters["zu_sqlite"] = roh > 0 ? einsetzen / roh : 0;
+    vergleich.melden("sqlite_us", 1e6);
 }
 BENCHMARK(BM_TextBausteineEinsetzen)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(2000);
 
@@ -246,16 +282,12 @@ void BM_ChangeLanguage(benchmark::State& state)
         return;
     }
 
-    const QString ordner = QDir::current().filePath(QStringLiteral("system98.dll"));
-    double roh = 0, wechsel = 0;
+    Vergleich vergleich(state);
     for (auto _ : state) {
-        roh += sekunden([&] {
-            {
-                QSqlDatabase db =
-                    QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-sprache"));
-                db.setDatabaseName(ordner);
-                db.open();
-                QSqlQuery auswahl(db), frage(db), antwort(db);
+        vergleich.messen(
+            [&] {
+                const Rohverbindung v(QStringLiteral("bench-sprache"), platz.katalog());
+                QSqlQuery auswahl(v.db()), frage(v.db()), antwort(v.db());
                 auswahl.exec(QStringLiteral("SELECT Frage, Note, Variante, KeineAussage, EigeneFormulierung "
                                             "FROM Auswahl ORDER BY rowid"));
                 frage.prepare(QStringLiteral("SELECT Absatz FROM FragenMann WHERE Nr = ?"));
@@ -274,16 +306,10 @@ void BM_ChangeLanguage(benchmark::State& state)
                     antwort.next();
                     benchmark::DoNotOptimize(antwort.value(0).toString());
                 }
-                db.close();
-            }
-            QSqlDatabase::removeDatabase(QStringLiteral("bench-sprache"));
-        });
-        const double t = sekunden([&] { englisch->click(); });
-        wechsel += t;
-        state.SetIterationTime(t);
+            },
+            [&] { englisch->click(); });
     }
-    state.counters["sqlite_ms"] = roh * 1000 / double(state.iterations());
-    state.counters["zu_sqlite"] = roh > 0 ? wechsel / roh : 0;
+    vergleich.melden("sqlite_ms", 1000);
 }
 BENCHMARK(BM_ChangeLanguage)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(50);
 
