@@ -1,15 +1,14 @@
 #include "catalogue/Bau.h"
 
+#include "catalogue/Datei.h"
 #include "catalogue/Verbindung.h"
 #include "engine/Schema.h"
 
 #include <QCryptographicHash>
-#include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
 #include <algorithm>
-#include <filesystem>
 
 namespace Katalog {
 
@@ -160,9 +159,7 @@ bool bauen(const QList<Satz>& saetze, const QString& ziel, QString* fehler)
     std::stable_sort(fragen.begin(), fragen.end(),
                      [](const Frage* a, const Frage* b) { return a->nr < b->nr; });
 
-    const QFileInfo zielInfo(ziel);
-    QTemporaryFile zwischen(zielInfo.absolutePath() + QStringLiteral("/.") + zielInfo.fileName() +
-                            QStringLiteral(".XXXXXX"));
+    QTemporaryFile zwischen(Datei::zwischenvorlage(ziel));
     if (!zwischen.open()) {
         *f = QStringLiteral("die Zwischendatei neben %1 lässt sich nicht anlegen: %2")
                  .arg(ziel, zwischen.errorString());
@@ -191,12 +188,8 @@ bool bauen(const QList<Satz>& saetze, const QString& ziel, QString* fehler)
         }
     }
 
-    std::error_code fehlercode;
-    std::filesystem::rename(QFile::encodeName(zwischen.fileName()).toStdString(),
-                            QFile::encodeName(zielInfo.absoluteFilePath()).toStdString(), fehlercode);
-    if (fehlercode) {
-        *f = QStringLiteral("%1 lässt sich nicht schreiben: %2")
-                 .arg(ziel, QString::fromLocal8Bit(fehlercode.message().c_str()));
+    if (const auto grund = Datei::umbenennen(zwischen.fileName(), ziel)) {
+        *f = QStringLiteral("%1 lässt sich nicht schreiben: %2").arg(ziel, *grund);
         return false;
     }
     zwischen.setAutoRemove(false);

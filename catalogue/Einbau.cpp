@@ -1,6 +1,7 @@
 #include "catalogue/Einbau.h"
 
 #include "catalogue/Bau.h"
+#include "catalogue/Datei.h"
 #include "catalogue/Verbindung.h"
 
 #include <QDateTime>
@@ -10,7 +11,6 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryFile>
-#include <filesystem>
 #include <optional>
 
 namespace Katalog {
@@ -20,11 +20,6 @@ namespace {
 Einbau fehlschlag(const QString& text)
 {
     return {Einbau::Art::Fehlgeschlagen, text, {}};
-}
-
-std::string dateiname(const QString& pfad)
-{
-    return QFile::encodeName(QFileInfo(pfad).absoluteFilePath()).toStdString();
 }
 
 // Columns of a table; empty when the table does not exist.
@@ -124,19 +119,14 @@ bool kopieren(const QString& neu, const QString& ziel, QString* fehler)
         *fehler = QStringLiteral("%1 lässt sich nicht lesen: %2").arg(neu, quelle.errorString());
         return false;
     }
-    const QFileInfo zielInfo(ziel);
-    QTemporaryFile zwischen(zielInfo.absolutePath() + QStringLiteral("/.") + zielInfo.fileName() +
-                            QStringLiteral(".XXXXXX"));
+    QTemporaryFile zwischen(Datei::zwischenvorlage(ziel));
     if (!zwischen.open() || zwischen.write(quelle.readAll()) != quelle.size() || !zwischen.flush()) {
         *fehler = QStringLiteral("%1 lässt sich nicht schreiben: %2").arg(ziel, zwischen.errorString());
         return false;
     }
     zwischen.close();
-    std::error_code fehlercode;
-    std::filesystem::rename(dateiname(zwischen.fileName()), dateiname(ziel), fehlercode);
-    if (fehlercode) {
-        *fehler = QStringLiteral("%1 lässt sich nicht schreiben: %2")
-                      .arg(ziel, QString::fromLocal8Bit(fehlercode.message().c_str()));
+    if (const auto grund = Datei::umbenennen(zwischen.fileName(), ziel)) {
+        *fehler = QStringLiteral("%1 lässt sich nicht schreiben: %2").arg(ziel, *grund);
         return false;
     }
     zwischen.setAutoRemove(false);
@@ -151,16 +141,13 @@ std::optional<QString> beiseitelegen(const QString& ziel, QString* fehler)
     QString neuerName = ziel + QStringLiteral(".defekt-") + stempel;
     for (int i = 2; QFileInfo::exists(neuerName); ++i)
         neuerName = ziel + QStringLiteral(".defekt-%1-%2").arg(stempel).arg(i);
-    std::error_code fehlercode;
-    std::filesystem::rename(dateiname(ziel), dateiname(neuerName), fehlercode);
-    if (fehlercode) {
-        *fehler = QStringLiteral("%1 lässt sich nicht umbenennen: %2")
-                      .arg(ziel, QString::fromLocal8Bit(fehlercode.message().c_str()));
+    if (const auto grund = Datei::umbenennen(ziel, neuerName)) {
+        *fehler = QStringLiteral("%1 lässt sich nicht umbenennen: %2").arg(ziel, *grund);
         return std::nullopt;
     }
     for (const QString& anhang : {QStringLiteral("-journal"), QStringLiteral("-wal"), QStringLiteral("-shm")})
         if (QFileInfo::exists(ziel + anhang))
-            std::filesystem::rename(dateiname(ziel + anhang), dateiname(neuerName + anhang), fehlercode);
+            Datei::umbenennen(ziel + anhang, neuerName + anhang);
     return neuerName;
 }
 

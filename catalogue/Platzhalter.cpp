@@ -1,5 +1,8 @@
 #include "catalogue/Platzhalter.h"
 
+#include "engine/Zeugnistext.h"
+#include "store/Sitzung.h"
+
 namespace Platzhalter {
 
 const QStringList& alle()
@@ -23,23 +26,16 @@ bool wirdGefuellt(const QString& text)
 
 QString fuellen(QString text, const Werte& werte)
 {
-    if (!wirdGefuellt(text))
-        return text;
-    const QString vollerName = (werte.titel.isEmpty() ? QString() : werte.titel + QLatin1Char(' ')) +
-                               werte.vorname + QLatin1Char(' ') + werte.name;
-    const QString ersatz[] = {werte.eintrittsdatum, werte.austrittsdatum, werte.position,
-                              werte.geburtsdatum,   werte.geburtsort,     vollerName};
-    for (qsizetype i = 0; i < alle().size(); ++i) {
-        const QString& platzhalter = alle().at(i);
-        const qsizetype pos = text.indexOf(platzhalter);
-        if (pos < 0)
-            continue;
-        if (schluckt(platzhalter))
-            text = text.left(pos) + ersatz[i] + QLatin1Char(' ') + text.mid(pos + platzhalter.size() + 1);
-        else
-            text = text.left(pos) + ersatz[i] + text.mid(pos + platzhalter.size());
-    }
-    return text;
+    Arbeitnehmerdaten daten;
+    daten.Name = werte.name;
+    daten.Vorname = werte.vorname;
+    daten.Titel = werte.titel;
+    daten.Position = werte.position;
+    daten.Geburtsort = werte.geburtsort;
+    daten.Geburtsdatum = werte.geburtsdatum;
+    daten.Eintrittsdatum = werte.eintrittsdatum;
+    daten.Austrittsdatum = werte.austrittsdatum;
+    return TextBausteineEinsetzen(text, daten);
 }
 
 } // namespace Platzhalter

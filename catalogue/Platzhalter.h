@@ -21,8 +21,8 @@ struct Werte
     QString name, vorname, titel, position, geburtsort, geburtsdatum, eintrittsdatum, austrittsdatum;
 };
 
-// Fills the first occurrence of each placeholder, in the order of alle(), when the text holds a date
-// placeholder; returns the text unchanged otherwise.
+// The text as the program fills it in (TextBausteineEinsetzen): the first occurrence of each placeholder, in
+// the order of alle(), when the text holds a date placeholder; the text unchanged otherwise.
 QString fuellen(QString text, const Werte& werte);
 
 } // namespace Platzhalter
