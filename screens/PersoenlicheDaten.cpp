@@ -17,6 +17,24 @@ namespace {
 
 constexpr int Firma = 4;
 
+// What each box holds, by its index: its key of section "Persönliche Daten" and its field of
+// Arbeitgeberdaten, in the order the keys are written.
+struct Feld
+{
+    QString schluessel;
+    QString Arbeitgeberdaten::*wert;
+};
+
+const std::array<Feld, 5>& felder()
+{
+    static const std::array<Feld, 5> f{{{QStringLiteral("Name"), &Arbeitgeberdaten::Name},
+                                        {QStringLiteral("Strasse"), &Arbeitgeberdaten::Strasse},
+                                        {QStringLiteral("PLZ"), &Arbeitgeberdaten::PLZ},
+                                        {QStringLiteral("Ort"), &Arbeitgeberdaten::Ort},
+                                        {QStringLiteral("Firma"), &Arbeitgeberdaten::Firma}}};
+    return f;
+}
+
 // The hidden master data screen waiting for the employer data, if there is one.
 StammdatenForm* verborgeneStammdaten()
 {
@@ -69,11 +87,8 @@ PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern)
 void PersoenlicheDaten::aktivieren()
 {
     const Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
-    Stammdaten[0]->setText(ag.Name);
-    Stammdaten[1]->setText(ag.Strasse);
-    Stammdaten[2]->setText(ag.PLZ);
-    Stammdaten[3]->setText(ag.Ort);
-    Stammdaten[Firma]->setText(ag.Firma);
+    for (std::size_t i = 0; i < Stammdaten.size(); ++i)
+        Stammdaten[i]->setText(ag.*felder()[i].wert);
     Stammdaten[Firma]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -104,17 +119,9 @@ void PersoenlicheDaten::WeiterButton_Click()
 
 void PersoenlicheDaten::ArbeitgeberdatenSpeichern()
 {
-    const QString& pd = Profil::PersoenlicheDaten;
-    Profil::schreiben(pd, QStringLiteral("Name"), Stammdaten[0]->text());
-    Profil::schreiben(pd, QStringLiteral("Strasse"), Stammdaten[1]->text());
-    Profil::schreiben(pd, QStringLiteral("PLZ"), Stammdaten[2]->text());
-    Profil::schreiben(pd, QStringLiteral("Ort"), Stammdaten[3]->text());
-    Profil::schreiben(pd, QStringLiteral("Firma"), Stammdaten[Firma]->text());
-
     Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
-    ag.Name = Stammdaten[0]->text();
-    ag.Strasse = Stammdaten[1]->text();
-    ag.PLZ = Stammdaten[2]->text();
-    ag.Ort = Stammdaten[3]->text();
-    ag.Firma = Stammdaten[Firma]->text();
+    for (std::size_t i = 0; i < Stammdaten.size(); ++i) {
+        Profil::schreiben(Profil::PersoenlicheDaten, felder()[i].schluessel, Stammdaten[i]->text());
+        ag.*felder()[i].wert = Stammdaten[i]->text();
+    }
 }

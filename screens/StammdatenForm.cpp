@@ -53,21 +53,28 @@ constexpr double zeilenTop(int zeile)
 constexpr int Titel = 2;
 constexpr int Zeugnisdatum = 10;
 
-// Keys of section "Klienten Daten" read into the personal boxes, in the order of reading; "Geschlecht" and
-// "Zeugnisdatum" follow them.
-const std::array<std::pair<int, QString>, 8>& klientenSchluessel()
+// The employee's text fields as section "Klienten Daten" holds them, in the order they are read and written,
+// each with the box that shows it; "Geschlecht" and "Zeugnisdatum" follow them.
+struct Klientenfeld
 {
-    static const std::array<std::pair<int, QString>, 8> schluessel{{
-        {0, QStringLiteral("Name")},
-        {1, QStringLiteral("Vorname")},
-        {2, QStringLiteral("Titel")},
-        {3, QStringLiteral("Position")},
-        {4, QStringLiteral("Geburtsort")},
-        {7, QStringLiteral("Geburtsdatum")},
-        {8, QStringLiteral("Eintrittsdatum")},
-        {9, QStringLiteral("Austrittsdatum")},
+    int box;
+    QString schluessel;
+    QString Arbeitnehmerdaten::*wert;
+};
+
+const std::array<Klientenfeld, 8>& klientenfelder()
+{
+    static const std::array<Klientenfeld, 8> felder{{
+        {0, QStringLiteral("Name"), &Arbeitnehmerdaten::Name},
+        {1, QStringLiteral("Vorname"), &Arbeitnehmerdaten::Vorname},
+        {2, QStringLiteral("Titel"), &Arbeitnehmerdaten::Titel},
+        {3, QStringLiteral("Position"), &Arbeitnehmerdaten::Position},
+        {4, QStringLiteral("Geburtsort"), &Arbeitnehmerdaten::Geburtsort},
+        {7, QStringLiteral("Geburtsdatum"), &Arbeitnehmerdaten::Geburtsdatum},
+        {8, QStringLiteral("Eintrittsdatum"), &Arbeitnehmerdaten::Eintrittsdatum},
+        {9, QStringLiteral("Austrittsdatum"), &Arbeitnehmerdaten::Austrittsdatum},
     }};
-    return schluessel;
+    return felder;
 }
 
 } // namespace
@@ -210,9 +217,9 @@ void StammdatenForm::Command3D1_Click()
 void StammdatenForm::Command3D2_Click()
 {
     Sitzung& s = Sitzung::instanz();
-    for (const auto& [index, schluessel] : klientenSchluessel())
-        if (const auto wert = Profil::lesen(Profil::KlientenDaten, schluessel))
-            setzeFeld(index, *wert);
+    for (const Klientenfeld& f : klientenfelder())
+        if (const auto wert = Profil::lesen(Profil::KlientenDaten, f.schluessel))
+            setzeFeld(f.box, *wert);
     if (const auto wert = Profil::lesen(Profil::KlientenDaten, QStringLiteral("Geschlecht"))) {
         s.arbeitnehmer.Geschlecht = Text::zahlLesen(*wert);
         if (s.arbeitnehmer.Geschlecht == Geschlecht::Mann)
@@ -252,14 +259,8 @@ void StammdatenForm::WeiterButton_Click()
     }
 
     Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
-    an.Name = feld(0);
-    an.Vorname = feld(1);
-    an.Titel = feld(2);
-    an.Position = feld(3);
-    an.Geburtsort = feld(4);
-    an.Geburtsdatum = feld(7);
-    an.Eintrittsdatum = feld(8);
-    an.Austrittsdatum = feld(9);
+    for (const Klientenfeld& f : klientenfelder())
+        an.*f.wert = feld(f.box);
     if (Option3D1->isChecked())
         an.Geschlecht = Geschlecht::Mann;
     else if (Option3D2->isChecked())
@@ -274,14 +275,8 @@ void StammdatenForm::ArbeitnehmerdatenSpeichern()
 {
     const Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
     const QString& kd = Profil::KlientenDaten;
-    Profil::schreiben(kd, QStringLiteral("Name"), an.Name);
-    Profil::schreiben(kd, QStringLiteral("Vorname"), an.Vorname);
-    Profil::schreiben(kd, QStringLiteral("Titel"), an.Titel);
-    Profil::schreiben(kd, QStringLiteral("Position"), an.Position);
-    Profil::schreiben(kd, QStringLiteral("Geburtsort"), an.Geburtsort);
-    Profil::schreiben(kd, QStringLiteral("Geburtsdatum"), an.Geburtsdatum);
-    Profil::schreiben(kd, QStringLiteral("Eintrittsdatum"), an.Eintrittsdatum);
-    Profil::schreiben(kd, QStringLiteral("Austrittsdatum"), an.Austrittsdatum);
+    for (const Klientenfeld& f : klientenfelder())
+        Profil::schreiben(kd, f.schluessel, an.*f.wert);
     Profil::schreiben(kd, QStringLiteral("Geschlecht"), Text::vorzeichenZahl(an.Geschlecht));
     Profil::schreiben(kd, QStringLiteral("Zeugnisdatum"), an.Zeugnisdatum);
 }
