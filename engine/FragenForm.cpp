@@ -30,6 +30,7 @@ const QString Abbrechen = QStringLiteral("Abbrechen");
 const QString Beenden = QStringLiteral("Beenden");
 const QString NotenHinweis = QStringLiteral("Vergeben Sie eine Note per Mausklick");
 const QString Sprachen = QStringLiteral("Sprachen");
+const QString NichtGespeichert = QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n");
 const QColor Weiss{255, 255, 255};
 
 void beschriften(QPushButton* knopf, const QString& text)
@@ -366,7 +367,7 @@ bool FragenForm::verlassen()
     case Umgebung::Antwort::Ja:
         if (auto s = ArbeitZwischenspeichern(); !s) {
             // The work is not kept: the user stays on the screen and may try again or leave without saving.
-            meldung(QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n") + s.fehler());
+            meldung(NichtGespeichert + s.fehler());
             return false;
         }
         break;
@@ -411,7 +412,7 @@ void FragenForm::weiterFehlgeschlagen(const QString& text)
 {
     meldung(text);
     if (auto s = ArbeitZwischenspeichern(); !s)
-        meldung(QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n") + s.fehler());
+        meldung(NichtGespeichert + s.fehler());
     m_beendet = true;
     Umgebung::beenden();
 }

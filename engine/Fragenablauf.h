@@ -69,7 +69,6 @@ public:
 
     // Data1.
     bool amEnde() const { return m_data1.amEnde(); }
-    qsizetype fragenImSatz() const { return m_data1.anzahl(); }
     const Katalog::FrageZeile& frage() const { return m_data1.aktuell(); } // only when !amEnde()
     // Makes the first question whose Nr equals the number in `nr` current, and runs `FrageWechsel`. When no
     // question matches (or `nr` is no whole number), the current question stays. Returns whether one
@@ -94,7 +93,6 @@ public:
     Ergebnis<QString> waehlen(Wahl wahl);
     // Replaces the own-wording marker of the current Auswahl row by `text`; leaves any other row alone.
     Status eigeneFormulierungUebernehmen(const QString& text);
-    std::optional<qint64> aktuelleAuswahl() const { return m_auswahl; }
 
     // Start of the work, on a connection of its own: the saved text of interrupted work, or emptying
     // Auswahl for a new reference.

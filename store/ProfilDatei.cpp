@@ -1,13 +1,12 @@
 #include "store/ProfilDatei.h"
 
+#include "store/Text.h"
 #include "store/Windows1252.h"
 
 #include <algorithm>
 #include <utility>
 
 namespace {
-
-const QString Umbruch = QStringLiteral("\r\n");
 
 bool istLeer(QChar c)
 {
@@ -53,15 +52,6 @@ QString wertFuerDatei(QStringView wert)
     if (inAnfuehrung(getrimmt(text)))
         text = QLatin1Char('"') + text + QLatin1Char('"');
     return text;
-}
-
-bool passtIn1252(QStringView text)
-{
-    for (const QChar c : text) {
-        if (!Windows1252::zeichen(c.unicode()))
-            return false;
-    }
-    return true;
 }
 
 } // namespace
@@ -256,10 +246,12 @@ bool ProfilDatei::schreiben(QStringView abschnitt, QStringView schluessel, QStri
         return ungueltig(QStringLiteral("Der Schlüsselname „%1“ kann in der Einstellungsdatei nicht stehen.")
                              .arg(schluessel));
 
-    const QString kopf = QLatin1Char('[') + abschnittName.toString() + QLatin1Char(']') + Umbruch;
-    const QString zeile = schluesselName.toString() + QLatin1Char('=') + wertFuerDatei(wert) + Umbruch;
+    const QString kopf = QLatin1Char('[') + abschnittName.toString() + QLatin1Char(']') + Text::Zeilenumbruch;
+    const QString zeile =
+        schluesselName.toString() + QLatin1Char('=') + wertFuerDatei(wert) + Text::Zeilenumbruch;
 
-    if (m_kodierung == Kodierung::Windows1252 && !(passtIn1252(zeile) && passtIn1252(kopf)))
+    if (m_kodierung == Kodierung::Windows1252 &&
+        !(Windows1252::kodieren(zeile) && Windows1252::kodieren(kopf)))
         nachUtf16();
     if ((m_kodierung == Kodierung::Utf16LE || m_kodierung == Kodierung::Utf16BE) && m_inhalt.size() % 2) {
         // A stray byte at the end is no character; kept, it would shift everything appended after it.
@@ -273,10 +265,10 @@ bool ProfilDatei::schreiben(QStringView abschnitt, QStringView schluessel, QStri
         m_inhalt.replace(z.anfang, z.ende - z.anfang, kodiert(zeile));
     } else if (f.abschnitt >= 0) {
         const Zeile& nach = m_zeilen[f.letzterEintrag >= 0 ? f.letzterEintrag : f.abschnitt];
-        m_inhalt.insert(nach.ende, kodiert(nach.hatUmbruch() ? zeile : Umbruch + zeile));
+        m_inhalt.insert(nach.ende, kodiert(nach.hatUmbruch() ? zeile : Text::Zeilenumbruch + zeile));
     } else {
         const bool umbruchFehlt = !m_zeilen.isEmpty() && !m_zeilen.last().hatUmbruch();
-        m_inhalt.append(kodiert(umbruchFehlt ? Umbruch + kopf + zeile : kopf + zeile));
+        m_inhalt.append(kodiert(umbruchFehlt ? Text::Zeilenumbruch + kopf + zeile : kopf + zeile));
     }
     zerlegen();
     return true;

@@ -62,12 +62,3 @@ inline constexpr qint16 Keine = 0;
 inline constexpr qint16 Einfach = 1;
 inline constexpr qint16 Qualifiziert = 2;
 } // namespace Art
-
-namespace Note {
-inline constexpr qint16 Ungewertet = 0;
-inline constexpr qint16 SehrGut = 1;
-inline constexpr qint16 Gut = 2;
-inline constexpr qint16 Befriedigend = 3;
-inline constexpr qint16 Ausreichend = 4;
-inline constexpr qint16 Mangelhaft = 5;
-} // namespace Note
