@@ -1,6 +1,7 @@
 #include "engine/Katalog.h"
 
 #include "engine/Schema.h"
+#include "store/Text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -48,12 +49,6 @@ QVariant nullbar(const std::optional<QString>& t)
 QVariant jaNeinWert(const std::optional<bool>& b)
 {
     return b ? QVariant(*b ? 1 : 0) : QVariant();
-}
-
-Fehler ungueltigeTabelle(qint16 geschlecht)
-{
-    return Fehler{QStringLiteral("Ungültiges Geschlecht%1: keine Tabelle des Fragenkatalogs passt dazu.")
-                      .arg(QLatin1Char(' ') + QString::number(geschlecht))};
 }
 
 FrageZeile frageLesen(const QSqlQuery& q)
@@ -151,6 +146,14 @@ Ergebnis<std::optional<ZeileVon<Lesen>>> wiederholen(QSqlQuery& q, const QVarian
 
 } // namespace
 
+Fehler keineTabelle(qint16 geschlecht, const std::optional<QString>& sprachwort)
+{
+    if (Schema::fragenTabelle(geschlecht).isEmpty() || !sprachwort)
+        return Fehler{QStringLiteral("Ungültiges Geschlecht%1: keine Tabelle des Fragenkatalogs passt dazu.")
+                          .arg(Text::vorzeichenZahl(geschlecht))};
+    return Fehler{QStringLiteral("Für die Sprache \"%1\" gibt es keine Antworttabelle.").arg(*sprachwort)};
+}
+
 QVariant textWert(const QString& text)
 {
     // A null QString would be bound as NULL.
@@ -240,7 +243,7 @@ Ergebnis<QList<FrageZeile>> fragensatz(Verbindung& v, qint16 geschlecht, qint16 
 {
     const QString t = Schema::fragenTabelle(geschlecht);
     if (t.isEmpty())
-        return ungueltigeTabelle(geschlecht);
+        return keineTabelle(geschlecht);
     return alleZeilen(v,
                       QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM %1 "
                                      "WHERE Arbeitnehmertyp = ? AND Zeugnisart = ? ORDER BY Nr")
@@ -252,7 +255,7 @@ Ergebnis<int> fragenZahl(Verbindung& v, qint16 geschlecht, qint16 typ, qint16 ar
 {
     const QString t = Schema::fragenTabelle(geschlecht);
     if (t.isEmpty())
-        return ungueltigeTabelle(geschlecht);
+        return keineTabelle(geschlecht);
     auto anzahl = ersteZeile(
         v, QStringLiteral("SELECT COUNT(*) FROM %1 WHERE Arbeitnehmertyp = ? AND Zeugnisart = ?").arg(t),
         {typ, art}, [](const QSqlQuery& q) { return q.value(0).toInt(); });
@@ -266,7 +269,7 @@ Ergebnis<QList<AntwortZeile>> antworten(Verbindung& v, qint16 geschlecht, const 
 {
     const QString t = Schema::antwortTabelle(geschlecht, sprachwort);
     if (t.isEmpty())
-        return ungueltigeTabelle(geschlecht);
+        return keineTabelle(geschlecht, sprachwort);
     return alleZeilen(
         v, QStringLiteral("SELECT %1 FROM %2 WHERE Frage = ? ORDER BY rowid").arg(antwortSpalten, t), {frage},
         antwortLesen);
@@ -284,7 +287,7 @@ Nachschlagen::Nachschlagen(Verbindung& v, qint16 geschlecht, const QString& spra
     const QString fragen = Schema::fragenTabelle(geschlecht);
     const QString antworten = Schema::antwortTabelle(geschlecht, sprachwort);
     if (fragen.isEmpty() || antworten.isEmpty()) {
-        m_fehler = ungueltigeTabelle(geschlecht).text;
+        m_fehler = keineTabelle(geschlecht, sprachwort).text;
         return;
     }
     if (!v.offen()) {

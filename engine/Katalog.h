@@ -132,6 +132,10 @@ Status auswahlLeeren(Verbindung& v);
 Ergebnis<std::optional<QString>> letzterBrief(Verbindung& v);
 Status letzterBriefSchreiben(Verbindung& v, const QString& text);
 
+// The failure of a table lookup that found no table: for a sex other than 1 or 2, or else for the language
+// word `sprachwort` that names no answer tables.
+Fehler keineTabelle(qint16 geschlecht, const std::optional<QString>& sprachwort = std::nullopt);
+
 // A text as a bound value that is never NULL, also when `text` is a null QString: an empty own wording is
 // stored as the empty text.
 QVariant textWert(const QString& text);

@@ -8,9 +8,28 @@
 
 namespace {
 
-QString inkonsistent(qint32 frage)
+// The phrase of an Auswahl row that records a phrasing letter, looked up in the language of `nachschlagen`.
+// A letter other than A, B or C yields no phrase; so does phrasing C when both its parts are null.
+Ergebnis<QString> gewaehltePhrase(Katalog::Nachschlagen& nachschlagen, const Katalog::AuswahlZeile& z,
+                                  const QString& antworttabelle, const QString& name)
 {
-    return QStringLiteral("Inkonsistente Datenbank bei Frage ") + Text::vorzeichenZahl(frage);
+    auto antwort = nachschlagen.antwort(z.Frage, z.Note);
+    if (!antwort)
+        return antwort.alsFehler();
+    if (!*antwort)
+        return Fehler{QStringLiteral("Zur Frage%1 mit der Note%2 fehlt die Antwort in der Tabelle %3.")
+                          .arg(Text::vorzeichenZahl(z.Frage), Text::vorzeichenZahl(z.Note), antworttabelle)};
+    const QString& buchstabe = *z.Variante;
+    if (buchstabe != QStringLiteral("A") && buchstabe != QStringLiteral("B") &&
+        buchstabe != QStringLiteral("C"))
+        return QString();
+    const auto b = static_cast<Katalog::Buchstabe>(buchstabe.at(0).unicode() - u'A');
+    const Katalog::AntwortZeile& a = **antwort;
+    if (auto p = phrase(a, b, name))
+        return *p;
+    if (b == Katalog::C && !a.Antwort2[b])
+        return QString();
+    return Fehler{QStringLiteral("Inkonsistente Datenbank bei Frage ") + Text::vorzeichenZahl(a.Frage)};
 }
 
 } // namespace
@@ -19,13 +38,9 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
 {
     Neuaufbau r;
     const qint16 geschlecht = sitzung.arbeitnehmer.Geschlecht;
-    if (Schema::fragenTabelle(geschlecht).isEmpty()) {
-        r.fehler = QStringLiteral("Ungültiges Geschlecht%1: keine Tabelle des Fragenkatalogs passt dazu.")
-                       .arg(Text::vorzeichenZahl(geschlecht));
-        return r;
-    }
-    if (Schema::antwortTabelle(geschlecht, sLand).isEmpty()) {
-        r.fehler = QStringLiteral("Für die Sprache \"%1\" gibt es keine Antworttabelle.").arg(sLand);
+    const QString antworttabelle = Schema::antwortTabelle(geschlecht, sLand);
+    if (antworttabelle.isEmpty()) {
+        r.fehler = Katalog::keineTabelle(geschlecht, sLand).text;
         return r;
     }
 
@@ -62,32 +77,12 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
 
         QString satz;
         if (z.Variante) {
-            auto antwort = nachschlagen.antwort(z.Frage, z.Note);
-            if (!antwort) {
-                r.fehler = antwort.fehler();
+            auto gewaehlt = gewaehltePhrase(nachschlagen, z, antworttabelle, sitzung.arbeitnehmer.Name);
+            if (!gewaehlt) {
+                r.fehler = gewaehlt.fehler();
                 return r;
             }
-            if (!*antwort) {
-                r.fehler = QStringLiteral("Zur Frage%1 mit der Note%2 fehlt die Antwort in der Tabelle %3.")
-                               .arg(Text::vorzeichenZahl(z.Frage), Text::vorzeichenZahl(z.Note),
-                                    Schema::antwortTabelle(geschlecht, sLand));
-                return r;
-            }
-            const Katalog::AntwortZeile& a = **antwort;
-            const QString& buchstabe = *z.Variante;
-            if (buchstabe == QStringLiteral("A") || buchstabe == QStringLiteral("B") ||
-                buchstabe == QStringLiteral("C")) {
-                const auto b = static_cast<Katalog::Buchstabe>(buchstabe.at(0).unicode() - u'A');
-                const auto p = phrase(a, b, sitzung.arbeitnehmer.Name);
-                if (p)
-                    satz = *p;
-                else if (b != Katalog::C || a.Antwort2[b])
-                    // A first part is needed; only phrasing C may lack both parts.
-                    r.fehler = inkonsistent(a.Frage);
-                if (!r.ok())
-                    return r;
-            }
-            // Any other letter: the row yields no phrase.
+            satz = *gewaehlt;
         } else if (z.EigeneFormulierung) {
             satz = *z.EigeneFormulierung;
         }
