@@ -21,7 +21,7 @@ bool schluckt(const QString& platzhalter)
 
 bool wirdGefuellt(const QString& text)
 {
-    return text.contains(alle().at(0)) || text.contains(alle().at(1));
+    return bausteineEinsetzbar(text);
 }
 
 QString fuellen(QString text, const Werte& werte)

@@ -205,7 +205,7 @@ void FragenForm::notenAbwaehlen()
 void FragenForm::platzhalterEinsetzen()
 {
     QString text = Textfeld::text(Variante);
-    if (!text.contains(u"(Eintrittsdatum)") && !text.contains(u"(Austrittsdatum)"))
+    if (!bausteineEinsetzbar(text))
         return;
     Variante->setUpdatesEnabled(false);
     TextBausteineEinsetzen(text, m_sitzung.arbeitnehmer);

@@ -32,9 +32,14 @@ QString vollerName(const Arbeitnehmerdaten& d)
     return name + d.Vorname + QLatin1Char(' ') + d.Name;
 }
 
+bool bausteineEinsetzbar(const QString& sText)
+{
+    return sText.contains(u"(Eintrittsdatum)") || sText.contains(u"(Austrittsdatum)");
+}
+
 QString TextBausteineEinsetzen(QString& sText, const Arbeitnehmerdaten& d)
 {
-    if (!sText.contains(u"(Eintrittsdatum)") && !sText.contains(u"(Austrittsdatum)"))
+    if (!bausteineEinsetzbar(sText))
         return sText;
     ersetzen(sText, u"(Eintrittsdatum)", d.Eintrittsdatum, true);
     ersetzen(sText, u"(Austrittsdatum)", d.Austrittsdatum, true);

@@ -10,8 +10,12 @@ struct Sitzung;
 
 // The pieces the reference text is made of. Pure functions: they read only their arguments.
 
-// Fills the employee's data into a phrase. Nothing is replaced unless the text holds "(Eintrittsdatum)" or
-// "(Austrittsdatum)"; then the first occurrence of each placeholder is replaced, in this order:
+// Whether TextBausteineEinsetzen fills anything in: only a text holding "(Eintrittsdatum)" or
+// "(Austrittsdatum)" gets the employee's data.
+bool bausteineEinsetzbar(const QString& sText);
+
+// Fills the employee's data into a phrase. Nothing is replaced unless bausteineEinsetzbar(); then the first
+// occurrence of each placeholder is replaced, in this order:
 // "(Eintrittsdatum)", "(Austrittsdatum)", "(Position)", "(Geburtsdatum)" (each together with the one
 // character behind it, by the value and one blank), "(Geburtsort)" and "(VollerName)" (the placeholder
 // alone). Letter case counts. The result is left in `sText` and returned.
