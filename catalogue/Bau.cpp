@@ -62,6 +62,45 @@ QString geschlechtVon(qint16 g)
     return g == 1 ? QStringLiteral("m") : QStringLiteral("w");
 }
 
+// The set whose numbers take in `nr`, or null.
+const Satzart* satzartVon(int nr)
+{
+    for (const Satzart& a : satzarten())
+        if (nr >= a.ersteNr && nr <= a.letzteNr())
+            return &a;
+    return nullptr;
+}
+
+// The answer rows of a question by grade; rows of the same grade keep their order.
+QList<const Antwortzeile*> nachNote(const Frage& frage)
+{
+    QList<const Antwortzeile*> zeilen;
+    for (const Antwortzeile& zeile : frage.antworten)
+        zeilen.append(&zeile);
+    std::stable_sort(zeilen.begin(), zeilen.end(),
+                     [](const Antwortzeile* a, const Antwortzeile* b) { return a->note < b->note; });
+    return zeilen;
+}
+
+// The values of one answer table row: question, grade and the two parts of phrasings A, B and C in one
+// language for one sex, null where the letter or its text is missing.
+QVariantList antwortWerte(int nr, const Antwortzeile& zeile, const QString& sprache,
+                          const QString& geschlecht)
+{
+    const QVariant null(QMetaType::fromType<QString>());
+    QVariantList werte{nr, zeile.note};
+    for (const QString& b : buchstaben()) {
+        const QMap<QString, Formulierung> texte = zeile.varianten.value(b).value(sprache);
+        if (!texte.contains(geschlecht)) {
+            werte << null << null;
+            continue;
+        }
+        const Formulierung f = texte.value(geschlecht);
+        werte << QVariant(f.teil1) << (f.teil2 ? QVariant(*f.teil2) : null);
+    }
+    return werte;
+}
+
 bool schreiben(QSqlDatabase& db, const QList<const Frage*>& fragen, QString* fehler)
 {
     for (const QString& anweisung : Schema::anlegen())
@@ -90,10 +129,7 @@ bool schreiben(QSqlDatabase& db, const QList<const Frage*>& fragen, QString* feh
         const QString geschlecht = geschlechtVon(g);
         Einfueger einfueger(db, summe, Schema::fragenTabelle(g), fragespalten);
         for (const Frage* frage : fragen) {
-            const Satzart* art = nullptr;
-            for (const Satzart& a : satzarten())
-                if (frage->nr >= a.ersteNr && frage->nr <= a.letzteNr())
-                    art = &a;
+            const Satzart* art = satzartVon(frage->nr);
             if (!art) {
                 *fehler = QStringLiteral("Frage %1 gehört zu keinem Satz").arg(frage->nr);
                 return false;
@@ -109,29 +145,10 @@ bool schreiben(QSqlDatabase& db, const QList<const Frage*>& fragen, QString* feh
         const QString geschlecht = geschlechtVon(g);
         for (const QString& sprache : sprachen()) {
             Einfueger einfueger(db, summe, Schema::antwortTabelle(g, sprachwort(sprache)), antwortspalten);
-            for (const Frage* frage : fragen) {
-                QList<const Antwortzeile*> zeilen;
-                for (const Antwortzeile& zeile : frage->antworten)
-                    zeilen.append(&zeile);
-                std::stable_sort(
-                    zeilen.begin(), zeilen.end(),
-                    [](const Antwortzeile* a, const Antwortzeile* b) { return a->note < b->note; });
-                for (const Antwortzeile* zeile : zeilen) {
-                    QVariantList werte{frage->nr, zeile->note};
-                    for (const QString& b : buchstaben()) {
-                        const auto variante = zeile->varianten.constFind(b);
-                        const bool da = variante != zeile->varianten.constEnd() &&
-                                        variante->value(sprache).contains(geschlecht);
-                        const Formulierung f =
-                            da ? variante->value(sprache).value(geschlecht) : Formulierung();
-                        werte << (da ? QVariant(f.teil1) : QVariant(QMetaType::fromType<QString>()))
-                              << (da && f.teil2 ? QVariant(*f.teil2)
-                                                : QVariant(QMetaType::fromType<QString>()));
-                    }
-                    if (!einfueger.einfuegen(werte, fehler))
+            for (const Frage* frage : fragen)
+                for (const Antwortzeile* zeile : nachNote(*frage))
+                    if (!einfueger.einfuegen(antwortWerte(frage->nr, *zeile, sprache, geschlecht), fehler))
                         return false;
-                }
-            }
         }
     }
 

@@ -38,13 +38,12 @@ StartForm::StartForm(QWidget* eltern) : QWidget(eltern)
                                    QStringLiteral("Zeugniswerkstatt – Arbeitszeugnis in fünf Sprachen:"), 360,
                                    1080, 7455, 495);
     Bausteine::fett(titel, 11);
-    auto* ablauf = Bausteine::label(
+    Bausteine::label(
         Panel3D1, QStringLiteral("Ablauf"),
         QStringLiteral(
             "Firmendaten einmal erfassen, Arbeitnehmertyp wählen, Daten des Arbeitnehmers eingeben "
             "und die Fragen beantworten – der Zeugnistext entsteht Satz für Satz."),
         360, 1680, 7455, 855);
-    Q_UNUSED(ablauf);
 
     auto* Panel3D2 = Bausteine::panel(Panel3D1, QStringLiteral("Panel3D2"), 240, 3000, 5895, 975);
     Bausteine::label(Panel3D2, QStringLiteral("Praesentiert"), QStringLiteral("präsentiert"), 120, 60, 5655,
