@@ -21,10 +21,16 @@ QString neuerName()
     return QStringLiteral("zeugnis-katalog-%1").arg(++zaehler);
 }
 
-QString fehlertext(const QSqlError& e)
+// The driver's own words for a failure; they are English, so they only ever stand inside a German sentence.
+QString treibertext(const QSqlError& e)
 {
     const QString t = e.text().trimmed();
-    return t.isEmpty() ? QStringLiteral("Unbekannter Fehler der Datenbank %1.").arg(Schema::Dateiname) : t;
+    return t.isEmpty() ? QStringLiteral("unbekannter Fehler") : t;
+}
+
+QString fehlertext(const QSqlError& e)
+{
+    return QStringLiteral("Fehler der Datenbank %1: %2").arg(Schema::Dateiname, treibertext(e));
 }
 
 std::optional<QString> textOderNull(const QVariant& v)
@@ -183,7 +189,7 @@ Verbindung::Verbindung(Zugriff zugriff, const QStringList& tabellen) : m_name(ne
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open()) {
             m_fehler = QStringLiteral("Die Datenbank %1 lässt sich nicht öffnen: %2")
-                           .arg(Schema::Dateiname, fehlertext(db.lastError()));
+                           .arg(Schema::Dateiname, treibertext(db.lastError()));
             return;
         }
     }
@@ -196,7 +202,7 @@ Verbindung::Verbindung(Zugriff zugriff, const QStringList& tabellen) : m_name(ne
         q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
     if (!gelesen) {
         m_fehler = QStringLiteral("Die Datei %1 lässt sich nicht als Fragenkatalog lesen: %2")
-                       .arg(Schema::Dateiname, fehlertext(q.lastError()));
+                       .arg(Schema::Dateiname, treibertext(q.lastError()));
         return;
     }
     QSet<QString> vorhanden;
