@@ -19,13 +19,12 @@ bool sperren(std::unique_ptr<QLockFile>& sperre)
         sperre.reset();
         return true;
     }
-    Umgebung::zeigen(
-        nullptr, {QStringLiteral("Programm läuft bereits"),
-                  QStringLiteral("Das Programm arbeitet in diesem Ordner bereits:\n%1\n\nEin zweiter Start "
-                                 "würde dieselben Dateien verändern. Beenden Sie bitte zuerst das andere "
-                                 "Programmfenster.")
-                      .arg(QDir::toNativeSeparators(QDir::currentPath())),
-                  Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen});
+    Umgebung::zeigen(nullptr, Umgebung::warnung(
+                                  QStringLiteral("Programm läuft bereits"),
+                                  QStringLiteral("Das Programm arbeitet in diesem Ordner bereits:\n%1\n\nEin "
+                                                 "zweiter Start würde dieselben Dateien verändern. Beenden "
+                                                 "Sie bitte zuerst das andere Programmfenster.")
+                                      .arg(QDir::toNativeSeparators(QDir::currentPath()))));
     return false;
 }
 

@@ -96,9 +96,8 @@ void PersoenlicheDaten::WeiterButton_Click()
 {
     for (QLineEdit* box : Stammdaten) {
         if (box->text().isEmpty()) {
-            Umgebung::zeigen(this, {QStringLiteral("Unvollständige Angaben"),
-                                    QStringLiteral("Sie müssen alle Felder ausfüllen"), Umgebung::Knoepfe::Ok,
-                                    Umgebung::Symbol::Ausrufezeichen});
+            Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Unvollständige Angaben"),
+                                                     QStringLiteral("Sie müssen alle Felder ausfüllen")));
             return;
         }
     }

@@ -245,9 +245,9 @@ void StammdatenForm::WeiterButton_Click()
     for (int i = 0; i < Felder; ++i) {
         if (i == Titel || !feld(i).isEmpty())
             continue;
-        Umgebung::zeigen(this, {QStringLiteral("Unvollständige Angaben"),
-                                QStringLiteral("Sie müssen alle Felder außer Titel ausfüllen!"),
-                                Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen});
+        Umgebung::zeigen(this,
+                         Umgebung::warnung(QStringLiteral("Unvollständige Angaben"),
+                                           QStringLiteral("Sie müssen alle Felder außer Titel ausfüllen!")));
         fokusAuf(i);
         return;
     }

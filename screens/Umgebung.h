@@ -35,6 +35,12 @@ struct Meldung
     Symbol symbol = Symbol::Keins;
 };
 
+// A message with an OK button and the exclamation icon, as every refused input gets.
+inline Meldung warnung(const QString& titel, const QString& text)
+{
+    return {titel, text, Knoepfe::Ok, Symbol::Ausrufezeichen};
+}
+
 // The implementation in use. The program's own shows real message boxes and uses the real clipboard.
 class Anbieter
 {

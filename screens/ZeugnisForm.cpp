@@ -27,11 +27,6 @@ namespace {
 const QString TypHinweis = QStringLiteral("Einen der vier Arbeitnehmertypen per Mausklick auswählen");
 const QString ArtHinweis = QStringLiteral("Eine der zwei Zeugnisarten per Mausklick auswählen");
 
-Umgebung::Meldung warnung(const QString& titel, const QString& text)
-{
-    return {titel, text, Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen};
-}
-
 // Reads one key; a present value is passed to `uebernehmen`. Returns whether the key was present.
 template <typename F> bool einlesen(const QString& abschnitt, const QString& schluessel, F uebernehmen)
 {
@@ -181,8 +176,9 @@ void ZeugnisForm::aktivieren()
 {
     Sitzung& s = Sitzung::instanz();
     if (s.Aufrufer == QStringLiteral("ZeugnisForm")) {
-        Umgebung::zeigen(this, warnung(QStringLiteral("Persönliche Daten"),
-                                       QStringLiteral("Tragen Sie bitte Ihre Firmendaten vollständig ein")));
+        Umgebung::zeigen(
+            this, Umgebung::warnung(QStringLiteral("Persönliche Daten"),
+                                    QStringLiteral("Tragen Sie bitte Ihre Firmendaten vollständig ein")));
         // The type screen closes before the employer screen opens. A recorded interrupted reference is taken
         // up by the fresh type screen that the employer screen opens when its data are complete.
         uebergeben(this, new PersoenlicheDaten, Uebergabeart::ErstSchliessen);
@@ -208,10 +204,10 @@ ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
         const std::optional<int> fragen =
             fragenImKatalog(geschlecht, s.Arbeitnehmertyp, s.Zeugnisart, &fehler);
         if (!fragen) {
-            Umgebung::zeigen(this,
-                             warnung(QStringLiteral("Fragenkatalog"),
-                                     fehler + QStringLiteral("\n\nDas Programm kann ohne den Fragenkatalog "
-                                                             "nicht fortgesetzt werden.")));
+            Umgebung::zeigen(this, Umgebung::warnung(
+                                       QStringLiteral("Fragenkatalog"),
+                                       fehler + QStringLiteral("\n\nDas Programm kann ohne den Fragenkatalog "
+                                                               "nicht fortgesetzt werden.")));
             Umgebung::beenden();
             return Fortsetzung::Programmende;
         }
@@ -223,10 +219,10 @@ ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
     if (grund.isEmpty())
         return Fortsetzung::Moeglich;
 
-    Umgebung::zeigen(this,
-                     warnung(QStringLiteral("Zeugnis fortsetzen"),
-                             QStringLiteral("Das unterbrochene Zeugnis kann nicht fortgesetzt werden. ") +
-                                 grund + QStringLiteral("\n\nBitte beginnen Sie ein neues Zeugnis.")));
+    Umgebung::zeigen(
+        this, Umgebung::warnung(QStringLiteral("Zeugnis fortsetzen"),
+                                QStringLiteral("Das unterbrochene Zeugnis kann nicht fortgesetzt werden. ") +
+                                    grund + QStringLiteral("\n\nBitte beginnen Sie ein neues Zeugnis.")));
     Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
     s.AbbruchFrage = QStringLiteral("0");
     s.Zahl = 0;
@@ -294,20 +290,22 @@ void ZeugnisForm::WeiterButton_Click()
             s.Zeugnisart = static_cast<qint16>(i);
 
     if (s.Arbeitnehmertyp == Typ::Keiner) {
-        Umgebung::zeigen(this, warnung(QStringLiteral("Bitte Auswählen"),
-                                       QStringLiteral("Wählen Sie bitte einen Arbeitnehmertyp aus.")));
+        Umgebung::zeigen(this,
+                         Umgebung::warnung(QStringLiteral("Bitte Auswählen"),
+                                           QStringLiteral("Wählen Sie bitte einen Arbeitnehmertyp aus.")));
         return;
     }
     if (s.Zeugnisart == Art::Keine) {
-        Umgebung::zeigen(this, warnung(QStringLiteral("Bitte Auswählen"),
-                                       QStringLiteral("Wählen Sie bitte eine Zeugnisart aus.")));
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Bitte Auswählen"),
+                                                 QStringLiteral("Wählen Sie bitte eine Zeugnisart aus.")));
         return;
     }
     if (s.Arbeitnehmertyp == Typ::Fuehrungskraft && s.Zeugnisart == Art::Einfach) {
         Umgebung::zeigen(
-            this, warnung(QStringLiteral("Bitte neu Auswählen"),
-                          QStringLiteral("Für den Arbeitnehmertyp Führungskraft/Leitender Angestellter "
-                                         "macht ein einfaches Arbeitszeugnis keinen Sinn.")));
+            this,
+            Umgebung::warnung(QStringLiteral("Bitte neu Auswählen"),
+                              QStringLiteral("Für den Arbeitnehmertyp Führungskraft/Leitender Angestellter "
+                                             "macht ein einfaches Arbeitszeugnis keinen Sinn.")));
         return;
     }
     uebergeben(this, new StammdatenForm);
