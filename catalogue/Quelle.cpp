@@ -63,12 +63,13 @@ const Satzart* satzart(int arbeitnehmertyp, int zeugnisart)
 
 const QStringList& pflichtsaetze()
 {
-    // The sets without which no catalogue is built: one per employee type and reference kind that the
-    // program can open.
-    static const QStringList pflicht{QStringLiteral("typ1-einfach"),      QStringLiteral("typ1-qualifiziert"),
-                                     QStringLiteral("typ2-qualifiziert"), QStringLiteral("typ3-einfach"),
-                                     QStringLiteral("typ3-qualifiziert"), QStringLiteral("typ4-einfach"),
-                                     QStringLiteral("typ4-qualifiziert")};
+    // Every set: one per employee type and reference kind that the program can open.
+    static const QStringList pflicht = [] {
+        QStringList namen;
+        for (const Satzart& art : satzarten())
+            namen << art.name;
+        return namen;
+    }();
     return pflicht;
 }
 

@@ -33,7 +33,7 @@ struct Satzart
 const QList<Satzart>& satzarten();
 const Satzart* satzart(int arbeitnehmertyp, int zeugnisart);
 
-// The sets a build needs; the others are checked when present.
+// The sets a build needs: all of satzarten(), by name.
 const QStringList& pflichtsaetze();
 
 // One phrasing text: the first part alone, or first part + surname + second part.

@@ -84,9 +84,12 @@ bool schreiben(const QString& pfad, const QString& abschnitt, const QString& sch
 
 QString pfad()
 {
-    // Name filters of QDir match without regard to case. An exact match wins; among other spellings the
-    // first in name order, so the choice does not change from one call to the next.
+    // Name filters of QDir match without regard to case. An exact match wins, without reading the folder;
+    // among other spellings the first in name order, so the choice does not change from one call to the next.
     const QDir ordner = QDir::current();
+    const QString genau = ordner.absoluteFilePath(Dateiname);
+    if (QFileInfo(genau).isFile())
+        return genau;
     const QStringList treffer = ordner.entryList({Dateiname}, QDir::Files, QDir::Name);
     const QString name = treffer.isEmpty() || treffer.contains(Dateiname) ? Dateiname : treffer.first();
     return ordner.absoluteFilePath(name);
