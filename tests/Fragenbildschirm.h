@@ -22,18 +22,19 @@
 #include <QTimer>
 #include <functional>
 
-// Test access to the question screen: opens `FragenForm` on the catalogue in the working folder, finds its
-// controls by object name and clicks them with the mouse.
+// Test access to the question screen: opens `FragenForm` on the catalogue in the working folder (or takes
+// one the wizard opened), finds its controls by object name and clicks them with the mouse.
 class Fragenbildschirm
 {
 public:
-    Fragenbildschirm()
+    Fragenbildschirm() : Fragenbildschirm(new FragenForm)
     {
-        form = new FragenForm;
         form->show();
         if (form->isVisible())
             static_cast<void>(QTest::qWaitForWindowExposed(form));
     }
+    // Takes over a question screen that is already open; it is deleted with this object, if still there.
+    explicit Fragenbildschirm(FragenForm* offen) : form(offen) {}
     ~Fragenbildschirm() { delete form; }
     Fragenbildschirm(const Fragenbildschirm&) = delete;
     Fragenbildschirm& operator=(const Fragenbildschirm&) = delete;
@@ -82,6 +83,10 @@ public:
             return true;
         return klicken(weiter());
     }
+
+    // "Zwischenablage" in the end state, then `knopf` ("cmdJa" or "cmdNein") in the closing dialog that it
+    // opens. Returns the object name of the dialog answered, empty when none opened or it lacked the button.
+    inline QString zwischenablage(const QString& knopf = QStringLiteral("cmdJa"));
 
     QPointer<FragenForm> form;
 };
@@ -142,8 +147,9 @@ inline QStringList auswahl(Testkatalog& k)
     return r;
 }
 
-// Runs `handlung` on the modal dialog as soon as one is open (for a dialog opened with exec()).
-inline void imDialog(std::function<void(QDialog*)> handlung)
+// Runs `handlung` on the modal dialog as soon as one is open (for a dialog opened with exec()). The search
+// deletes itself once it has run; the caller may delete it before, should no dialog come.
+inline QTimer* imDialog(std::function<void(QDialog*)> handlung)
 {
     auto* suche = new QTimer;
     suche->setInterval(5);
@@ -155,4 +161,20 @@ inline void imDialog(std::function<void(QDialog*)> handlung)
         }
     });
     suche->start();
+    return suche;
+}
+
+QString Fragenbildschirm::zwischenablage(const QString& knopf)
+{
+    QString dialog;
+    QPointer<QTimer> suche = imDialog([&dialog, &knopf](QDialog* d) {
+        // A dialog without that button is closed all the same, so that the test fails instead of waiting.
+        if (auto* k = d->findChild<QPushButton*>(knopf); k && klicken(k))
+            dialog = d->objectName();
+        else
+            d->reject();
+    });
+    klicken(weiter());
+    delete suche;
+    return dialog;
 }
