@@ -4,6 +4,7 @@
 // activation run, writing the settings file and a small catalogue into the current working folder.
 
 #include "engine/Schema.h"
+#include "screens/StartForm.h"
 #include "store/Profil.h"
 #include "store/Sitzung.h"
 
@@ -81,6 +82,21 @@ template <typename T = QWidget> T* kind(QWidget* fenster, const QString& name)
 inline QLineEdit* box(QWidget* fenster, int index)
 {
     return kind<QLineEdit>(fenster, QStringLiteral("Stammdaten%1").arg(index));
+}
+
+// A mouse click on the named control of a window, then the queued activation and hand-overs run.
+inline void klicken(QWidget* fenster, const QString& name)
+{
+    QTest::mouseClick(kind<QWidget>(fenster, name), Qt::LeftButton);
+    abwarten();
+}
+
+// The program's start: the start screen is shown and its ">> Weiter >>" clicked.
+inline void starten()
+{
+    auto* start = new StartForm;
+    start->show();
+    klicken(start, QStringLiteral("WeiterButton"));
 }
 
 // The settings file as the program finds it: Windows-1252 text with CRLF line ends.

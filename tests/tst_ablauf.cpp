@@ -20,20 +20,6 @@ class TstAblauf : public QObject
 {
     Q_OBJECT
 
-    static void starten()
-    {
-        auto* start = new StartForm;
-        start->show();
-        QTest::mouseClick(kind<QWidget>(start, QStringLiteral("WeiterButton")), Qt::LeftButton);
-        abwarten();
-    }
-
-    static void klicken(QWidget* fenster, const QString& name)
-    {
-        QTest::mouseClick(kind<QWidget>(fenster, name), Qt::LeftButton);
-        abwarten();
-    }
-
 private slots:
     void init()
     {
