@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -89,6 +90,21 @@ inline void klicken(QWidget* fenster, const QString& name)
 {
     QTest::mouseClick(kind<QWidget>(fenster, name), Qt::LeftButton);
     abwarten();
+}
+
+// Opens a data-entry screen ready for input: the employer record of `ArbeitgeberAbschnitt` in the shared
+// record and `aufrufer` as the caller mark, set after creation, so that a type screen that found no employer
+// data in the settings file stays instead of handing over to the employer screen.
+template <typename T> QPointer<T> zeigen(const QString& aufrufer = {})
+{
+    Sitzung& s = Sitzung::instanz();
+    s.arbeitgeber = {QStringLiteral("Muster GmbH"), QStringLiteral("Erika Beispiel"),
+                     QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"), QStringLiteral("Freiburg")};
+    QPointer<T> f = new T;
+    s.Aufrufer = aufrufer;
+    f->show();
+    abwarten();
+    return f;
 }
 
 // The program's start: the start screen is shown and its ">> Weiter >>" clicked.
