@@ -5,6 +5,7 @@
 #include "engine/Zeugnistext.h"
 #include "store/Profil.h"
 #include "store/Sitzung.h"
+#include "tests/Bildschirmhilfen.h"
 #include "tests/Testkatalog.h"
 #include "tests/Testumgebung.h"
 
@@ -39,13 +40,7 @@ public:
     Fragenbildschirm(const Fragenbildschirm&) = delete;
     Fragenbildschirm& operator=(const Fragenbildschirm&) = delete;
 
-    template <typename T = QWidget> T* kind(const QString& name) const
-    {
-        T* w = form->findChild<T*>(name);
-        if (!w)
-            qFatal("Fragenbildschirm: kein Steuerelement %s", qPrintable(name));
-        return w;
-    }
+    template <typename T = QWidget> T* kind(const QString& name) const { return Hilfe::kind<T>(form, name); }
 
     QRadioButton* wert(int i) const { return kind<QRadioButton>(QStringLiteral("Wert%1").arg(i)); }
     QPushButton* varian(int k) const { return kind<QPushButton>(QStringLiteral("Varian%1").arg(k)); }
@@ -60,16 +55,8 @@ public:
     QString zeugnis() const { return Textfeld::text(zeugnisFeld()); }
     QString vorschlag() const { return Textfeld::text(variante()); }
 
-    // A mouse click where the button takes it: on the indicator of an option button, in the middle of
-    // any other. Returns false when the button cannot be clicked (hidden or disabled).
-    static bool klicken(QAbstractButton* b)
-    {
-        if (!b->isVisible() || !b->isEnabled())
-            return false;
-        const QPoint p = qobject_cast<QRadioButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, p);
-        return true;
-    }
+    // A mouse click where the button takes it; false when it cannot be clicked (Hilfe::klicken).
+    static bool klicken(QAbstractButton* b) { return Hilfe::klicken(b); }
 
     // One question answered through the widgets: grade `note` (0: none), phrasing `k`, then Continue
     // (unless `k` is the skip, which continues by itself).
@@ -122,15 +109,6 @@ inline void sitzungSetzen(qint16 typ = 1, qint16 art = 2, qint16 geschlecht = 1,
 inline QString schluss()
 {
     return Zeugnisschluss(Sitzung::instanz());
-}
-
-// The lines of the settings file in the working folder, joined by "|"; empty when there is no file.
-inline QString einstellungen(const Arbeitsordner& ordner)
-{
-    QFile datei(ordner.pfad(Profil::Dateiname));
-    if (!datei.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(datei.readAll()).split(CRLF, Qt::SkipEmptyParts).join(QLatin1Char('|'));
 }
 
 // Auswahl as "Frage/Note/Variante/KeineAussage/EigeneFormulierung" per row, NULL shown as "-".

@@ -1,5 +1,6 @@
 // Whole flows of the wizard from the start screen, on a temporary working folder.
 
+#include "engine/Schema.h"
 #include "screens/Einzelstart.h"
 #include "screens/StammdatenForm.h"
 #include "screens/StartForm.h"
@@ -74,7 +75,7 @@ private slots:
     void normalerLauf()
     {
         Arbeitsordner ordner;
-        QVERIFY(katalogAnlegen());
+        katalogAnlegen();
         iniSchreiben(ArbeitgeberAbschnitt + QStringLiteral("[Abbruch]\nFrage=0\nArbeitnehmerTyp= 3\n"));
         Testumgebung umgebung;
         starten();
@@ -181,7 +182,7 @@ private slots:
     {
         QFETCH(QString, frage);
         Arbeitsordner ordner;
-        QVERIFY(katalogAnlegen());
+        katalogAnlegen();
         iniSchreiben(
             ArbeitgeberAbschnitt + KlientenAbschnitt +
             QStringLiteral("[Abbruch]\nArbeitnehmerTyp= 3\nZeugnisart= 2\nFrage=%1\nZahl= 16\n").arg(frage));
@@ -259,7 +260,7 @@ private slots:
         QFETCH(QString, art);
         QFETCH(QString, grund);
         Arbeitsordner ordner;
-        QVERIFY(katalogAnlegen());
+        katalogAnlegen();
         QString ini = ArbeitgeberAbschnitt + QStringLiteral("[Klienten Daten]\nName=Mustermann\n");
         if (!geschlecht.isEmpty())
             ini += QStringLiteral("Geschlecht=%1\n").arg(geschlecht);

@@ -282,7 +282,7 @@ private slots:
                            .replace(QStringLiteral("F"), QStringLiteral("EN:F")));
         QCOMPARE(b.zwischenablage(knopf), QStringLiteral("dlgBeenden"));
         QCOMPARE(umgebung.zwischenablage, kopiert ? QList<QString>{text} : QList<QString>{});
-        QCOMPARE(einstellungen(ordner),
+        QCOMPARE(Hilfe::iniZeilen(),
                  kopiert ? QStringLiteral("[Abbruch]|Frage=0") : QStringLiteral("[Abbruch]|Frage= 2"));
         // Back in the end state, unchanged but for the counter, which moves on while below the announced
         // number.
@@ -332,7 +332,7 @@ private slots:
         QCOMPARE(m.text, QStringLiteral("Wollen Sie Ihre Arbeit im Verzeichnis Zeugnis zwischenspeichern?"));
         QCOMPARE(m.knoepfe, Umgebung::Knoepfe::JaNeinAbbrechen);
         QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
-        QCOMPARE(einstellungen(ordner), ini);
+        QCOMPARE(Hilfe::iniZeilen(), ini);
         QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(), brief);
         QCOMPARE(umgebung.beendet, beendet);
         QCOMPARE(auswahl(k).size(), 2); // the choices stay in every case
@@ -352,7 +352,7 @@ private slots:
         umgebung.antworten = {Umgebung::Antwort::Ja};
         Fragenbildschirm b;
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
-        QCOMPARE(einstellungen(ordner),
+        QCOMPARE(Hilfe::iniZeilen(),
                  QStringLiteral("[Abbruch]|ArbeitnehmerTyp= 1|Zeugnisart= 2|Frage= 5|Zahl= 0"));
         const QVariant text = k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0);
         QVERIFY(!text.isNull());
@@ -375,7 +375,7 @@ private slots:
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
         QCOMPARE(umgebung.beendet, 1);
         QVERIFY(umgebung.gezeigt.isEmpty());
-        QCOMPARE(einstellungen(ordner), QString());
+        QCOMPARE(Hilfe::iniZeilen(), QString());
         QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(),
                  QStringLiteral("alter Text"));
     }

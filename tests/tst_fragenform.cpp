@@ -582,7 +582,7 @@ private slots:
         const auto brief = k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief"));
         QCOMPARE(brief.size(), 1);
         QCOMPARE(brief.at(0).at(0).toString(), QStringLiteral("F1A. F2N2B."));
-        QCOMPARE(einstellungen(ordner),
+        QCOMPARE(Hilfe::iniZeilen(),
                  QStringLiteral("[Abbruch]|ArbeitnehmerTyp= 1|Zeugnisart= 2|Frage= 3|Zahl= 2"));
         // Nothing else happens on the screen.
         b.weiter()->click();
@@ -624,7 +624,7 @@ private slots:
         QCOMPARE(umgebung.beendet, 1);
         QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(),
                  QStringLiteral("F1C."));
-        QCOMPARE(einstellungen(ordner),
+        QCOMPARE(Hilfe::iniZeilen(),
                  QStringLiteral("[Abbruch]|ArbeitnehmerTyp= 1|Zeugnisart= 2|Frage= 2|Zahl= 1"));
     }
 
