@@ -5,8 +5,9 @@
 
 #include "engine/FragenForm.h"
 #include "engine/Zeugnistext.h"
-#include "store/Sitzung.h"
+#include "tests/Beispielsitzung.h"
 #include "tests/Testkatalog.h"
+#include "tests/Testumgebung.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,7 +15,6 @@
 #include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <functional>
@@ -40,9 +40,8 @@ const QString Einleitung = QStringLiteral(
 class Arbeitsplatz
 {
 public:
-    Arbeitsplatz() : m_vorher(QDir::currentPath())
+    Arbeitsplatz()
     {
-        QDir::setCurrent(m_ordner.path());
         m_katalog = std::make_unique<Testkatalog>();
         m_katalog->frage(
             {1, QStringLiteral("Wie sollen die einleitenden Angaben aussehen?"), 1, 2, false, true});
@@ -72,28 +71,16 @@ public:
                      {}});
         }
 
-        Sitzung& s = Sitzung::instanz();
-        s = Sitzung{};
-        s.arbeitgeber.Name = QStringLiteral("Hans Huber");
-        s.arbeitgeber.Ort = QStringLiteral("Bonn");
-        s.arbeitnehmer = {QStringLiteral("Maier"),     QStringLiteral("Peter"),
-                          QStringLiteral("Dr."),       QStringLiteral("Leiter Buchhaltung"),
-                          QStringLiteral("Köln"),      QStringLiteral("1.2.1980"),
-                          QStringLiteral("1.4.2010"),  QStringLiteral("30.6.2024"),
-                          QStringLiteral("30.6.2024"), 1};
-        s.Arbeitnehmertyp = 1;
-        s.Zeugnisart = 2;
+        sitzungSetzen();
 
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-roh"));
-        db.setDatabaseName(m_ordner.filePath(QStringLiteral("system98.dll")));
+        db.setDatabaseName(m_ordner.pfad(QStringLiteral("system98.dll")));
         db.open();
     }
     ~Arbeitsplatz()
     {
         QSqlDatabase::database(QStringLiteral("bench-roh"), false).close();
         QSqlDatabase::removeDatabase(QStringLiteral("bench-roh"));
-        m_katalog.reset();
-        QDir::setCurrent(m_vorher);
     }
 
     // A bare connection that stays open, for the queries of one step.
@@ -106,7 +93,7 @@ public:
         {
             QSqlDatabase db =
                 QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-oeffnen"));
-            db.setDatabaseName(m_ordner.filePath(QStringLiteral("system98.dll")));
+            db.setDatabaseName(m_ordner.pfad(QStringLiteral("system98.dll")));
             db.open();
             QSqlQuery q(db);
             q.prepare(QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM FragenMann "
@@ -137,8 +124,7 @@ public:
     }
 
 private:
-    QTemporaryDir m_ordner;
-    QString m_vorher;
+    Arbeitsordner m_ordner; // made current for the lifetime of the catalogue below
     std::unique_ptr<Testkatalog> m_katalog;
 };
 

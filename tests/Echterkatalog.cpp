@@ -4,29 +4,13 @@
 #include "engine/Zeugnistext.h"
 #include "store/Sitzung.h"
 #include "tests/Fragenbildschirm.h"
+#include "tests/Testkatalog.h"
 #include "tests/Testumgebung.h"
 
 #include <QFile>
 #include <QSqlDatabase>
-#include <QSqlError>
 #include <QSqlQuery>
 #include <atomic>
-
-namespace {
-
-QSqlQuery abfrage(const QString& verbindung, const QString& sql, const QVariantList& werte)
-{
-    QSqlQuery q(QSqlDatabase::database(verbindung, false));
-    if (!q.prepare(sql))
-        qFatal("Echterkatalog: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    for (const QVariant& w : werte)
-        q.addBindValue(w);
-    if (!q.exec())
-        qFatal("Echterkatalog: %s: %s", qPrintable(sql), qPrintable(q.lastError().text()));
-    return q;
-}
-
-} // namespace
 
 bool Echterkatalog::vorhanden()
 {
@@ -60,11 +44,11 @@ Echterkatalog::~Echterkatalog()
 QList<Echterkatalog::Frage> Echterkatalog::fragen(qint16 geschlecht, qint16 typ, qint16 art) const
 {
     QSqlQuery q =
-        abfrage(m_verbindung,
-                QStringLiteral("SELECT Nr, Frage FROM %1 WHERE Arbeitnehmertyp = ? AND Zeugnisart = ? "
-                               "ORDER BY Nr")
-                    .arg(Schema::fragenTabelle(geschlecht)),
-                {typ, art});
+        sqlAusfuehren(m_verbindung,
+                      QStringLiteral("SELECT Nr, Frage FROM %1 WHERE Arbeitnehmertyp = ? AND Zeugnisart = ? "
+                                     "ORDER BY Nr")
+                          .arg(Schema::fragenTabelle(geschlecht)),
+                      {typ, art});
     QList<Frage> ergebnis;
     while (q.next())
         ergebnis.append({q.value(0).toInt(), q.value(1).toString()});
@@ -73,7 +57,7 @@ QList<Echterkatalog::Frage> Echterkatalog::fragen(qint16 geschlecht, qint16 typ,
 
 QString Echterkatalog::phrase(const QString& tabelle, const Antwort& a, const QString& name) const
 {
-    QSqlQuery q = abfrage(
+    QSqlQuery q = sqlAusfuehren(
         m_verbindung,
         QStringLiteral("SELECT Variante%1Antwort1, Variante%1Antwort2 FROM %2 WHERE Frage = ? AND Note = ?")
             .arg(QChar(u'A' + a.wahl), tabelle),
@@ -85,8 +69,8 @@ QString Echterkatalog::phrase(const QString& tabelle, const Antwort& a, const QS
 
 bool Echterkatalog::absatz(const QString& tabelle, qint32 frage) const
 {
-    QSqlQuery q =
-        abfrage(m_verbindung, QStringLiteral("SELECT Absatz FROM %1 WHERE Nr = ?").arg(tabelle), {frage});
+    QSqlQuery q = sqlAusfuehren(m_verbindung,
+                                QStringLiteral("SELECT Absatz FROM %1 WHERE Nr = ?").arg(tabelle), {frage});
     return q.next() && q.value(0).toInt() != 0;
 }
 
@@ -106,9 +90,10 @@ QString Echterkatalog::text(const QList<Antwort>& antworten, qint16 geschlecht, 
     return text;
 }
 
+namespace {
+
 void musterantwort(Fragenbildschirm& b, int i, Echterkatalog::Antwort& a)
 {
-    a.note = 0;
     if (b.bewertung()->isVisible()) {
         a.note = 1 + i % (b.wert(5)->isEnabled() ? 5 : 4);
         QVERIFY(Fragenbildschirm::klicken(b.wert(a.note)));
@@ -129,6 +114,22 @@ void musterantwort(Fragenbildschirm& b, int i, Echterkatalog::Antwort& a)
     if (a.wahl != 4) {
         QVERIFY2(!b.vorschlag().contains(QStringLiteral("(Eintrittsdatum)")), qPrintable(b.vorschlag()));
         QVERIFY(Fragenbildschirm::klicken(b.weiter()));
+    }
+}
+
+} // namespace
+
+void musterantworten(Fragenbildschirm& b, const QList<Echterkatalog::Frage>& fragen, int von, int bis,
+                     QList<Echterkatalog::Antwort>& antworten)
+{
+    for (int i = von; i < bis; ++i) {
+        QCOMPARE(b.zaehler(), QStringLiteral("Frage %1 von     %2").arg(i + 1).arg(fragen.size()));
+        QCOMPARE(b.frage(), fragen.at(i).text);
+        Echterkatalog::Antwort a{fragen.at(i).nr};
+        musterantwort(b, i, a);
+        if (QTest::currentTestFailed())
+            return;
+        antworten << a;
     }
 }
 

@@ -58,11 +58,13 @@ private:
     QString m_verbindung;
 };
 
-// Answers the question on display by a fixed pattern over its index `i` in the set, through the widgets:
-// a grade cycling through the grades offered, a skip on every fourth question where allowed, the own wording
-// on questions 7, 20, 33, ..., otherwise phrasing A, B or C in turn (the next one offered). The choice made
-// is stored in `a`. Fails the running test when the screen does not offer what the pattern needs.
-void musterantwort(Fragenbildschirm& b, int i, Echterkatalog::Antwort& a);
+// Answers questions `von` to `bis` - 1 of the set `fragen` through the widgets, each by a fixed pattern
+// over its index i: a grade cycling through the grades offered, a skip on every fourth question where
+// allowed, the own wording on questions 7, 20, 33, ..., otherwise phrasing A, B or C in turn (the next one
+// offered). Checks the counter and the question shown before each answer and appends each answer to
+// `antworten`. Fails the running test when the screen does not show or offer what is expected.
+void musterantworten(Fragenbildschirm& b, const QList<Echterkatalog::Frage>& fragen, int von, int bis,
+                     QList<Echterkatalog::Antwort>& antworten);
 
 // The closing block the reference must end with: two line breaks, place, ", ", date, two line breaks,
 // signatory; written out here, not taken from the program.

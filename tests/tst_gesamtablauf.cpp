@@ -115,21 +115,6 @@ class TstGesamtablauf : public QObject
         return form ? std::make_unique<Fragenbildschirm>(form) : nullptr;
     }
 
-    // Questions `von` to `bis` - 1 of the set answered by the pattern.
-    static void beantworten(Fragenbildschirm& b, const QList<Echterkatalog::Frage>& fragen, int von, int bis,
-                            QList<Echterkatalog::Antwort>& antworten)
-    {
-        for (int i = von; i < bis; ++i) {
-            QCOMPARE(b.zaehler(), QStringLiteral("Frage %1 von     %2").arg(i + 1).arg(fragen.size()));
-            QCOMPARE(b.frage(), fragen.at(i).text);
-            Echterkatalog::Antwort a{fragen.at(i).nr};
-            musterantwort(b, i, a);
-            if (QTest::currentTestFailed())
-                return;
-            antworten << a;
-        }
-    }
-
     // The end state: the German text with its closing block goes to the clipboard through "Ja" of the
     // closing dialog, which marks the work as finished; "Beenden" then ends the program without a question.
     static void kopierenUndBeenden(Fragenbildschirm& b, Testumgebung& umgebung, const QString& erwartet,
@@ -214,7 +199,7 @@ private slots:
 
         QList<Echterkatalog::Antwort> antworten;
         const int bis = unterbrechen > 0 ? unterbrechen : int(fragen.size());
-        beantworten(*b, fragen, 0, bis, antworten);
+        musterantworten(*b, fragen, 0, bis, antworten);
         if (QTest::currentTestFailed())
             return;
         if (unterbrechen > 0) {
@@ -235,7 +220,7 @@ private slots:
             QCOMPARE(umgebung.gezeigt.size(), 2);
             QCOMPARE(b->zeugnis(),
                      katalog.text(antworten, qint16(geschlecht), QStringLiteral("Deutsch"), daten));
-            beantworten(*b, fragen, unterbrechen, int(fragen.size()), antworten);
+            musterantworten(*b, fragen, unterbrechen, int(fragen.size()), antworten);
             if (QTest::currentTestFailed())
                 return;
         }
@@ -276,7 +261,7 @@ private slots:
         QVERIFY(umgebung.gezeigt.isEmpty());
         QCOMPARE(b->zeugnis(), QString());
         QList<Echterkatalog::Antwort> antworten;
-        beantworten(*b, fragen, 0, int(fragen.size()), antworten);
+        musterantworten(*b, fragen, 0, int(fragen.size()), antworten);
         if (QTest::currentTestFailed())
             return;
         const QString erwartet = katalog.text(antworten, Geschlecht::Frau, QStringLiteral("Deutsch"), daten) +
