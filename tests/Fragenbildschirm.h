@@ -55,6 +55,9 @@ public:
     QString frage() const { return kind<QLabel>(QStringLiteral("Statuszeile"))->text(); }
     QString zeugnis() const { return Textfeld::text(zeugnisFeld()); }
     QString vorschlag() const { return Textfeld::text(variante()); }
+    // Captions and hint texts of the five grade buttons, Wert1 to Wert5.
+    QStringList wertTexte() const { return wertEigenschaft(&QAbstractButton::text); }
+    QStringList wertHinweise() const { return wertEigenschaft(&QWidget::toolTip); }
 
     // A mouse click where the button takes it; false when it cannot be clicked (Hilfe::klicken).
     static bool klicken(QAbstractButton* b) { return Hilfe::klicken(b); }
@@ -77,6 +80,15 @@ public:
     inline QString zwischenablage(const QString& knopf = QStringLiteral("cmdJa"));
 
     QPointer<FragenForm> form;
+
+private:
+    template <typename Leser> QStringList wertEigenschaft(Leser lesen) const
+    {
+        QStringList r;
+        for (int i = 1; i <= 5; ++i)
+            r << (wert(i)->*lesen)();
+        return r;
+    }
 };
 
 inline const QString CRLF = QStringLiteral("\r\n");
