@@ -37,12 +37,10 @@ private slots:
         Testumgebung umgebung;
         starten();
 
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Persönliche Daten"));
-        QCOMPARE(m.text, QStringLiteral("Tragen Sie bitte Ihre Firmendaten vollständig ein"));
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.symbol, Umgebung::Symbol::Ausrufezeichen);
+        const Umgebung::Meldung anfrage{QStringLiteral("Persönliche Daten"),
+                                        QStringLiteral("Tragen Sie bitte Ihre Firmendaten vollständig ein"),
+                                        Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen};
+        QCOMPARE(umgebung.meldungen(), QList{anfrage});
         QCOMPARE(anzahl(QStringLiteral("ZeugnisForm")), 0);
 
         QWidget* pd = fenster(QStringLiteral("PersönlicheDaten"));

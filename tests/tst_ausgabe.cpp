@@ -326,12 +326,11 @@ private slots:
         QVERIFY(Fragenbildschirm::klicken(b.varian(0)));
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
 
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Programm Beenden"));
-        QCOMPARE(m.text, QStringLiteral("Wollen Sie Ihre Arbeit im Verzeichnis Zeugnis zwischenspeichern?"));
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::JaNeinAbbrechen);
-        QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
+        const Umgebung::Meldung frage{
+            QStringLiteral("Programm Beenden"),
+            QStringLiteral("Wollen Sie Ihre Arbeit im Verzeichnis Zeugnis zwischenspeichern?"),
+            Umgebung::Knoepfe::JaNeinAbbrechen, Umgebung::Symbol::Keins};
+        QCOMPARE(umgebung.meldungen(), QList{frage});
         QCOMPARE(Hilfe::iniZeilen(), ini);
         QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(), brief);
         QCOMPARE(umgebung.beendet, beendet);

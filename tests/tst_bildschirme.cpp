@@ -204,12 +204,10 @@ private slots:
             klicken(f, QStringLiteral("AbbrechenButton"));
         abwarten();
 
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const Umgebung::Meldung& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Programm beenden"));
-        QCOMPARE(m.text, QStringLiteral("Wollen Sie wirklich das Programm beenden?"));
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::JaNein);
-        QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
+        const Umgebung::Meldung frage{QStringLiteral("Programm beenden"),
+                                      QStringLiteral("Wollen Sie wirklich das Programm beenden?"),
+                                      Umgebung::Knoepfe::JaNein, Umgebung::Symbol::Keins};
+        QCOMPARE(umgebung.meldungen(), QList{frage});
         QCOMPARE(umgebung.beendet, antwort == Umgebung::Antwort::Ja ? 1 : 0);
         if (antwort == Umgebung::Antwort::Nein) {
             QVERIFY(f && f->isVisible());

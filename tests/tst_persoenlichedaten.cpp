@@ -58,14 +58,12 @@ private slots:
         box(f, 1)->setFocus();
         auto* weiter = kind<QWidget>(f, QStringLiteral("WeiterButton"));
         QTest::mouseClick(weiter, Qt::LeftButton);
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first();
-        QCOMPARE(m.meldung.titel, QStringLiteral("Unvollständige Angaben"));
-        QCOMPARE(m.meldung.text, QStringLiteral("Sie müssen alle Felder ausfüllen"));
-        QCOMPARE(m.meldung.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.meldung.symbol, Umgebung::Symbol::Ausrufezeichen);
+        const Umgebung::Meldung warnung{QStringLiteral("Unvollständige Angaben"),
+                                        QStringLiteral("Sie müssen alle Felder ausfüllen"),
+                                        Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen};
+        QCOMPARE(umgebung.meldungen(), QList{warnung});
         abwarten();
-        QCOMPARE(fokus(), m.fokus); // not moved
+        QCOMPARE(fokus(), umgebung.gezeigt.first().fokus); // not moved
         QVERIFY(f && f->isVisible());
         QVERIFY(!QFile::exists(ordner.pfad(Profil::Dateiname)));
         QCOMPARE(Sitzung::instanz().arbeitgeber.Ort, QStringLiteral("Freiburg"));

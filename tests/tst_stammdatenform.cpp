@@ -140,12 +140,9 @@ private slots:
             kind<QRadioButton>(f, QStringLiteral("Option3D2"))->setChecked(true);
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
 
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Unvollständige Angaben"));
-        QCOMPARE(m.text, text);
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.symbol, symbol ? Umgebung::Symbol::Ausrufezeichen : Umgebung::Symbol::Keins);
+        const Umgebung::Meldung warnung{QStringLiteral("Unvollständige Angaben"), text, Umgebung::Knoepfe::Ok,
+                                        symbol ? Umgebung::Symbol::Ausrufezeichen : Umgebung::Symbol::Keins};
+        QCOMPARE(umgebung.meldungen(), QList{warnung});
         abwarten();
         QCOMPARE(fokus(), fokusDanach);
         QVERIFY(f && f->isVisible());
@@ -261,15 +258,13 @@ private slots:
         const QString datum = box(f, 10)->text();
         box(f, 7)->setFocus();
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Command3D2")), Qt::LeftButton);
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Arbeitnehmerdaten ausfüllen"));
-        QCOMPARE(m.text,
-                 QStringLiteral("Arbeitnehmerdaten füllt automatisch die Felder mit den Daten des zuletzt "
-                                "bearbeiteten Mitarbeiters aus. Da sie noch kein Zeugnis erstellt haben, "
-                                "ist diese Funktion noch nicht vorhanden."));
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
+        const Umgebung::Meldung hinweis{
+            QStringLiteral("Arbeitnehmerdaten ausfüllen"),
+            QStringLiteral("Arbeitnehmerdaten füllt automatisch die Felder mit den Daten des zuletzt "
+                           "bearbeiteten Mitarbeiters aus. Da sie noch kein Zeugnis erstellt haben, "
+                           "ist diese Funktion noch nicht vorhanden."),
+            Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins};
+        QCOMPARE(umgebung.meldungen(), QList{hinweis});
         QCOMPARE(box(f, 1)->text(), QStringLiteral("Anna"));
         QCOMPARE(box(f, 10)->text(), datum);
         QVERIFY(kind<QRadioButton>(f, QStringLiteral("Option3D1"))->isChecked());

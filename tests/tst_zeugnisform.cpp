@@ -155,13 +155,9 @@ private slots:
             QVERIFY(fenster(QStringLiteral("StammdatenForm")));
             return;
         }
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first();
-        QCOMPARE(m.meldung.titel, titel);
-        QCOMPARE(m.meldung.text, text);
-        QCOMPARE(m.meldung.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.meldung.symbol, Umgebung::Symbol::Ausrufezeichen);
-        QCOMPARE(m.fokus, QStringLiteral("WeiterButton"));
+        const Umgebung::Meldung warnung{titel, text, Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen};
+        QCOMPARE(umgebung.meldungen(), QList{warnung});
+        QCOMPARE(umgebung.gezeigt.first().fokus, QStringLiteral("WeiterButton"));
         abwarten();
         QVERIFY(f && f->isVisible());
         QCOMPARE(fokus(), QStringLiteral("WeiterButton"));
