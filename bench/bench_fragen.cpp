@@ -5,9 +5,8 @@
 
 #include "engine/FragenForm.h"
 #include "engine/Zeugnistext.h"
-#include "tests/Beispielsitzung.h"
+#include "store/Sitzung.h"
 #include "tests/Testkatalog.h"
-#include "tests/Testumgebung.h"
 
 #include <QApplication>
 #include <QDir>
@@ -15,6 +14,7 @@
 #include <QRadioButton>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <functional>
@@ -40,8 +40,9 @@ const QString Einleitung = QStringLiteral(
 class Arbeitsplatz
 {
 public:
-    Arbeitsplatz()
+    Arbeitsplatz() : m_vorher(QDir::currentPath())
     {
+        QDir::setCurrent(m_ordner.path());
         m_katalog = std::make_unique<Testkatalog>();
         m_katalog->frage(
             {1, QStringLiteral("Wie sollen die einleitenden Angaben aussehen?"), 1, 2, false, true});
@@ -71,16 +72,28 @@ public:
                      {}});
         }
 
-        sitzungSetzen();
+        Sitzung& s = Sitzung::instanz();
+        s = Sitzung{};
+        s.arbeitgeber.Name = QStringLiteral("Hans Huber");
+        s.arbeitgeber.Ort = QStringLiteral("Bonn");
+        s.arbeitnehmer = {QStringLiteral("Maier"),     QStringLiteral("Peter"),
+                          QStringLiteral("Dr."),       QStringLiteral("Leiter Buchhaltung"),
+                          QStringLiteral("Köln"),      QStringLiteral("1.2.1980"),
+                          QStringLiteral("1.4.2010"),  QStringLiteral("30.6.2024"),
+                          QStringLiteral("30.6.2024"), 1};
+        s.Arbeitnehmertyp = 1;
+        s.Zeugnisart = 2;
 
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-roh"));
-        db.setDatabaseName(m_ordner.pfad(QStringLiteral("system98.dll")));
+        db.setDatabaseName(m_ordner.filePath(QStringLiteral("system98.dll")));
         db.open();
     }
     ~Arbeitsplatz()
     {
         QSqlDatabase::database(QStringLiteral("bench-roh"), false).close();
         QSqlDatabase::removeDatabase(QStringLiteral("bench-roh"));
+        m_katalog.reset();
+        QDir::setCurrent(m_vorher);
     }
 
     // A bare connection that stays open, for the queries of one step.
@@ -93,7 +106,7 @@ public:
         {
             QSqlDatabase db =
                 QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("bench-oeffnen"));
-            db.setDatabaseName(m_ordner.pfad(QStringLiteral("system98.dll")));
+            db.setDatabaseName(m_ordner.filePath(QStringLiteral("system98.dll")));
             db.open();
             QSqlQuery q(db);
             q.prepare(QStringLiteral("SELECT Nr, Frage, KeineAussage, Absatz FROM FragenMann "
@@ -124,7 +137,8 @@ public:
     }
 
 private:
-    Arbeitsordner m_ordner; // made current for the lifetime of the catalogue below
+    QTemporaryDir m_ordner;
+    QString m_vorher;
     std::unique_ptr<Testkatalog> m_katalog;
 };
 
