@@ -180,18 +180,22 @@ inline bool profilBereit()
 
 // Writes system98.dll into the current working folder: questions 1 to 3 of type 1 qualified and 4 of type
 // 1 simple, 10 to 20 of type 3 and 30, 31 of type 2, both qualified; type 4 has none. Every question is
-// ungraded, for both sexes, with its three phrasings in every language.
-inline void katalogAnlegen()
+// ungraded, for both sexes, with its three phrasings in every language. True once the file is there (a
+// failure while writing it ends the test program).
+inline bool katalogAnlegen()
 {
-    Testkatalog k;
-    const auto fragen = [&k](int von, int bis, qint16 typ, qint16 art) {
-        for (int nr = von; nr <= bis; ++nr)
-            k.ungewerteteFrage(nr, false, false, typ, art);
-    };
-    fragen(1, 3, Typ::Gewerblich, Art::Qualifiziert);
-    fragen(4, 4, Typ::Gewerblich, Art::Einfach);
-    fragen(10, 20, Typ::Auszubildender, Art::Qualifiziert);
-    fragen(30, 31, Typ::Fuehrungskraft, Art::Qualifiziert);
+    {
+        Testkatalog k;
+        const auto fragen = [&k](int von, int bis, qint16 typ, qint16 art) {
+            for (int nr = von; nr <= bis; ++nr)
+                k.ungewerteteFrage(nr, false, false, typ, art);
+        };
+        fragen(1, 3, Typ::Gewerblich, Art::Qualifiziert);
+        fragen(4, 4, Typ::Gewerblich, Art::Einfach);
+        fragen(10, 20, Typ::Auszubildender, Art::Qualifiziert);
+        fragen(30, 31, Typ::Fuehrungskraft, Art::Qualifiziert);
+    }
+    return QFile::exists(QDir::current().filePath(QStringLiteral("system98.dll")));
 }
 
 } // namespace Hilfe

@@ -73,7 +73,7 @@ private slots:
     void normalerLauf()
     {
         Arbeitsordner ordner;
-        katalogAnlegen();
+        QVERIFY(katalogAnlegen());
         iniSchreiben(ArbeitgeberAbschnitt + QStringLiteral("[Abbruch]\nFrage=0\nArbeitnehmerTyp= 3\n"));
         Testumgebung umgebung;
         starten();
@@ -180,7 +180,7 @@ private slots:
     {
         QFETCH(QString, frage);
         Arbeitsordner ordner;
-        katalogAnlegen();
+        QVERIFY(katalogAnlegen());
         iniSchreiben(
             ArbeitgeberAbschnitt + KlientenAbschnitt +
             QStringLiteral("[Abbruch]\nArbeitnehmerTyp= 3\nZeugnisart= 2\nFrage=%1\nZahl= 16\n").arg(frage));
@@ -258,7 +258,7 @@ private slots:
         QFETCH(QString, art);
         QFETCH(QString, grund);
         Arbeitsordner ordner;
-        katalogAnlegen();
+        QVERIFY(katalogAnlegen());
         QString ini = ArbeitgeberAbschnitt + QStringLiteral("[Klienten Daten]\nName=Mustermann\n");
         if (!geschlecht.isEmpty())
             ini += QStringLiteral("Geschlecht=%1\n").arg(geschlecht);

@@ -34,7 +34,7 @@ private slots:
         QFETCH(int, art);
         QFETCH(int, anzahl);
         Arbeitsordner ordner;
-        katalogAnlegen();
+        QVERIFY(katalogAnlegen());
         QString fehler;
         const auto n = fragenImKatalog(qint16(geschlecht), qint16(typ), qint16(art), &fehler);
         QVERIFY2(n.has_value(), qPrintable(fehler));

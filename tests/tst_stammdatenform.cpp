@@ -183,7 +183,7 @@ private slots:
         QFETCH(int, geschlecht);
         PROFIL_NOETIG();
         Arbeitsordner ordner;
-        katalogAnlegen();
+        QVERIFY(katalogAnlegen());
         Testumgebung umgebung;
         Sitzung::instanz().Arbeitnehmertyp = Typ::Gewerblich; // as chosen on the type screen
         Sitzung::instanz().Zeugnisart = Art::Qualifiziert;
