@@ -242,7 +242,7 @@ private slots:
         const QList<Echterkatalog::Frage> fragen =
             katalog.fragen(Geschlecht::Frau, Typ::Auszubildender, Art::Einfach);
         QCOMPARE(fragen.size(), 3);
-        Arbeitnehmerdaten daten = person(QStringLiteral("Dr."), Geschlecht::Frau);
+        const Arbeitnehmerdaten daten = person(QStringLiteral("Dr."), Geschlecht::Frau);
         iniSchreiben(QStringLiteral(
                          "[Persönliche Daten]\nFirma=%1\nName=%2\nStrasse=Hauptstraße 12\nPLZ=79100\nOrt=%3\n"
                          "[Klienten Daten]\nName=%4\nVorname=%5\nTitel=%6\nPosition=%7\nGeburtsort=%8\n"
