@@ -1,19 +1,20 @@
 #pragma once
 
-// Helpers for the tests of the data-entry screens: finding the program's windows, letting queued
+// Helpers for the tests of the program's screens: finding windows and controls, clicking, letting queued
 // activation run, writing the settings file and a small catalogue into the current working folder.
 
-#include "engine/Schema.h"
+#include "screens/StartForm.h"
 #include "store/Profil.h"
 #include "store/Sitzung.h"
+#include "tests/Testkatalog.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QSqlDatabase>
-#include <QSqlError>
-#include <QSqlQuery>
+#include <QPointer>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -70,17 +71,61 @@ inline void aufraeumen()
     Sitzung::instanz() = Sitzung{};
 }
 
-template <typename T = QWidget> T* kind(QWidget* fenster, const QString& name)
+// The control of that name in a window. A missing control ends the test program with its name: every
+// control of the program has its name, so that is a fault of the screen or of the test.
+template <typename T = QWidget> T* kind(const QWidget* fenster, const QString& name)
 {
     T* w = fenster ? fenster->findChild<T*>(name) : nullptr;
     if (!w)
-        qWarning("Steuerelement %s fehlt", qPrintable(name));
+        qFatal("Steuerelement %s fehlt in %s", qPrintable(name),
+               fenster ? qPrintable(fenster->objectName()) : "keinem Fenster");
     return w;
+}
+
+// A mouse click where the button takes it: on the indicator of an option button, in the middle of any other.
+// Returns false when the button cannot be clicked (hidden or disabled).
+inline bool klicken(QAbstractButton* b)
+{
+    if (!b->isVisible() || !b->isEnabled())
+        return false;
+    const QPoint p = qobject_cast<QRadioButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
+    QTest::mouseClick(b, Qt::LeftButton, {}, p);
+    return true;
 }
 
 inline QLineEdit* box(QWidget* fenster, int index)
 {
     return kind<QLineEdit>(fenster, QStringLiteral("Stammdaten%1").arg(index));
+}
+
+// A mouse click on the named control of a window, then the queued activation and hand-overs run.
+inline void klicken(QWidget* fenster, const QString& name)
+{
+    QTest::mouseClick(kind<QWidget>(fenster, name), Qt::LeftButton);
+    abwarten();
+}
+
+// Opens a data-entry screen ready for input: the employer record of `ArbeitgeberAbschnitt` in the shared
+// record and `aufrufer` as the caller mark, set after creation, so that a type screen that found no employer
+// data in the settings file stays instead of handing over to the employer screen.
+template <typename T> QPointer<T> zeigen(const QString& aufrufer = {})
+{
+    Sitzung& s = Sitzung::instanz();
+    s.arbeitgeber = {QStringLiteral("Muster GmbH"), QStringLiteral("Erika Beispiel"),
+                     QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"), QStringLiteral("Freiburg")};
+    QPointer<T> f = new T;
+    s.Aufrufer = aufrufer;
+    f->show();
+    abwarten();
+    return f;
+}
+
+// The program's start: the start screen is shown and its ">> Weiter >>" clicked.
+inline void starten()
+{
+    auto* start = new StartForm;
+    start->show();
+    klicken(start, QStringLiteral("WeiterButton"));
 }
 
 // The settings file as the program finds it: Windows-1252 text with CRLF line ends.
@@ -97,6 +142,12 @@ inline QString iniLesen()
     if (!f.open(QIODevice::ReadOnly))
         return {};
     return QString::fromLatin1(f.readAll());
+}
+
+// The lines of the settings file, joined by "|"; empty when there is no file.
+inline QString iniZeilen()
+{
+    return iniLesen().split(QStringLiteral("\r\n"), Qt::SkipEmptyParts).join(QLatin1Char('|'));
 }
 
 inline const QString ArbeitgeberAbschnitt = QStringLiteral("[Persönliche Daten]\n"
@@ -127,61 +178,24 @@ inline bool profilBereit()
     return Profil::lesen(pfad, Profil::Abbruch, QStringLiteral("Frage")) == QStringLiteral("0");
 }
 
-struct Katalogfrage
+// Writes system98.dll into the current working folder: questions 1 to 3 of type 1 qualified and 4 of type
+// 1 simple, 10 to 20 of type 3 and 30, 31 of type 2, both qualified; type 4 has none. Every question is
+// ungraded, for both sexes, with its three phrasings in every language. True once the file is there (a
+// failure while writing it ends the test program).
+inline bool katalogAnlegen()
 {
-    int nr;
-    int typ;
-    int art;
-};
-
-// The questions of the test catalogue: type 1 with both kinds, types 2 and 3 qualified only; type 4 has none.
-inline QList<Katalogfrage> standardfragen()
-{
-    QList<Katalogfrage> f;
-    for (int nr = 1; nr <= 3; ++nr)
-        f.append({nr, 1, 2});
-    f.append({4, 1, 1});
-    for (int nr = 10; nr <= 20; ++nr)
-        f.append({nr, 3, 2});
-    for (int nr = 30; nr <= 31; ++nr)
-        f.append({nr, 2, 2});
-    return f;
-}
-
-// Writes system98.dll into the current working folder: the full schema, the questions for both sexes and
-// one ungraded answer row per question in every answer table.
-inline bool katalogAnlegen(const QList<Katalogfrage>& fragen = standardfragen())
-{
-    bool gut = true;
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("Testkatalog"));
-        db.setDatabaseName(QDir::current().filePath(Schema::Dateiname));
-        gut = db.open() && db.transaction();
-        QSqlQuery q(db);
-        for (const QString& s : Schema::anlegen())
-            gut = gut && q.exec(s);
-        for (qint16 g : {qint16(1), qint16(2)}) {
-            for (const Katalogfrage& f : fragen) {
-                gut = gut && q.exec(QStringLiteral("INSERT INTO %1 (Nr, Frage, Arbeitnehmertyp, Zeugnisart) "
-                                                   "VALUES (%2, 'Frage %2', %3, %4)")
-                                        .arg(Schema::fragenTabelle(g))
-                                        .arg(f.nr)
-                                        .arg(f.typ)
-                                        .arg(f.art));
-                for (const QString& wort : Schema::sprachwoerter())
-                    gut = gut && q.exec(QStringLiteral("INSERT INTO %1 (Frage, Note, VarianteAAntwort1) "
-                                                       "VALUES (%2, 0, 'Satz %2.')")
-                                            .arg(Schema::antwortTabelle(g, wort))
-                                            .arg(f.nr));
-            }
-        }
-        gut = gut && db.commit();
-        if (!gut)
-            qWarning("Testkatalog: %s", qPrintable(q.lastError().text()));
-        db.close();
+        Testkatalog k;
+        const auto fragen = [&k](int von, int bis, qint16 typ, qint16 art) {
+            for (int nr = von; nr <= bis; ++nr)
+                k.ungewerteteFrage(nr, false, false, typ, art);
+        };
+        fragen(1, 3, Typ::Gewerblich, Art::Qualifiziert);
+        fragen(4, 4, Typ::Gewerblich, Art::Einfach);
+        fragen(10, 20, Typ::Auszubildender, Art::Qualifiziert);
+        fragen(30, 31, Typ::Fuehrungskraft, Art::Qualifiziert);
     }
-    QSqlDatabase::removeDatabase(QStringLiteral("Testkatalog"));
-    return gut;
+    return QFile::exists(QDir::current().filePath(QStringLiteral("system98.dll")));
 }
 
 } // namespace Hilfe

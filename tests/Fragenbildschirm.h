@@ -5,13 +5,14 @@
 #include "engine/Zeugnistext.h"
 #include "store/Profil.h"
 #include "store/Sitzung.h"
+#include "tests/Beispielsitzung.h"
+#include "tests/Bildschirmhilfen.h"
 #include "tests/Testkatalog.h"
 #include "tests/Testumgebung.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -22,29 +23,24 @@
 #include <QTimer>
 #include <functional>
 
-// Test access to the question screen: opens `FragenForm` on the catalogue in the working folder, finds its
-// controls by object name and clicks them with the mouse.
+// Test access to the question screen: opens `FragenForm` on the catalogue in the working folder (or takes
+// one the wizard opened), finds its controls by object name and clicks them with the mouse.
 class Fragenbildschirm
 {
 public:
-    Fragenbildschirm()
+    Fragenbildschirm() : Fragenbildschirm(new FragenForm)
     {
-        form = new FragenForm;
         form->show();
         if (form->isVisible())
             static_cast<void>(QTest::qWaitForWindowExposed(form));
     }
+    // Takes over a question screen that is already open; it is deleted with this object, if still there.
+    explicit Fragenbildschirm(FragenForm* offen) : form(offen) {}
     ~Fragenbildschirm() { delete form; }
     Fragenbildschirm(const Fragenbildschirm&) = delete;
     Fragenbildschirm& operator=(const Fragenbildschirm&) = delete;
 
-    template <typename T = QWidget> T* kind(const QString& name) const
-    {
-        T* w = form->findChild<T*>(name);
-        if (!w)
-            qFatal("Fragenbildschirm: kein Steuerelement %s", qPrintable(name));
-        return w;
-    }
+    template <typename T = QWidget> T* kind(const QString& name) const { return Hilfe::kind<T>(form, name); }
 
     QRadioButton* wert(int i) const { return kind<QRadioButton>(QStringLiteral("Wert%1").arg(i)); }
     QPushButton* varian(int k) const { return kind<QPushButton>(QStringLiteral("Varian%1").arg(k)); }
@@ -58,17 +54,12 @@ public:
     QString frage() const { return kind<QLabel>(QStringLiteral("Statuszeile"))->text(); }
     QString zeugnis() const { return Textfeld::text(zeugnisFeld()); }
     QString vorschlag() const { return Textfeld::text(variante()); }
+    // Captions and hint texts of the five grade buttons, Wert1 to Wert5.
+    QStringList wertTexte() const { return wertEigenschaft(&QAbstractButton::text); }
+    QStringList wertHinweise() const { return wertEigenschaft(&QWidget::toolTip); }
 
-    // A mouse click where the button takes it: on the indicator of an option button, in the middle of
-    // any other. Returns false when the button cannot be clicked (hidden or disabled).
-    static bool klicken(QAbstractButton* b)
-    {
-        if (!b->isVisible() || !b->isEnabled())
-            return false;
-        const QPoint p = qobject_cast<QRadioButton*>(b) ? QPoint(6, b->height() / 2) : b->rect().center();
-        QTest::mouseClick(b, Qt::LeftButton, {}, p);
-        return true;
-    }
+    // A mouse click where the button takes it; false when it cannot be clicked (Hilfe::klicken).
+    static bool klicken(QAbstractButton* b) { return Hilfe::klicken(b); }
 
     // One question answered through the widgets: grade `note` (0: none), phrasing `k`, then Continue
     // (unless `k` is the skip, which continues by itself).
@@ -83,49 +74,28 @@ public:
         return klicken(weiter());
     }
 
+    // "Zwischenablage" in the end state, then `knopf` ("cmdJa" or "cmdNein") in the closing dialog that it
+    // opens. Returns the object name of the dialog answered, empty when none opened or it lacked the button.
+    inline QString zwischenablage(const QString& knopf = QStringLiteral("cmdJa"));
+
     QPointer<FragenForm> form;
+
+private:
+    template <typename Leser> QStringList wertEigenschaft(Leser lesen) const
+    {
+        QStringList r;
+        for (int i = 1; i <= 5; ++i)
+            r << (wert(i)->*lesen)();
+        return r;
+    }
 };
 
 inline const QString CRLF = QStringLiteral("\r\n");
-
-// A fresh shared record: type, kind, sex, resume number and count as given; fixed employer and employee
-// data (employee Eva Maier, place of issue Bonn, signatory Hans Huber).
-inline void sitzungSetzen(qint16 typ = 1, qint16 art = 2, qint16 geschlecht = 1, const QString& abbruch = {},
-                          qint16 zahl = 0)
-{
-    Sitzung& s = Sitzung::instanz();
-    s = Sitzung{};
-    s.arbeitgeber.Firma = QStringLiteral("Muster GmbH");
-    s.arbeitgeber.Name = QStringLiteral("Hans Huber");
-    s.arbeitgeber.Ort = QStringLiteral("Bonn");
-    s.arbeitnehmer.Name = QStringLiteral("Maier");
-    s.arbeitnehmer.Vorname = QStringLiteral("Eva");
-    s.arbeitnehmer.Position = QStringLiteral("Buchhalterin");
-    s.arbeitnehmer.Geburtsort = QStringLiteral("Köln");
-    s.arbeitnehmer.Geburtsdatum = QStringLiteral("1.2.1980");
-    s.arbeitnehmer.Eintrittsdatum = QStringLiteral("1.4.2010");
-    s.arbeitnehmer.Austrittsdatum = QStringLiteral("30.6.2024");
-    s.arbeitnehmer.Zeugnisdatum = QStringLiteral("30.6.2024");
-    s.arbeitnehmer.Geschlecht = geschlecht;
-    s.Arbeitnehmertyp = typ;
-    s.Zeugnisart = art;
-    s.AbbruchFrage = abbruch;
-    s.Zahl = zahl;
-}
 
 // The closing block for the shared record as it stands.
 inline QString schluss()
 {
     return Zeugnisschluss(Sitzung::instanz());
-}
-
-// The lines of the settings file in the working folder, joined by "|"; empty when there is no file.
-inline QString einstellungen(const Arbeitsordner& ordner)
-{
-    QFile datei(ordner.pfad(Profil::Dateiname));
-    if (!datei.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromLatin1(datei.readAll()).split(CRLF, Qt::SkipEmptyParts).join(QLatin1Char('|'));
 }
 
 // Auswahl as "Frage/Note/Variante/KeineAussage/EigeneFormulierung" per row, NULL shown as "-".
@@ -142,8 +112,9 @@ inline QStringList auswahl(Testkatalog& k)
     return r;
 }
 
-// Runs `handlung` on the modal dialog as soon as one is open (for a dialog opened with exec()).
-inline void imDialog(std::function<void(QDialog*)> handlung)
+// Runs `handlung` on the modal dialog as soon as one is open (for a dialog opened with exec()). The search
+// deletes itself once it has run; the caller may delete it before, should no dialog come.
+inline QTimer* imDialog(std::function<void(QDialog*)> handlung)
 {
     auto* suche = new QTimer;
     suche->setInterval(5);
@@ -155,4 +126,20 @@ inline void imDialog(std::function<void(QDialog*)> handlung)
         }
     });
     suche->start();
+    return suche;
+}
+
+QString Fragenbildschirm::zwischenablage(const QString& knopf)
+{
+    QString dialog;
+    QPointer<QTimer> suche = imDialog([&dialog, &knopf](QDialog* d) {
+        // A dialog without that button is closed all the same, so that the test fails instead of waiting.
+        if (auto* k = d->findChild<QPushButton*>(knopf); k && klicken(k))
+            dialog = d->objectName();
+        else
+            d->reject();
+    });
+    klicken(weiter());
+    delete suche;
+    return dialog;
 }

@@ -50,26 +50,26 @@ QString Testkatalog::kennung(const QString& sprache)
     return {};
 }
 
-void Testkatalog::sql(const QString& statement, const QVariantList& werte)
+QSqlQuery sqlAusfuehren(const QString& verbindung, const QString& statement, const QVariantList& werte)
 {
-    QSqlQuery q(QSqlDatabase::database(m_verbindung, false));
+    QSqlQuery q(QSqlDatabase::database(verbindung, false));
     if (!q.prepare(statement))
-        qFatal("Testkatalog: %s: %s", qPrintable(statement), qPrintable(q.lastError().text()));
+        qFatal("%s: %s", qPrintable(statement), qPrintable(q.lastError().text()));
     for (const QVariant& w : werte)
         q.addBindValue(w);
     if (!q.exec())
-        qFatal("Testkatalog: %s: %s", qPrintable(statement), qPrintable(q.lastError().text()));
+        qFatal("%s: %s", qPrintable(statement), qPrintable(q.lastError().text()));
+    return q;
+}
+
+void Testkatalog::sql(const QString& statement, const QVariantList& werte)
+{
+    sqlAusfuehren(m_verbindung, statement, werte);
 }
 
 QList<QVariantList> Testkatalog::zeilen(const QString& abfrage, const QVariantList& werte)
 {
-    QSqlQuery q(QSqlDatabase::database(m_verbindung, false));
-    if (!q.prepare(abfrage))
-        qFatal("Testkatalog: %s: %s", qPrintable(abfrage), qPrintable(q.lastError().text()));
-    for (const QVariant& w : werte)
-        q.addBindValue(w);
-    if (!q.exec())
-        qFatal("Testkatalog: %s: %s", qPrintable(abfrage), qPrintable(q.lastError().text()));
+    QSqlQuery q = sqlAusfuehren(m_verbindung, abfrage, werte);
     QList<QVariantList> ergebnis;
     while (q.next()) {
         QVariantList zeile;

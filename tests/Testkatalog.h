@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariant>
 #include <QtGlobal>
@@ -58,3 +59,7 @@ public:
 private:
     QString m_verbindung;
 };
+
+// Runs a statement with bound values on the named connection and returns the query, positioned before its
+// first row. A failure ends the test program with the statement and the error.
+QSqlQuery sqlAusfuehren(const QString& verbindung, const QString& statement, const QVariantList& werte = {});

@@ -25,12 +25,21 @@ public:
     void inZwischenablage(const QString& text) override;
     void beenden() override;
 
+    // The boxes shown so far, without the focus.
+    QList<Umgebung::Meldung> meldungen() const;
+
     QList<Umgebung::Antwort> antworten;                       // answers given to the next boxes, in order
     std::function<void(const Umgebung::Meldung&)> beimZeigen; // optional: runs while a box is "open"
     QList<Gezeigt> gezeigt;
     QList<QString> zwischenablage; // every text put on the clipboard
     int beendet = 0;
 };
+
+// Message boxes compare field by field in QCOMPARE, which shows them in full when they differ.
+namespace Umgebung {
+bool operator==(const Meldung& a, const Meldung& b);
+char* toString(const Meldung& m);
+} // namespace Umgebung
 
 // A fresh temporary working folder, made current for the lifetime of this object.
 class Arbeitsordner

@@ -5,7 +5,6 @@
 // milliseconds given as second argument; the text copied is also written to standard output).
 // Not a test; run it under a display.
 #include "screens/Sprache.h"
-#include "store/Sitzung.h"
 #include "tests/Fragenbildschirm.h"
 #include "tests/Testkatalog.h"
 #include "tests/Testumgebung.h"
@@ -48,16 +47,8 @@ int main(int argc, char* argv[])
                    QStringLiteral("Sein Fachwissen war %1.").arg(stufen.at(n - 1)),
                    {}});
 
-    Sitzung& s = Sitzung::instanz();
-    s.arbeitgeber.Name = QStringLiteral("Hans Huber");
-    s.arbeitgeber.Ort = QStringLiteral("Bonn");
-    s.arbeitnehmer = {QStringLiteral("Maier"),     QStringLiteral("Peter"),
-                      QStringLiteral("Dr."),       QStringLiteral("Leiter Buchhaltung"),
-                      QStringLiteral("Köln"),      QStringLiteral("1.2.1980"),
-                      QStringLiteral("1.4.2010"),  QStringLiteral("30.6.2024"),
-                      QStringLiteral("30.6.2024"), 1};
-    s.Arbeitnehmertyp = 1;
-    s.Zeugnisart = 2;
+    sitzungSetzen();
+    Sitzung::instanz().arbeitnehmer.Vorname = QStringLiteral("Peter"); // the sample phrases speak of a man
 
     Fragenbildschirm b;
     if (schritt != QStringLiteral("start")) {

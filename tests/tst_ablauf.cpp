@@ -1,5 +1,6 @@
 // Whole flows of the wizard from the start screen, on a temporary working folder.
 
+#include "engine/Schema.h"
 #include "screens/Einzelstart.h"
 #include "screens/StammdatenForm.h"
 #include "screens/StartForm.h"
@@ -20,20 +21,6 @@ class TstAblauf : public QObject
 {
     Q_OBJECT
 
-    static void starten()
-    {
-        auto* start = new StartForm;
-        start->show();
-        QTest::mouseClick(kind<QWidget>(start, QStringLiteral("WeiterButton")), Qt::LeftButton);
-        abwarten();
-    }
-
-    static void klicken(QWidget* fenster, const QString& name)
-    {
-        QTest::mouseClick(kind<QWidget>(fenster, name), Qt::LeftButton);
-        abwarten();
-    }
-
 private slots:
     void init()
     {
@@ -50,12 +37,10 @@ private slots:
         Testumgebung umgebung;
         starten();
 
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Persönliche Daten"));
-        QCOMPARE(m.text, QStringLiteral("Tragen Sie bitte Ihre Firmendaten vollständig ein"));
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.symbol, Umgebung::Symbol::Ausrufezeichen);
+        const Umgebung::Meldung anfrage{QStringLiteral("Persönliche Daten"),
+                                        QStringLiteral("Tragen Sie bitte Ihre Firmendaten vollständig ein"),
+                                        Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen};
+        QCOMPARE(umgebung.meldungen(), QList{anfrage});
         QCOMPARE(anzahl(QStringLiteral("ZeugnisForm")), 0);
 
         QWidget* pd = fenster(QStringLiteral("PersönlicheDaten"));

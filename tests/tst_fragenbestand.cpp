@@ -1,4 +1,5 @@
 #include "engine/Fragenbestand.h"
+#include "engine/Schema.h"
 #include "tests/Bildschirmhilfen.h"
 #include "tests/Testumgebung.h"
 

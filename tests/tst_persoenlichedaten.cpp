@@ -12,19 +12,6 @@ class TstPersoenlicheDaten : public QObject
 {
     Q_OBJECT
 
-    static QPointer<QWidget> zeigen(const QString& aufrufer)
-    {
-        Sitzung& s = Sitzung::instanz();
-        s.arbeitgeber = {QStringLiteral("Muster GmbH"), QStringLiteral("Erika Beispiel"),
-                         QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"),
-                         QStringLiteral("Freiburg")};
-        s.Aufrufer = aufrufer;
-        QPointer<QWidget> f = new PersoenlicheDaten;
-        f->show();
-        abwarten();
-        return f;
-    }
-
 private slots:
     void init() { Sitzung::instanz() = Sitzung{}; }
     void cleanup() { aufraeumen(); }
@@ -32,7 +19,7 @@ private slots:
     void aktivierungZeigtArbeitgeber()
     {
         Testumgebung umgebung;
-        auto f = zeigen(QStringLiteral("ZeugnisForm"));
+        auto f = zeigen<PersoenlicheDaten>(QStringLiteral("ZeugnisForm"));
         QCOMPARE(f->objectName(), QStringLiteral("PersönlicheDaten"));
         QVERIFY(f->windowTitle().isEmpty());
         QCOMPARE(box(f, 0)->text(), QStringLiteral("Erika Beispiel"));
@@ -66,19 +53,17 @@ private slots:
         QFETCH(int, leer);
         Arbeitsordner ordner;
         Testumgebung umgebung;
-        auto f = zeigen(QStringLiteral("ZeugnisForm"));
+        auto f = zeigen<PersoenlicheDaten>(QStringLiteral("ZeugnisForm"));
         box(f, leer)->clear();
         box(f, 1)->setFocus();
         auto* weiter = kind<QWidget>(f, QStringLiteral("WeiterButton"));
         QTest::mouseClick(weiter, Qt::LeftButton);
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first();
-        QCOMPARE(m.meldung.titel, QStringLiteral("Unvollständige Angaben"));
-        QCOMPARE(m.meldung.text, QStringLiteral("Sie müssen alle Felder ausfüllen"));
-        QCOMPARE(m.meldung.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.meldung.symbol, Umgebung::Symbol::Ausrufezeichen);
+        const Umgebung::Meldung warnung{QStringLiteral("Unvollständige Angaben"),
+                                        QStringLiteral("Sie müssen alle Felder ausfüllen"),
+                                        Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen};
+        QCOMPARE(umgebung.meldungen(), QList{warnung});
         abwarten();
-        QCOMPARE(fokus(), m.fokus); // not moved
+        QCOMPARE(fokus(), umgebung.gezeigt.first().fokus); // not moved
         QVERIFY(f && f->isVisible());
         QVERIFY(!QFile::exists(ordner.pfad(Profil::Dateiname)));
         QCOMPARE(Sitzung::instanz().arbeitgeber.Ort, QStringLiteral("Freiburg"));
@@ -90,7 +75,7 @@ private slots:
         PROFIL_NOETIG();
         Arbeitsordner ordner;
         Testumgebung umgebung;
-        auto f = zeigen(QStringLiteral("ZeugnisForm"));
+        auto f = zeigen<PersoenlicheDaten>(QStringLiteral("ZeugnisForm"));
         box(f, 0)->setText(QStringLiteral("   "));
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
         QVERIFY(umgebung.gezeigt.isEmpty());
@@ -116,7 +101,7 @@ private slots:
         if (!schreibbar)
             QVERIFY(QDir().mkdir(ordner.pfad(Profil::Dateiname))); // a folder in the file's place
         Testumgebung umgebung;
-        QPointer<QWidget> f = zeigen(QStringLiteral("ZeugnisForm"));
+        auto f = zeigen<PersoenlicheDaten>(QStringLiteral("ZeugnisForm"));
         box(f, 3)->setText(QStringLiteral("Basel"));
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
         abwarten();
@@ -127,27 +112,6 @@ private slots:
         QCOMPARE(Sitzung::instanz().arbeitgeber.Ort, QStringLiteral("Basel"));
         QCOMPARE(Profil::lesen(Profil::PersoenlicheDaten, QStringLiteral("Ort")),
                  schreibbar ? std::optional<QString>(QStringLiteral("Basel")) : std::nullopt);
-    }
-
-    void fensterrahmenFragt_data()
-    {
-        QTest::addColumn<Umgebung::Antwort>("antwort");
-        QTest::newRow("Ja") << Umgebung::Antwort::Ja;
-        QTest::newRow("Nein") << Umgebung::Antwort::Nein;
-    }
-    void fensterrahmenFragt()
-    {
-        QFETCH(Umgebung::Antwort, antwort);
-        Testumgebung umgebung;
-        umgebung.antworten = {antwort};
-        auto f = zeigen(QStringLiteral("ZeugnisForm"));
-        f->close();
-        abwarten();
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        QCOMPARE(umgebung.gezeigt.first().meldung.text,
-                 QStringLiteral("Wollen Sie wirklich das Programm beenden?"));
-        QCOMPARE(umgebung.beendet, antwort == Umgebung::Antwort::Ja ? 1 : 0);
-        QCOMPARE(!f.isNull() && f->isVisible(), antwort == Umgebung::Antwort::Nein);
     }
 };
 

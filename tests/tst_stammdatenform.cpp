@@ -3,7 +3,6 @@
 #include "tests/Testumgebung.h"
 
 #include <QDate>
-#include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -33,17 +32,6 @@ class TstStammdatenForm : public QObject
 {
     Q_OBJECT
 
-    static QPointer<StammdatenForm> zeigen()
-    {
-        Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
-        ag = {QStringLiteral("Muster GmbH"), QStringLiteral("Erika Beispiel"),
-              QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"), QStringLiteral("Freiburg")};
-        QPointer<StammdatenForm> f = new StammdatenForm;
-        f->show();
-        abwarten();
-        return f;
-    }
-
     static void ausfuellen(QWidget* f)
     {
         for (int i = 0; i < Eingaben.size(); ++i)
@@ -63,7 +51,7 @@ private slots:
     void aktivierungFuelltAbgeleiteteFelder()
     {
         Testumgebung umgebung;
-        auto f = zeigen();
+        auto f = zeigen<StammdatenForm>();
         QCOMPARE(box(f, 5)->text(), QStringLiteral("Freiburg"));
         QCOMPARE(box(f, 6)->text(), QStringLiteral("Erika Beispiel"));
         QCOMPARE(anschrift(f)->toPlainText(),
@@ -77,20 +65,6 @@ private slots:
         QVERIFY(!kind<QRadioButton>(f, QStringLiteral("Option3D2"))->isChecked());
         QVERIFY(f->windowTitle().isEmpty());
         QVERIFY(umgebung.gezeigt.isEmpty());
-    }
-
-    void jedesTextfeldHatBeschriftung()
-    {
-        auto f = zeigen();
-        for (int i = 0; i < StammdatenForm::Felder; ++i) {
-            auto* feld = kind<QWidget>(f, QStringLiteral("Stammdaten%1").arg(i));
-            QVERIFY(feld);
-            QVERIFY2(!feld->accessibleName().isEmpty(), qPrintable(feld->objectName()));
-            bool hatBuddy = false;
-            for (QLabel* l : f->findChildren<QLabel*>())
-                hatBuddy = hatBuddy || l->buddy() == feld;
-            QVERIFY2(hatBuddy, qPrintable(feld->objectName()));
-        }
     }
 
     void enterNavigation_data()
@@ -111,7 +85,7 @@ private slots:
         QFETCH(int, von);
         QFETCH(int, nach);
         QFETCH(int, taste);
-        auto f = zeigen();
+        auto f = zeigen<StammdatenForm>();
         auto* start = kind<QWidget>(f, QStringLiteral("Stammdaten%1").arg(von));
         start->setFocus();
         QCOMPARE(fokus(), start->objectName());
@@ -154,7 +128,7 @@ private slots:
         QFETCH(QString, fokusDanach);
         Arbeitsordner ordner;
         Testumgebung umgebung;
-        auto f = zeigen();
+        auto f = zeigen<StammdatenForm>();
         ausfuellen(f);
         for (int i : leer) {
             if (i == StammdatenForm::Anschrift)
@@ -166,12 +140,9 @@ private slots:
             kind<QRadioButton>(f, QStringLiteral("Option3D2"))->setChecked(true);
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
 
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Unvollständige Angaben"));
-        QCOMPARE(m.text, text);
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.symbol, symbol ? Umgebung::Symbol::Ausrufezeichen : Umgebung::Symbol::Keins);
+        const Umgebung::Meldung warnung{QStringLiteral("Unvollständige Angaben"), text, Umgebung::Knoepfe::Ok,
+                                        symbol ? Umgebung::Symbol::Ausrufezeichen : Umgebung::Symbol::Keins};
+        QCOMPARE(umgebung.meldungen(), QList{warnung});
         abwarten();
         QCOMPARE(fokus(), fokusDanach);
         QVERIFY(f && f->isVisible());
@@ -186,7 +157,7 @@ private slots:
     {
         Arbeitsordner ordner;
         Testumgebung umgebung;
-        auto f = zeigen();
+        auto f = zeigen<StammdatenForm>();
         box(f, 10)->setText(QStringLiteral("31.12.2025"));
         box(f, 3)->setFocus();
         QEvent deaktiviert(QEvent::WindowDeactivate);
@@ -216,7 +187,7 @@ private slots:
         Testumgebung umgebung;
         Sitzung::instanz().Arbeitnehmertyp = Typ::Gewerblich; // as chosen on the type screen
         Sitzung::instanz().Zeugnisart = Art::Qualifiziert;
-        auto f = zeigen();
+        auto f = zeigen<StammdatenForm>();
         ausfuellen(f);
         box(f, 2)->clear();                      // "Titel" may stay empty
         box(f, 4)->setText(QStringLiteral(" ")); // a blank counts as filled
@@ -257,7 +228,7 @@ private slots:
         Arbeitsordner ordner;
         iniSchreiben(KlientenAbschnitt);
         Testumgebung umgebung;
-        auto f = zeigen();
+        auto f = zeigen<StammdatenForm>();
         box(f, 5)->setText(QStringLiteral("eigener Ort"));
         kind<QWidget>(f, QStringLiteral("Stammdaten3"))->setFocus();
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Command3D2")), Qt::LeftButton);
@@ -281,21 +252,19 @@ private slots:
         PROFIL_NOETIG();
         Arbeitsordner ordner;
         Testumgebung umgebung;
-        auto f = zeigen();
+        auto f = zeigen<StammdatenForm>();
         box(f, 1)->setText(QStringLiteral("Anna"));
         kind<QRadioButton>(f, QStringLiteral("Option3D1"))->setChecked(true);
         const QString datum = box(f, 10)->text();
         box(f, 7)->setFocus();
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Command3D2")), Qt::LeftButton);
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Arbeitnehmerdaten ausfüllen"));
-        QCOMPARE(m.text,
-                 QStringLiteral("Arbeitnehmerdaten füllt automatisch die Felder mit den Daten des zuletzt "
-                                "bearbeiteten Mitarbeiters aus. Da sie noch kein Zeugnis erstellt haben, "
-                                "ist diese Funktion noch nicht vorhanden."));
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
+        const Umgebung::Meldung hinweis{
+            QStringLiteral("Arbeitnehmerdaten ausfüllen"),
+            QStringLiteral("Arbeitnehmerdaten füllt automatisch die Felder mit den Daten des zuletzt "
+                           "bearbeiteten Mitarbeiters aus. Da sie noch kein Zeugnis erstellt haben, "
+                           "ist diese Funktion noch nicht vorhanden."),
+            Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins};
+        QCOMPARE(umgebung.meldungen(), QList{hinweis});
         QCOMPARE(box(f, 1)->text(), QStringLiteral("Anna"));
         QCOMPARE(box(f, 10)->text(), datum);
         QVERIFY(kind<QRadioButton>(f, QStringLiteral("Option3D1"))->isChecked());
@@ -311,7 +280,7 @@ private slots:
         // what was read stays.
         iniSchreiben(QStringLiteral("[Klienten Daten]\nName=Neu\nTitel=\nGeschlecht=7\n"));
         Testumgebung umgebung;
-        auto f = zeigen();
+        auto f = zeigen<StammdatenForm>();
         box(f, 2)->setText(QStringLiteral("Prof."));
         kind<QRadioButton>(f, QStringLiteral("Option3D1"))->setChecked(true);
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Command3D2")), Qt::LeftButton);
@@ -320,37 +289,6 @@ private slots:
         QCOMPARE(box(f, 2)->text(), QStringLiteral("Prof."));
         QVERIFY(kind<QRadioButton>(f, QStringLiteral("Option3D1"))->isChecked());
         QCOMPARE(Sitzung::instanz().arbeitnehmer.Geschlecht, qint16(7));
-    }
-
-    void abbrechenUndFensterrahmen_data()
-    {
-        QTest::addColumn<bool>("rahmen");
-        QTest::addColumn<Umgebung::Antwort>("antwort");
-        QTest::newRow("Abbrechen Ja") << false << Umgebung::Antwort::Ja;
-        QTest::newRow("Abbrechen Nein") << false << Umgebung::Antwort::Nein;
-        QTest::newRow("Rahmen Ja") << true << Umgebung::Antwort::Ja;
-        QTest::newRow("Rahmen Nein") << true << Umgebung::Antwort::Nein;
-    }
-    void abbrechenUndFensterrahmen()
-    {
-        QFETCH(bool, rahmen);
-        QFETCH(Umgebung::Antwort, antwort);
-        Testumgebung umgebung;
-        umgebung.antworten = {antwort};
-        auto f = zeigen();
-        box(f, 0)->setText(QStringLiteral("ungespeichert"));
-        if (rahmen)
-            f->close();
-        else
-            QTest::mouseClick(kind<QWidget>(f, QStringLiteral("AbbrechenButton")), Qt::LeftButton);
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        QCOMPARE(umgebung.gezeigt.first().meldung.titel, QStringLiteral("Programm beenden"));
-        QCOMPARE(umgebung.beendet, antwort == Umgebung::Antwort::Ja ? 1 : 0);
-        abwarten();
-        if (antwort == Umgebung::Antwort::Nein) {
-            QVERIFY(f && f->isVisible());
-            QCOMPARE(box(f, 0)->text(), QStringLiteral("ungespeichert"));
-        }
     }
 };
 

@@ -71,12 +71,10 @@ private slots:
         umgebung.antworten = {antwort};
         QCOMPARE(programmBeendenBestaetigen(nullptr), beendet == 1);
         QCOMPARE(umgebung.beendet, beendet);
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first().meldung;
-        QCOMPARE(m.titel, QStringLiteral("Programm beenden"));
-        QCOMPARE(m.text, QStringLiteral("Wollen Sie wirklich das Programm beenden?"));
-        QCOMPARE(m.knoepfe, Umgebung::Knoepfe::JaNein);
-        QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
+        const Umgebung::Meldung frage{QStringLiteral("Programm beenden"),
+                                      QStringLiteral("Wollen Sie wirklich das Programm beenden?"),
+                                      Umgebung::Knoepfe::JaNein, Umgebung::Symbol::Keins};
+        QCOMPARE(umgebung.meldungen(), QList{frage});
     }
 };
 

@@ -14,16 +14,6 @@ class TstZeugnisForm : public QObject
 {
     Q_OBJECT
 
-    // A type screen shown without any hand-over on activation.
-    static ZeugnisForm* zeigen()
-    {
-        auto* f = new ZeugnisForm;
-        Sitzung::instanz().Aufrufer.clear();
-        f->show();
-        abwarten();
-        return f;
-    }
-
     static void ticken(QTimer* timer, int mal)
     {
         for (int i = 0; i < mal; ++i)
@@ -37,7 +27,7 @@ private slots:
     void anfangszustand()
     {
         Testumgebung umgebung;
-        QPointer<ZeugnisForm> f = zeigen();
+        QPointer<ZeugnisForm> f = zeigen<ZeugnisForm>();
         QVERIFY(f->windowTitle().isEmpty());
         QCOMPARE(f->palette().color(QPalette::Window), QColor(0, 0, 192));
         for (int i = 1; i <= 4; ++i) {
@@ -85,7 +75,7 @@ private slots:
     void bannerEndetVonSelbst()
     {
         Testumgebung umgebung;
-        QPointer<ZeugnisForm> f = zeigen();
+        QPointer<ZeugnisForm> f = zeigen<ZeugnisForm>();
         auto* timer = kind<QTimer>(f, QStringLiteral("Timer1"));
         QTRY_VERIFY_WITH_TIMEOUT(!timer->isActive(), 20000);
         QCOMPARE(kind<QLabel>(f, QStringLiteral("Statuszeile"))->text(),
@@ -95,7 +85,7 @@ private slots:
     void klickFaerbtUndMeldetStatus()
     {
         Testumgebung umgebung;
-        QPointer<ZeugnisForm> f = zeigen();
+        QPointer<ZeugnisForm> f = zeigen<ZeugnisForm>();
         auto* status = kind<QLabel>(f, QStringLiteral("Statuszeile"));
         const QColor system = QApplication::palette().color(QPalette::Button);
         auto* k1 = kind<Gruppenknopf>(f, QStringLiteral("Arbeitnehmer1"));
@@ -144,7 +134,7 @@ private slots:
         QFETCH(QString, titel);
         QFETCH(QString, text);
         Testumgebung umgebung;
-        QPointer<ZeugnisForm> f = zeigen();
+        QPointer<ZeugnisForm> f = zeigen<ZeugnisForm>();
         if (typ > 0)
             QTest::mouseClick(kind<QWidget>(f, QStringLiteral("Arbeitnehmer%1").arg(typ)), Qt::LeftButton);
         auto* arten = kind<QButtonGroup>(f, QStringLiteral("ZeugnisGruppe"));
@@ -165,13 +155,9 @@ private slots:
             QVERIFY(fenster(QStringLiteral("StammdatenForm")));
             return;
         }
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        const auto& m = umgebung.gezeigt.first();
-        QCOMPARE(m.meldung.titel, titel);
-        QCOMPARE(m.meldung.text, text);
-        QCOMPARE(m.meldung.knoepfe, Umgebung::Knoepfe::Ok);
-        QCOMPARE(m.meldung.symbol, Umgebung::Symbol::Ausrufezeichen);
-        QCOMPARE(m.fokus, QStringLiteral("WeiterButton"));
+        const Umgebung::Meldung warnung{titel, text, Umgebung::Knoepfe::Ok, Umgebung::Symbol::Ausrufezeichen};
+        QCOMPARE(umgebung.meldungen(), QList{warnung});
+        QCOMPARE(umgebung.gezeigt.first().fokus, QStringLiteral("WeiterButton"));
         abwarten();
         QVERIFY(f && f->isVisible());
         QCOMPARE(fokus(), QStringLiteral("WeiterButton"));
@@ -248,35 +234,6 @@ private slots:
         QCOMPARE(s.arbeitnehmer.Geschlecht, qint16(geladen ? 2 : 0));
         QCOMPARE(s.arbeitnehmer.Name, geladen ? QStringLiteral("Mustermann") : QString());
         QCOMPARE(s.arbeitnehmer.Zeugnisdatum, geladen ? QStringLiteral("15.07.2025") : QString());
-    }
-
-    // "Abbrechen" and closing by the window frame ask the same; No keeps the screen.
-    void abbrechen_data()
-    {
-        QTest::addColumn<bool>("rahmen");
-        QTest::addColumn<Umgebung::Antwort>("antwort");
-        QTest::newRow("Abbrechen Ja") << false << Umgebung::Antwort::Ja;
-        QTest::newRow("Abbrechen Nein") << false << Umgebung::Antwort::Nein;
-        QTest::newRow("Rahmen Ja") << true << Umgebung::Antwort::Ja;
-        QTest::newRow("Rahmen Nein") << true << Umgebung::Antwort::Nein;
-    }
-    void abbrechen()
-    {
-        QFETCH(bool, rahmen);
-        QFETCH(Umgebung::Antwort, antwort);
-        Testumgebung umgebung;
-        umgebung.antworten = {antwort};
-        QPointer<ZeugnisForm> f = zeigen();
-        if (rahmen)
-            f->close();
-        else
-            QTest::mouseClick(kind<QWidget>(f, QStringLiteral("AbbrechenButton")), Qt::LeftButton);
-        abwarten();
-        QCOMPARE(umgebung.gezeigt.size(), 1);
-        QCOMPARE(umgebung.gezeigt.first().meldung.titel, QStringLiteral("Programm beenden"));
-        QCOMPARE(umgebung.beendet, antwort == Umgebung::Antwort::Ja ? 1 : 0);
-        if (antwort == Umgebung::Antwort::Nein)
-            QVERIFY(f && f->isVisible());
     }
 };
 
