@@ -79,9 +79,10 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
         auto* w = new QRadioButton(noten.at(i - 1), Bewertung);
         w->setObjectName(QStringLiteral("Wert%1").arg(i));
         w->setToolTip(NotenHinweis);
-        // Wider than the design's 1335 twips, which would cut "befriedigend" and "Französisch" short in
-        // the sans font available here; place and height are the design's.
-        Layout::setzen(w, 120, 360 + 240 * (i - 1), 2175, 195);
+        // Wider and taller than the design's 1335 by 195 twips, which would cut "befriedigend" and
+        // "Französisch" short and clip descenders in the sans font available here; the rows keep the
+        // design's places and now just touch.
+        Layout::setzen(w, 120, 360 + 240 * (i - 1), 2175, 240);
         WertGruppe->addButton(w, i);
         connect(w, &QRadioButton::clicked, this, [this, i](bool gewaehlt) { Wert_Click(i, gewaehlt); });
         Wert[i] = w;

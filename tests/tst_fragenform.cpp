@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(b.wertHinweise(), QStringList(5, QStringLiteral("Vergeben Sie eine Note per Mausklick")));
         for (int i = 1; i <= 5; ++i) {
             QCOMPARE(b.wert(i)->parentWidget(), b.bewertung());
-            QCOMPARE(b.wert(i)->geometry(), QRect(8, 24 + 16 * (i - 1), 145, 13));
+            QCOMPARE(b.wert(i)->geometry(), QRect(8, 24 + 16 * (i - 1), 145, 16));
         }
         QCOMPARE(b.bewertung()->title(), QStringLiteral("Ihre Wertung"));
         QCOMPARE(b.frame()->title(), QStringLiteral("Wählen Sie"));
