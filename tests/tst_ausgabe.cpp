@@ -72,6 +72,23 @@ private slots:
                              QStringLiteral("Frau Maier kam 1.4.2010 ") + schluss());
     }
 
+    // An own wording gets the employee's data on a rebuild, by the same rules as a phrase: each date, the
+    // position and the date of birth take the character behind them and leave a blank.
+    void eigeneFormulierungMitPlatzhaltern()
+    {
+        Arbeitsordner ordner;
+        Testkatalog k;
+        k.ungewerteteFrage(1);
+        auswahlZeile(k, 1, 0, {}, 0,
+                     QStringLiteral("Seit (Eintrittsdatum)x als (Position)y, geboren (Geburtsdatum)z in "
+                                    "(Geburtsort)."));
+        const Neuaufbau r = zeugnisNeuAufbauen(QStringLiteral("Englisch"), Sitzung::instanz());
+        QVERIFY2(r.ok(), qPrintable(r.fehler));
+        QCOMPARE(r.text, QStringLiteral("Seit 1.4.2010  als Buchhalterin , geboren 1.2.1980  in %1.")
+                                 .arg(Sitzung::instanz().arbeitnehmer.Geburtsort) +
+                             schluss());
+    }
+
     void namensteileUndLeereVarianteC_data()
     {
         QTest::addColumn<QString>("c1");
@@ -116,6 +133,12 @@ private slots:
         QTest::newRow("A ohne ersten Teil")
             << QStringLiteral("A leer") << QStringLiteral("Inkonsistente Datenbank bei Frage  7")
             << QStringLiteral("EN:F1A.");
+        QTest::newRow("A ohne beide Teile")
+            << QStringLiteral("A null") << QStringLiteral("Inkonsistente Datenbank bei Frage  7")
+            << QStringLiteral("EN:F1A.");
+        QTest::newRow("B ohne beide Teile")
+            << QStringLiteral("B null") << QStringLiteral("Inkonsistente Datenbank bei Frage  7")
+            << QStringLiteral("EN:F1A.");
         QTest::newRow("C nur zweiter Teil")
             << QStringLiteral("C halb") << QStringLiteral("Inkonsistente Datenbank bei Frage  7")
             << QStringLiteral("EN:F1A.");
@@ -145,10 +168,18 @@ private slots:
             k.antwort({7, 2, {}, QStringLiteral("zwei"), {}, {}, {}, {}}, 1, QStringLiteral("Englisch"));
         if (fall == QStringLiteral("C halb"))
             k.antwort({7, 2, {}, {}, {}, {}, {}, QStringLiteral("zwei")}, 1, QStringLiteral("Englisch"));
+        // German has every phrasing; the target language has none of the chosen one.
+        if (fall == QStringLiteral("A null") || fall == QStringLiteral("B null")) {
+            const QString x = QStringLiteral("x");
+            k.antwort({7, 2, x, x, x, x, x, x}, 1, QStringLiteral("Deutsch"));
+            k.antwort({7, 2, {}, {}, {}, {}, x, x}, 1, QStringLiteral("Englisch"));
+        }
         if (fall != QStringLiteral("leer")) {
             auswahlZeile(k, 1, 0, QStringLiteral("A"), 0);
-            auswahlZeile(k, 7, 2,
-                         fall == QStringLiteral("C halb") ? QStringLiteral("C") : QStringLiteral("A"), 0);
+            const QString variante = fall == QStringLiteral("C halb")   ? QStringLiteral("C")
+                                     : fall == QStringLiteral("B null") ? QStringLiteral("B")
+                                                                        : QStringLiteral("A");
+            auswahlZeile(k, 7, 2, variante, 0);
             auswahlZeile(k, 8, 0, QStringLiteral("A"), 0);
         }
         if (fall == QStringLiteral("geschlecht"))
