@@ -32,6 +32,19 @@ const QStringList& buchstaben()
     return b;
 }
 
+const QStringList& rollen()
+{
+    static const QStringList r{QStringLiteral("einleitung"),   QStringLiteral("unternehmen"),
+                               QStringLiteral("werdegang"),    QStringLiteral("aufgaben"),
+                               QStringLiteral("befugnisse"),   QStringLiteral("ausbildungsinhalte"),
+                               QStringLiteral("berufsschule"), QStringLiteral("leistung"),
+                               QStringLiteral("fuehrung"),     QStringLiteral("zusammenfassung"),
+                               QStringLiteral("vertrauen"),    QStringLiteral("verhalten"),
+                               QStringLiteral("austritt"),     QStringLiteral("bedauern"),
+                               QStringLiteral("dank"),         QStringLiteral("wuensche")};
+    return r;
+}
+
 QString sprachwort(const QString& sprache)
 {
     // The answer tables' language words come in the same order as the source languages.
@@ -294,11 +307,22 @@ public:
         f.nr = *nr;
         ort.nr = f.nr;
         unbekannteSchluessel(ort, objekt,
-                             {QStringLiteral("nr"), QStringLiteral("thema"), QStringLiteral("frage"),
-                              QStringLiteral("keineAussage"), QStringLiteral("absatz"),
-                              QStringLiteral("antworten")},
+                             {QStringLiteral("nr"), QStringLiteral("thema"), QStringLiteral("rolle"),
+                              QStringLiteral("frage"), QStringLiteral("keineAussage"),
+                              QStringLiteral("absatz"), QStringLiteral("antworten")},
                              QStringLiteral("der Frage"));
         f.thema = freierText(ort, objekt, QStringLiteral("thema"));
+        const QJsonValue rolle = objekt.value(QStringLiteral("rolle"));
+        if (rolle.isUndefined())
+            fehler(ort, QStringLiteral("\u201erolle\u201c fehlt (erlaubt: %1)")
+                            .arg(rollen().join(QStringLiteral(", "))));
+        else if (!rolle.isString() || !rollen().contains(rolle.toString()))
+            fehler(ort, QStringLiteral("unbekannte Rolle %1 (erlaubt: %2)")
+                            .arg(rolle.isString() ? QStringLiteral("\u201e%1\u201c").arg(rolle.toString())
+                                                  : typname(rolle),
+                                 rollen().join(QStringLiteral(", "))));
+        else
+            f.rolle = rolle.toString();
         f.keineAussage = pflichtWahrheitswert(ort, objekt, QStringLiteral("keineAussage"));
         f.absatz = pflichtWahrheitswert(ort, objekt, QStringLiteral("absatz"));
 

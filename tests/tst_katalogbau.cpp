@@ -97,6 +97,7 @@ QJsonObject frage(int nr, const QString& m, const QString& w, bool keineAussage,
 {
     return QJsonObject{{u"nr"_s, nr},
                        {u"thema"_s, u"Probe"_s},
+                       {u"rolle"_s, nr % 100 == 1 ? u"einleitung"_s : u"zusammenfassung"_s},
                        {u"frage"_s, QJsonObject{{u"m"_s, m}, {u"w"_s, w}}},
                        {u"keineAussage"_s, keineAussage},
                        {u"absatz"_s, absatz},
@@ -444,6 +445,9 @@ private slots:
              -1, u"//"_s, false},
             {"Schlüssel vertippt", u"fragen/1/keineaussage"_s, true,
              u"unbekannter Schlüssel „keineaussage“"_s, 102, -1, u"//"_s, false},
+            {"Rolle fehlt", u"fragen/1/rolle"_s, weg, u"„rolle“ fehlt"_s, 102, -1, u"//"_s, false},
+            {"Rolle unbekannt", u"fragen/1/rolle"_s, u"schluss"_s, u"unbekannte Rolle „schluss“"_s, 102, -1,
+             u"//"_s, false},
             {"Fragetext fehlt", u"fragen/1/frage/w"_s, weg, u"der Fragetext fehlt"_s, 102, -1, u"//w"_s,
              false},
             {"Fragetext mit Platzhalter", u"fragen/1/frage/m"_s, u"Wie arbeitete er als (Position)?"_s,
@@ -687,6 +691,9 @@ private slots:
                 .toString(),
             u"Herr "_s);
 
+        QCOMPARE(
+            a.zeilen(u"SELECT Nr, Rolle FROM Fragenrolle ORDER BY rowid"_s),
+            (QList<QVariantList>{{1, u"einleitung"_s}, {101, u"einleitung"_s}, {102, u"zusammenfassung"_s}}));
         QCOMPARE(a.zeilen(u"SELECT Text FROM LetzterBrief"_s).size(), 1);
         QCOMPARE(a.zeilen(u"SELECT * FROM Auswahl"_s).size(), 0);
         QCOMPARE(a.wert(u"SELECT length(Pruefsumme) FROM Katalogstand"_s).toInt(), 64);
@@ -788,10 +795,14 @@ private slots:
         const QJsonObject geaendert = setzen(qualifiziert(), u"fragen/1/frage/m"_s.split(QLatin1Char('/')),
                                              u"Wie beurteilen Sie seine Arbeit insgesamt?"_s)
                                           .toObject();
-        QVERIFY(bauenAus({geaendert}, neu));
+        const QJsonObject neueRolle =
+            setzen(geaendert, u"fragen/1/rolle"_s.split(QLatin1Char('/')), u"leistung"_s).toObject();
+        QVERIFY(bauenAus({neueRolle}, neu));
         QCOMPARE(installieren(ziel, alt).art, Einbau::Art::Neu);
         {
             Abfrage a(ziel);
+            // a working folder from before the question roles
+            a.zeilen(u"DROP TABLE Fragenrolle"_s);
             a.zeilen(QStringLiteral(
                 "INSERT INTO Auswahl (Frage, Note, Variante, KeineAussage, EigeneFormulierung) "
                 "VALUES (101, 0, 'A', 0, NULL), (102, 2, NULL, 0, 'Eigener Text')"));
@@ -817,6 +828,8 @@ private slots:
             for (const QString& t : inhaltstabellen())
                 QCOMPARE(a.wert(u"SELECT COUNT(*) FROM %1"_s.arg(t)),
                          Abfrage(neu).wert(u"SELECT COUNT(*) FROM %1"_s.arg(t)));
+            QCOMPARE(a.zeilen(u"SELECT Nr, Rolle FROM Fragenrolle ORDER BY Nr"_s),
+                     (QList<QVariantList>{{101, u"einleitung"_s}, {102, u"leistung"_s}}));
         }
 
         // The same catalogue again: nothing to do.
