@@ -1,5 +1,6 @@
 #include "catalogue/Quelle.h"
 
+#include "engine/Satzgroessen.h"
 #include "engine/Schema.h"
 
 #include <QFile>
@@ -54,15 +55,16 @@ QString sprachwort(const QString& sprache)
 
 const QList<Satzart>& satzarten()
 {
-    static const QList<Satzart> arten{
-        {QStringLiteral("typ1-einfach"), 1, 1, 1, 1},
-        {QStringLiteral("typ1-qualifiziert"), 1, 2, 34, 101},
-        {QStringLiteral("typ2-qualifiziert"), 2, 2, 27, 201},
-        {QStringLiteral("typ3-einfach"), 3, 1, 3, 301},
-        {QStringLiteral("typ3-qualifiziert"), 3, 2, 17, 311},
-        {QStringLiteral("typ4-einfach"), 4, 1, 1, 401},
-        {QStringLiteral("typ4-qualifiziert"), 4, 2, 10, 411},
-    };
+    static const QList<Satzart> arten = [] {
+        QList<Satzart> liste;
+        for (const Satzgroesse& s : Satzgroessen)
+            liste.append(
+                {QStringLiteral("typ%1-%2")
+                     .arg(s.arbeitnehmertyp)
+                     .arg(s.zeugnisart == 1 ? QStringLiteral("einfach") : QStringLiteral("qualifiziert")),
+                 s.arbeitnehmertyp, s.zeugnisart, s.anzahl, s.ersteNr});
+        return liste;
+    }();
     return arten;
 }
 
