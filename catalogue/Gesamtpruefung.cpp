@@ -68,8 +68,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               5, 5, QStringLiteral("Einschränkung der Note 5")},
              {QStringLiteral("\\b(befriedigend|ausreichend|mangelhaft|ungenügend)\\b"), Nie, Nie,
               QStringLiteral("Schulnote im Text")},
-             {QStringLiteral("\\b(war|waren)\\s+((stets|immer|jederzeit)\\s+)?(sehr\\s+)?gut(?=\\s*([.,;]|und\\b))"), Nie, Nie,
-              QStringLiteral("Schulnote im Text")},
+             {QStringLiteral(
+                  "\\b(war|waren)\\s+((stets|immer|jederzeit)\\s+)?(sehr\\s+)?gut(?=\\s*([.,;]|und\\b))"),
+              Nie, Nie, QStringLiteral("Schulnote im Text")},
              {QStringLiteral("\\bmit\\s+((großem|regem|viel)\\s+)?Interesse\\b"), Nie, Nie,
               QStringLiteral("Geheimcode (Interesse)")},
              {QStringLiteral("\\bVerständnis\\s+für\\s+(die|seine|ihre)\\s+(Entscheidung|Kündigung)|"
