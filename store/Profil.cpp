@@ -1,11 +1,10 @@
 #include "store/Profil.h"
 
-#include "store/ProfilDatei.h"
+#include "store/Dateiablage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <utility>
 
 namespace Profil {
@@ -25,7 +24,63 @@ QString nichtGeschrieben(const QString& pfad, const QString& grund)
         .arg(QDir::toNativeSeparators(pfad), grund);
 }
 
+QString nichtGelesen(const QString& pfad, const QString& grund)
+{
+    return QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht gelesen werden: %2")
+        .arg(QDir::toNativeSeparators(pfad), grund);
+}
+
+// The bytes of an existing file; a missing file reads as empty. Fails, with the reason in `grund`, for a file
+// that cannot be read or is larger than any this program writes.
+std::optional<QByteArray> einlesen(const QString& pfad, QString* grund)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return QByteArray();
+    if (info.size() > Hoechstgroesse) {
+        melden(grund,
+               QStringLiteral("Sie ist mit %1 KB zu groß für eine Einstellungsdatei (höchstens %2 KB). "
+                              "Benennen Sie sie bitte um oder verschieben Sie sie; das Programm legt "
+                              "dann eine neue an.")
+                   .arg(info.size() / 1024)
+                   .arg(Hoechstgroesse / 1024));
+        return std::nullopt;
+    }
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        melden(grund, datei.errorString());
+        return std::nullopt;
+    }
+    QByteArray inhalt = datei.read(Hoechstgroesse + 1);
+    if (datei.error() != QFileDevice::NoError) {
+        melden(grund, datei.errorString());
+        return std::nullopt;
+    }
+    return inhalt;
+}
+
 } // namespace
+
+Abbild Abbild::laden()
+{
+    return laden(pfad());
+}
+
+Abbild Abbild::laden(const QString& pfad)
+{
+    Abbild a;
+    QString grund;
+    if (auto inhalt = einlesen(pfad, &grund))
+        a.m_datei = ProfilDatei(std::move(*inhalt));
+    else
+        a.m_fehler = nichtGelesen(pfad, grund);
+    return a;
+}
+
+std::optional<QString> Abbild::lesen(const QString& abschnitt, const QString& schluessel) const
+{
+    return m_datei.lesen(abschnitt, schluessel);
+}
 
 std::optional<QString> lesen(const QString& abschnitt, const QString& schluessel)
 {
@@ -39,46 +94,36 @@ bool schreiben(const QString& abschnitt, const QString& schluessel, const QStrin
 
 std::optional<QString> lesen(const QString& pfad, const QString& abschnitt, const QString& schluessel)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return ProfilDatei(inhalt).lesen(abschnitt, schluessel);
+    return Abbild::laden(pfad).lesen(abschnitt, schluessel);
 }
 
 bool schreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel, const QString& wert,
                QString* fehler)
 {
+    return schreiben(pfad, {{abschnitt, schluessel, wert}}, fehler);
+}
+
+bool schreiben(const QList<Eintrag>& eintraege, QString* fehler)
+{
+    return schreiben(pfad(), eintraege, fehler);
+}
+
+bool schreiben(const QString& pfad, const QList<Eintrag>& eintraege, QString* fehler)
+{
     // An existing file that cannot be read is left alone: writing it from nothing would lose its contents.
-    QByteArray bisher;
-    if (QFileInfo::exists(pfad)) {
-        QFile alt(pfad);
-        if (!alt.open(QIODevice::ReadOnly))
-            return melden(fehler, nichtGeschrieben(pfad, alt.errorString()));
-        bisher = alt.readAll();
-        if (alt.error() != QFileDevice::NoError)
-            return melden(fehler, nichtGeschrieben(pfad, alt.errorString()));
-    }
-
-    ProfilDatei datei(std::move(bisher));
     QString grund;
-    if (!datei.schreiben(abschnitt, schluessel, wert, &grund))
-        return melden(fehler, grund);
+    auto bisher = einlesen(pfad, &grund);
+    if (!bisher)
+        return melden(fehler, nichtGeschrieben(pfad, grund));
 
-    // The new contents go to a temporary file that replaces the old one only when complete, so a crash or
-    // a full disk leaves the old file as it was.
-    QSaveFile neu(pfad);
-    if (!neu.open(QIODevice::WriteOnly))
-        return melden(fehler, nichtGeschrieben(pfad, neu.errorString()));
-    if (neu.write(datei.inhalt()) != datei.inhalt().size()) {
-        const QString text = nichtGeschrieben(pfad, neu.errorString());
-        neu.cancelWriting();
-        return melden(fehler, text);
-    }
-    if (!neu.commit())
-        return melden(fehler, nichtGeschrieben(pfad, neu.errorString()));
+    ProfilDatei datei(std::move(*bisher));
+    for (const Eintrag& e : eintraege)
+        if (!datei.schreiben(e.abschnitt, e.schluessel, e.wert, &grund))
+            return melden(fehler, grund);
+
+    // All keys arrive in one replacement, or none: the old file stays as it was on any failure.
+    if (auto versagt = Dateiablage::ersetzen(pfad, datei.inhalt()))
+        return melden(fehler, nichtGeschrieben(pfad, *versagt));
     return true;
 }
 
