@@ -1,7 +1,12 @@
+#include "engine/Fortschritt.h"
+#include "engine/Katalog.h"
 #include "screens/Einzelstart.h"
 #include "store/Dateiablage.h"
 #include "store/Profil.h"
 #include "store/Sperre.h"
+#include "store/Text.h"
+#include "tests/Beispielsitzung.h"
+#include "tests/Testkatalog.h"
 #include "tests/Testumgebung.h"
 
 #include <QDir>
@@ -48,7 +53,61 @@ public:
 const QByteArray Bisher = "[Pers\xF6nliche Daten]\r\nFirma=Muster GmbH\r\nName=Erika Beispiel\r\n"
                           "[Abbruch]\r\nFrage= 7\r\nZahl= 6\r\n";
 
+using Fortschritt::Stand;
+using Fortschritt::Zustand;
+
+Stand stand(Zustand zustand, qint32 frage, qint16 zahl, const QString& text, const QString& sprache = {})
+{
+    Stand s;
+    s.zustand = zustand;
+    s.frage = frage;
+    s.zahl = zahl;
+    s.typ = 1;
+    s.art = 2;
+    s.text = text;
+    s.sprache = sprache;
+    return s;
+}
+
+// What a start finds, the last finished reference left out.
+Stand beimStart()
+{
+    auto s = Fortschritt::beimStart(Profil::Abbild::laden());
+    if (!s) {
+        qWarning("%s", qPrintable(s.fehler()));
+        return {};
+    }
+    Stand r = *s;
+    r.fertig.clear();
+    return r;
+}
+
+// The copy in the settings file: Frage, Zahl, Arbeitnehmertyp, Zeugnisart.
+QList<int> abschrift()
+{
+    QList<int> r;
+    for (const char* k : {"Frage", "Zahl", "Arbeitnehmertyp", "Zeugnisart"})
+        r << Text::zahlLesen(Profil::lesen(Profil::Abbruch, QString::fromLatin1(k)).value_or(QString()));
+    return r;
+}
+
 } // namespace
+
+namespace Fortschritt {
+char* toString(const Stand& s)
+{
+    return qstrdup(
+        QStringLiteral("Zustand %1, Frage %2, Zahl %3, Typ %4, Art %5, Sprache \"%6\", Text \"%7\"")
+            .arg(int(s.zustand))
+            .arg(s.frage)
+            .arg(s.zahl)
+            .arg(s.typ)
+            .arg(s.art)
+            .arg(s.sprache, s.text)
+            .toUtf8()
+            .constData());
+}
+} // namespace Fortschritt
 
 class TstSicherung : public QObject
 {
@@ -125,6 +184,167 @@ private slots:
         QCOMPARE(grenze.fehler(), QString());
         QCOMPARE(grenze.lesen(Profil::PersoenlicheDaten, u("Firma")),
                  std::optional<QString>(u("Muster GmbH")));
+    }
+
+    // A save that stops between any two of its steps, as a crash there would, leaves either the previous
+    // state or the new one at the next start, never a mix; once the catalogue file has the new state, it
+    // counts, whatever the settings file says.
+    void fortschrittUnterbrochen_data()
+    {
+        QTest::addColumn<Stand>("vorher");
+        QTest::addColumn<Stand>("nachher");
+        QTest::addColumn<int>("schritt"); // -1: no failure
+        const Stand frage3 = stand(Zustand::Fragen, 3, 2, u("Satz eins. Satz zwei."));
+        const Stand frage4 = stand(Zustand::Fragen, 4, 3, u("Satz eins. Satz zwei. Satz drei."));
+        const Stand ende = stand(Zustand::Ende, 0, 4, u("Satz eins.\r\n\r\nBonn, 30.6.2024"), u("Englisch"));
+        Stand ausgegeben = ende;
+        ausgegeben.zustand = Zustand::Ausgegeben;
+        const Stand keiner = stand(Zustand::Keiner, 0, 0, QString());
+        const QList<std::tuple<const char*, Stand, Stand>> wechsel{{"Antwort", frage3, frage4},
+                                                                   {"letzte Antwort", frage4, ende},
+                                                                   {"Ausgabe", ende, ausgegeben},
+                                                                   {"Verwerfen", frage4, keiner}};
+        for (const auto& [name, vorher, nachher] : wechsel)
+            for (int schritt = -1; schritt <= int(Fortschritt::Schritt::Abschrift); ++schritt)
+                QTest::addRow("%s, Schritt %d", name, schritt) << vorher << nachher << schritt;
+    }
+    void fortschrittUnterbrochen()
+    {
+        QFETCH(Stand, vorher);
+        QFETCH(Stand, nachher);
+        QFETCH(int, schritt);
+        Arbeitsordner ordner;
+        Testkatalog katalog;
+        QVERIFY(Fortschritt::speichern(vorher).fehler.isEmpty());
+        QCOMPARE(beimStart(), vorher);
+        const QList<int> abschriftVorher = abschrift();
+
+        Fortschritt::setzeStoerung([schritt](Fortschritt::Schritt s) { return int(s) == schritt; });
+        const Fortschritt::Gespeichert g = Fortschritt::speichern(nachher);
+        Fortschritt::setzeStoerung({});
+
+        const bool imKatalog = schritt < 0 || schritt == int(Fortschritt::Schritt::Abschrift);
+        QCOMPARE(g.ok(), imKatalog);
+        QCOMPARE(g.hinweis.isEmpty(), schritt != int(Fortschritt::Schritt::Abschrift));
+        QCOMPARE(beimStart(), imKatalog ? nachher : vorher);
+        if (schritt != -1)
+            QCOMPARE(abschrift(), abschriftVorher);
+        else
+            QCOMPARE(abschrift(), (QList<int>{nachher.zustand == Zustand::Fragen ? nachher.frage : 0,
+                                              nachher.zustand == Zustand::Fragen ? nachher.zahl : 0, 1, 2}));
+    }
+
+    // The same when the settings file cannot be replaced at any of its steps.
+    void abschriftScheitertBeiVollerPlatte()
+    {
+        Arbeitsordner ordner;
+        Testkatalog katalog;
+        const Stand frage3 = stand(Zustand::Fragen, 3, 2, u("Satz eins."));
+        const Stand frage4 = stand(Zustand::Fragen, 4, 3, u("Satz eins. Satz zwei."));
+        QVERIFY(Fortschritt::speichern(frage3).fehler.isEmpty());
+        {
+            Stoerung stoerung(Dateiablage::Schritt::Leeren);
+            const Fortschritt::Gespeichert g = Fortschritt::speichern(frage4);
+            QVERIFY(g.ok());
+            QVERIFY2(g.hinweis.contains(u("konnte nicht geschrieben werden")), qPrintable(g.hinweis));
+        }
+        QCOMPARE(abschrift(), (QList<int>{3, 2, 1, 2}));
+        QCOMPARE(beimStart(), frage4);
+    }
+
+    // The finished reference stays retrievable after the hand-out and while the next one is written.
+    void fertigesZeugnisBleibt()
+    {
+        Arbeitsordner ordner;
+        Testkatalog katalog;
+        const Stand ende = stand(Zustand::Ende, 0, 4, u("Fertig."), u("Deutsch"));
+        Stand ausgegeben = ende;
+        ausgegeben.zustand = Zustand::Ausgegeben;
+        QVERIFY(Fortschritt::speichern(ende).ok());
+        QVERIFY(Fortschritt::speichern(ausgegeben).ok());
+        QVERIFY(Fortschritt::speichern(stand(Zustand::Keiner, 0, 0, {})).ok());
+        QVERIFY(Fortschritt::speichern(stand(Zustand::Fragen, 2, 1, u("Neu."))).ok());
+        auto s = Fortschritt::lesen();
+        QVERIFY(s && *s);
+        QCOMPARE((*s)->fertig, u("Fertig."));
+        QCOMPARE((*s)->text, u("Neu."));
+    }
+
+    // A catalogue file of an earlier version has no record: the settings file says where work continues.
+    void ohneSatzGiltDieEinstellungsdatei()
+    {
+        Arbeitsordner ordner;
+        Testkatalog katalog;
+        katalog.sql(u("UPDATE LetzterBrief SET Text = ?"), {u("Bisher.")});
+        QVERIFY(Profil::schreiben({{Profil::Abbruch, u("Frage"), u(" 5")},
+                                   {Profil::Abbruch, u("Zahl"), u(" 4")},
+                                   {Profil::Abbruch, u("ArbeitnehmerTyp"), u(" 1")},
+                                   {Profil::Abbruch, u("Zeugnisart"), u(" 2")}}));
+        QCOMPARE(beimStart(), stand(Zustand::Fragen, 5, 4, u("Bisher.")));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, u("Frage"), u("0")));
+        QCOMPARE(beimStart().zustand, Zustand::Keiner);
+    }
+
+    // Interrupted work goes on only when its resume point and text fit the set and the choices.
+    void fortsetzungPruefen_data()
+    {
+        QTest::addColumn<Stand>("gespeichert");
+        QTest::addColumn<QStringList>("auswahl"); // "Frage/Note/Variante" or "Frage/-" for a skip
+        QTest::addColumn<int>("art");
+        QTest::addColumn<Stand>("erwartet");
+        using A = Fortschritt::Fortsetzung::Art;
+        const QString zwei = u("F10N2A. F20N1B.");
+        QTest::newRow("stimmig") << stand(Zustand::Fragen, 30, 2, zwei)
+                                 << QStringList{u("10/2/A"), u("20/1/B")} << int(A::Weiter)
+                                 << stand(Zustand::Fragen, 30, 2, zwei);
+        QTest::newRow("Frage nicht im Satz")
+            << stand(Zustand::Fragen, 99, 2, zwei) << QStringList{u("10/2/A"), u("20/1/B")}
+            << int(A::Wiederhergestellt) << stand(Zustand::Fragen, 30, 2, zwei);
+        QTest::newRow("Text fehlt") << stand(Zustand::Fragen, 30, 2, {})
+                                    << QStringList{u("10/2/A"), u("20/1/B")} << int(A::Wiederhergestellt)
+                                    << stand(Zustand::Fragen, 30, 2, zwei);
+        QTest::newRow("alles übersprungen")
+            << stand(Zustand::Fragen, 30, 2, {}) << QStringList{u("10/-"), u("20/-")} << int(A::Weiter)
+            << stand(Zustand::Fragen, 30, 2, {});
+        QTest::newRow("Text und Antworten fehlen") << stand(Zustand::Fragen, 30, 2, {}) << QStringList{}
+                                                   << int(A::Neubeginn) << stand(Zustand::Fragen, 30, 2, {});
+        QTest::newRow("erste Frage, nichts fehlt") << stand(Zustand::Fragen, 10, 0, {}) << QStringList{}
+                                                   << int(A::Weiter) << stand(Zustand::Fragen, 10, 0, {});
+        QTest::newRow("Lücke in den Antworten")
+            << stand(Zustand::Fragen, 99, 2, zwei) << QStringList{u("10/2/A"), u("30/1/B")}
+            << int(A::Neubeginn) << stand(Zustand::Fragen, 99, 2, zwei);
+        const QString alle = zwei + u(" F30N3C.") + u("\r\n\r\nBonn, 30.6.2024\r\n\r\nHans Huber");
+        QTest::newRow("Ende ohne Text")
+            << stand(Zustand::Ende, 0, 3, {}) << QStringList{u("10/2/A"), u("20/1/B"), u("30/3/C")}
+            << int(A::Wiederhergestellt) << stand(Zustand::Ende, 0, 3, alle, u("Deutsch"));
+    }
+    void fortsetzungPruefen()
+    {
+        QFETCH(Stand, gespeichert);
+        QFETCH(QStringList, auswahl);
+        QFETCH(int, art);
+        QFETCH(Stand, erwartet);
+        Arbeitsordner ordner;
+        Testkatalog katalog;
+        for (int nr : {10, 20, 30})
+            katalog.bewerteteFrage(nr, 5, false, true);
+        for (const QString& a : auswahl) {
+            const QStringList t = a.split(QLatin1Char('/'));
+            if (t.at(1) == u("-"))
+                katalog.sql(u("INSERT INTO Auswahl (Frage, Note, KeineAussage) VALUES (?, 0, 1)"),
+                            {t.at(0).toInt()});
+            else
+                katalog.sql(
+                    u("INSERT INTO Auswahl (Frage, Note, Variante, KeineAussage) VALUES (?, ?, ?, 0)"),
+                    {t.at(0).toInt(), t.at(1).toInt(), t.at(2)});
+        }
+        sitzungSetzen();
+        const auto f = Fortschritt::fortsetzungPruefen(gespeichert, Sitzung::instanz());
+        QVERIFY2(f, qPrintable(f.fehler()));
+        QVERIFY2(int(f->art) == art, qPrintable(f->grund));
+        QCOMPARE(f->grund.isEmpty(), art == int(Fortschritt::Fortsetzung::Art::Weiter));
+        if (art != int(Fortschritt::Fortsetzung::Art::Neubeginn))
+            QCOMPARE(f->stand, erwartet);
     }
 
     // A lock of a process that is gone on this machine is taken over silently; one of another machine only
