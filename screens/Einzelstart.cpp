@@ -1,5 +1,6 @@
 #include "screens/Einzelstart.h"
 
+#include "engine/Startpruefung.h"
 #include "screens/Umgebung.h"
 #include "store/Sperre.h"
 
@@ -46,6 +47,16 @@ bool sperren(std::unique_ptr<QLockFile>& sperre)
                                                  "Sie bitte zuerst das andere Programmfenster. Die Sperre "
                                                  "steht in der Datei\n%2")
                                       .arg(QDir::toNativeSeparators(ordner), datei)));
+    return false;
+}
+
+bool ordnerPruefen(QWidget* fenster)
+{
+    const QString problem = Startpruefung::arbeitsordner();
+    if (problem.isEmpty())
+        return true;
+    Umgebung::zeigen(fenster, Umgebung::warnung(QStringLiteral("Arbeitsordner"), problem));
+    Umgebung::beenden();
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "engine/Fortschritt.h"
 #include "engine/Katalog.h"
+#include "engine/Startpruefung.h"
+#include "screens/Einzeilig.h"
 #include "screens/Einzelstart.h"
 #include "store/Dateiablage.h"
 #include "store/Profil.h"
@@ -11,10 +13,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QSysInfo>
 #include <QTest>
+#include <unistd.h>
 
 namespace {
 
@@ -347,6 +352,85 @@ private slots:
             QCOMPARE(f->stand, erwartet);
     }
 
+    // A one-line box takes a pasted line break as a blank and stops at the longest value the settings file
+    // gives back, saying so; what it holds comes back from the settings file unchanged.
+    void einzeiligeFelder_data()
+    {
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("erwartet");
+        QTest::addColumn<bool>("gekuerzt");
+        const QString x254(254, QLatin1Char('x'));
+        const QString paar = QString::fromUcs4(U"\U0001F600");
+        QTest::newRow("Zeilenumbruch") << u("01.03.2010\r\nbis") << u("01.03.2010 bis") << false;
+        QTest::newRow("jede Art Umbruch") << u("a\nb\rc\u2028d") << u("a b c d") << false;
+        QTest::newRow("genau 254") << x254 << x254 << false;
+        QTest::newRow("100000 Zeichen")
+            << QString(100000, QLatin1Char('y')) << QString(254, QLatin1Char('y')) << true;
+        QTest::newRow("Paar an der Grenze") << x254.left(253) + paar << x254.left(253) << true;
+        QTest::newRow("Umbruch an der Grenze")
+            << x254.left(253) + u("\r\nz") << x254.left(253) + u(" ") << true;
+    }
+    void einzeiligeFelder()
+    {
+        QFETCH(QString, eingabe);
+        QFETCH(QString, erwartet);
+        QFETCH(bool, gekuerzt);
+        Arbeitsordner ordner;
+        QLineEdit box;
+        auto* regel = new Einzeilig(&box);
+        QSignalSpy hinweise(regel, &Einzeilig::gekuerzt);
+        box.insert(eingabe); // as a paste does
+        QCOMPARE(box.text(), erwartet);
+        QCOMPARE(hinweise.size(), gekuerzt ? 1 : 0);
+        box.setText(eingabe);
+        QCOMPARE(box.text(), erwartet);
+
+        QVERIFY(Profil::schreiben(Profil::KlientenDaten, u("Name"), box.text()));
+        QCOMPARE(Profil::lesen(Profil::KlientenDaten, u("Name")).value_or(QString()), erwartet.trimmed());
+    }
+
+    // The working folder is checked before anything is typed; the message names the folder or file and says
+    // what to do.
+    void startpruefung()
+    {
+        Arbeitsordner ordner;
+        QString problem = Startpruefung::arbeitsordner();
+        QVERIFY2(problem.contains(QDir::toNativeSeparators(ordner.pfad(u("system98.dll")))),
+                 qPrintable(problem));
+        QVERIFY2(problem.contains(u("Installieren Sie bitte den Fragenkatalog")), qPrintable(problem));
+
+        {
+            Testkatalog katalog;
+        }
+        QCOMPARE(Startpruefung::arbeitsordner(), QString());
+
+        ablegen(ordner.pfad(Profil::Dateiname), QByteArray(Profil::Hoechstgroesse + 1, 'x'));
+        problem = Startpruefung::arbeitsordner();
+        QVERIFY2(problem.contains(u("zu groß")), qPrintable(problem));
+        QVERIFY(QFile::remove(ordner.pfad(Profil::Dateiname)));
+
+        // Through the screen seam: the message, then the end of the program.
+        Testumgebung umgebung;
+        QFile::remove(ordner.pfad(u("system98.dll")));
+        QVERIFY(!Einzelstart::ordnerPruefen(nullptr));
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        QCOMPARE(umgebung.gezeigt.first().meldung.symbol, Umgebung::Symbol::Ausrufezeichen);
+        QCOMPARE(umgebung.beendet, 1);
+
+        // Permissions stop no one as root.
+        if (QFileInfo(ordner.pfad(u("."))).ownerId() == 0 || ::geteuid() == 0)
+            QSKIP("Als root sind Schreibrechte nicht zu prüfen.");
+        {
+            Testkatalog katalog;
+        }
+        ablegen(ordner.pfad(Profil::Dateiname), "[A]\r\nk=1\r\n");
+        QVERIFY(QFile::setPermissions(ordner.pfad(Profil::Dateiname), QFileDevice::ReadOwner));
+        problem = Startpruefung::arbeitsordner();
+        QVERIFY2(problem.contains(QDir::toNativeSeparators(ordner.pfad(Profil::Dateiname))),
+                 qPrintable(problem));
+        QVERIFY2(problem.contains(u("schreibgeschützt")), qPrintable(problem));
+    }
+
     // A lock of a process that is gone on this machine is taken over silently; one of another machine only
     // when the user agrees, after a question that names the lock file.
     void sperreEinesAnderenRechners_data()
@@ -422,5 +506,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstSicherung)
+QTEST_MAIN(TstSicherung)
 #include "tst_sicherung.moc"
