@@ -1,6 +1,7 @@
 #include "engine/Fortschritt.h"
 #include "engine/Katalog.h"
 #include "engine/Startpruefung.h"
+#include "screens/Einmalklick.h"
 #include "screens/Einzeilig.h"
 #include "screens/Einzelstart.h"
 #include "store/Dateiablage.h"
@@ -13,10 +14,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QLockFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QStyleHints>
 #include <QSysInfo>
 #include <QTest>
 #include <unistd.h>
@@ -429,6 +433,42 @@ private slots:
         QVERIFY2(problem.contains(QDir::toNativeSeparators(ordner.pfad(Profil::Dateiname))),
                  qPrintable(problem));
         QVERIFY2(problem.contains(u("schreibgeschützt")), qPrintable(problem));
+    }
+
+    // The second press of a double click on a button that moves on is dropped; a later press counts, and
+    // nothing counts while the screen is moving on.
+    void einmalklick()
+    {
+        QPushButton knopf(QStringLiteral("Frage überspringen"));
+        knopf.resize(200, 30);
+        Einmalklick sperre;
+        sperre.beobachten(&knopf);
+        int geklickt = 0;
+        connect(&knopf, &QPushButton::clicked, this, [&geklickt] { ++geklickt; });
+        const QPoint mitte = knopf.rect().center();
+        auto druecken = [&](quint64 zeit, QEvent::Type art = QEvent::MouseButtonPress) {
+            QMouseEvent ab(art, mitte, knopf.mapToGlobal(mitte), Qt::LeftButton, Qt::LeftButton,
+                           Qt::NoModifier);
+            ab.setTimestamp(zeit);
+            QCoreApplication::sendEvent(&knopf, &ab);
+            QMouseEvent auf(QEvent::MouseButtonRelease, mitte, knopf.mapToGlobal(mitte), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+            auf.setTimestamp(zeit + 1);
+            QCoreApplication::sendEvent(&knopf, &auf);
+        };
+        const auto abstand = quint64(QGuiApplication::styleHints()->mouseDoubleClickInterval());
+        druecken(1000);
+        druecken(1000 + abstand / 2);
+        druecken(1000 + abstand / 2, QEvent::MouseButtonDblClick);
+        QCOMPARE(geklickt, 1);
+        druecken(1000 + abstand + 1);
+        QCOMPARE(geklickt, 2);
+        sperre.sperren();
+        druecken(10000);
+        QCOMPARE(geklickt, 2);
+        sperre.freigeben();
+        druecken(20000);
+        QCOMPARE(geklickt, 3);
     }
 
     // A lock of a process that is gone on this machine is taken over silently; one of another machine only
