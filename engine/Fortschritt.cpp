@@ -143,17 +143,17 @@ Gespeichert speichern(const Stand& s)
     if (auto r = insKatalog(s); !r)
         return {r.fehler(), {}};
 
-    const bool fragen = s.zustand == Zustand::Fragen;
-    QString fehler;
     if (gestoert(Schritt::Abschrift))
         return {{}, unterbrochen().text};
-    if (!Profil::schreiben(
-            {{Profil::Abbruch, QStringLiteral("Arbeitnehmertyp"), Text::vorzeichenZahl(s.typ)},
-             {Profil::Abbruch, QStringLiteral("Zeugnisart"), Text::vorzeichenZahl(s.art)},
-             {Profil::Abbruch, QStringLiteral("Frage"),
-              fragen ? Text::vorzeichenZahl(s.frage) : QStringLiteral("0")},
-             {Profil::Abbruch, QStringLiteral("Zahl"), Text::vorzeichenZahl(fragen ? s.zahl : 0)}},
-            &fehler))
+    // Earlier versions read these keys; "Frage" 0 tells them that no work waits.
+    QList<Profil::Eintrag> abschrift{{Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0")}};
+    if (s.zustand == Zustand::Fragen)
+        abschrift = {{Profil::Abbruch, QStringLiteral("ArbeitnehmerTyp"), Text::vorzeichenZahl(s.typ)},
+                     {Profil::Abbruch, QStringLiteral("Zeugnisart"), Text::vorzeichenZahl(s.art)},
+                     {Profil::Abbruch, QStringLiteral("Frage"), Text::vorzeichenZahl(s.frage)},
+                     {Profil::Abbruch, QStringLiteral("Zahl"), Text::vorzeichenZahl(s.zahl)}};
+    QString fehler;
+    if (!Profil::schreiben(abschrift, &fehler))
         return {{}, fehler};
     return {};
 }

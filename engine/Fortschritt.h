@@ -53,8 +53,8 @@ struct [[nodiscard]] Gespeichert
 };
 
 // Saves `stand`: the record and the text in one transaction (the end state also keeps the text as the last
-// finished reference), then the copy in section "Abbruch" ("Frage", "Zahl", "Arbeitnehmertyp",
-// "Zeugnisart") in one replacement of the settings file; "Frage" is 0 unless answering.
+// finished reference), then the copy in section "Abbruch" in one replacement of the settings file: while
+// answering "ArbeitnehmerTyp", "Zeugnisart", "Frage" and "Zahl", otherwise "Frage" 0 alone.
 Gespeichert speichern(const Stand& stand);
 
 // The record of the catalogue file; nullopt when the file holds none yet (written by an earlier version).

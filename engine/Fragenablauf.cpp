@@ -2,7 +2,6 @@
 
 #include "engine/Schema.h"
 #include "engine/Zeugnistext.h"
-#include "store/Profil.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -158,21 +157,23 @@ Status Fragenablauf::neuBeginnen()
     return Katalog::auswahlLeeren(v);
 }
 
-Status Fragenablauf::arbeitZwischenspeichern(const QString& zeugnis) const
+Fortschritt::Stand Fragenablauf::stand(Fortschritt::Zustand zustand, const QString& zeugnis,
+                                       const QString& sprache) const
+{
+    Fortschritt::Stand s;
+    s.zustand = zustand;
+    s.frage = zustand == Fortschritt::Zustand::Fragen && !m_data1.amEnde() ? frage().Nr : 0;
+    s.zahl = m_sitzung.Zahl;
+    s.typ = m_sitzung.Arbeitnehmertyp;
+    s.art = m_sitzung.Zeugnisart;
+    s.sprache = sprache;
+    s.text = zeugnis;
+    return s;
+}
+
+Fortschritt::Gespeichert Fragenablauf::arbeitZwischenspeichern(const QString& zeugnis) const
 {
     if (m_data1.amEnde())
-        return Ok{};
-    // Writes to the settings file are not checked.
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("ArbeitnehmerTyp"),
-                      Text::vorzeichenZahl(m_sitzung.Arbeitnehmertyp));
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Zeugnisart"),
-                      Text::vorzeichenZahl(m_sitzung.Zeugnisart));
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), Text::vorzeichenZahl(frage().Nr));
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Zahl"), Text::vorzeichenZahl(m_sitzung.Zahl));
-
-    // Only the table written is required: the text is kept even when other parts of the file fail.
-    Katalog::Verbindung v(Katalog::Zugriff::LesenSchreiben, {QStringLiteral("LetzterBrief")});
-    if (!v.offen())
-        return Fehler{v.fehler()};
-    return Katalog::letzterBriefSchreiben(v, zeugnis);
+        return {};
+    return Fortschritt::speichern(stand(Fortschritt::Zustand::Fragen, zeugnis));
 }

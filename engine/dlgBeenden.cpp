@@ -3,7 +3,6 @@
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
-#include "store/Profil.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -66,8 +65,7 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
 void dlgBeenden::cmdJa_Click()
 {
     Umgebung::inZwischenablage(m_zeugnis);
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
-    accept();
+    accept(); // the question screen records the hand-out
 }
 
 void dlgBeenden::cmdNein_Click()

@@ -23,6 +23,19 @@ public:
     // The next question is shown.
     void freigeben() { m_gesperrt = false; }
 
+    // Locks for its lifetime: the time the screen moves on.
+    class Sperre
+    {
+    public:
+        explicit Sperre(Einmalklick& e) : m_e(e) { m_e.sperren(); }
+        ~Sperre() { m_e.freigeben(); }
+        Sperre(const Sperre&) = delete;
+        Sperre& operator=(const Sperre&) = delete;
+
+    private:
+        Einmalklick& m_e;
+    };
+
 protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 

@@ -101,7 +101,11 @@ void PersoenlicheDaten::WeiterButton_Click()
             return;
         }
     }
-    ArbeitgeberdatenSpeichern();
+    if (QString fehler; !ArbeitgeberdatenSpeichern(&fehler)) {
+        // The data stay in the boxes; the user may try again or leave.
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Speichern"), fehler));
+        return;
+    }
 
     Sitzung& s = Sitzung::instanz();
     QWidget* zurueck = nullptr;
@@ -116,11 +120,13 @@ void PersoenlicheDaten::WeiterButton_Click()
     s.Aufrufer.clear();
 }
 
-void PersoenlicheDaten::ArbeitgeberdatenSpeichern()
+bool PersoenlicheDaten::ArbeitgeberdatenSpeichern(QString* fehler)
 {
     Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
+    QList<Profil::Eintrag> eintraege;
     for (std::size_t i = 0; i < Stammdaten.size(); ++i) {
-        Profil::schreiben(Profil::PersoenlicheDaten, felder()[i].schluessel, Stammdaten[i]->text());
+        eintraege.append({Profil::PersoenlicheDaten, felder()[i].schluessel, Stammdaten[i]->text()});
         ag.*felder()[i].wert = Stammdaten[i]->text();
     }
+    return Profil::schreiben(eintraege, fehler);
 }

@@ -17,8 +17,9 @@ class PersoenlicheDaten : public Bildschirm
 public:
     explicit PersoenlicheDaten(QWidget* eltern = nullptr);
 
-    // Writes the five boxes to section "Persönliche Daten" of the settings file and to `Arbeitgeberdaten`.
-    void ArbeitgeberdatenSpeichern();
+    // Writes the five boxes to section "Persönliche Daten" of the settings file, in one replacement, and to
+    // `Arbeitgeberdaten`. Returns false with a German description in `fehler` when the file was not written.
+    bool ArbeitgeberdatenSpeichern(QString* fehler = nullptr);
 
 protected:
     void aktivieren() override;

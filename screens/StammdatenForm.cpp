@@ -217,17 +217,20 @@ void StammdatenForm::Command3D1_Click()
 void StammdatenForm::Command3D2_Click()
 {
     Sitzung& s = Sitzung::instanz();
+    const Profil::Abbild profil = Profil::Abbild::laden();
+    if (!profil.fehler().isEmpty())
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Einstellungsdatei"), profil.fehler()));
     for (const Klientenfeld& f : klientenfelder())
-        if (const auto wert = Profil::lesen(Profil::KlientenDaten, f.schluessel))
+        if (const auto wert = profil.lesen(Profil::KlientenDaten, f.schluessel))
             setzeFeld(f.box, *wert);
-    if (const auto wert = Profil::lesen(Profil::KlientenDaten, QStringLiteral("Geschlecht"))) {
+    if (const auto wert = profil.lesen(Profil::KlientenDaten, QStringLiteral("Geschlecht"))) {
         s.arbeitnehmer.Geschlecht = Text::zahlLesen(*wert);
         if (s.arbeitnehmer.Geschlecht == Geschlecht::Mann)
             Option3D1->setChecked(true);
         else if (s.arbeitnehmer.Geschlecht == Geschlecht::Frau)
             Option3D2->setChecked(true);
     }
-    if (const auto wert = Profil::lesen(Profil::KlientenDaten, QStringLiteral("Zeugnisdatum"))) {
+    if (const auto wert = profil.lesen(Profil::KlientenDaten, QStringLiteral("Zeugnisdatum"))) {
         setzeFeld(Zeugnisdatum, *wert);
     } else {
         Umgebung::zeigen(this,
@@ -266,17 +269,24 @@ void StammdatenForm::WeiterButton_Click()
     else if (Option3D2->isChecked())
         an.Geschlecht = Geschlecht::Frau;
     an.Zeugnisdatum = feld(Zeugnisdatum);
-    ArbeitnehmerdatenSpeichern();
+    if (QString fehler; !ArbeitnehmerdatenSpeichern(&fehler)) {
+        // The data stay in the boxes; the user may try again or leave.
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Speichern"), fehler));
+        return;
+    }
 
     uebergeben(this, new FragenForm);
 }
 
-void StammdatenForm::ArbeitnehmerdatenSpeichern()
+bool StammdatenForm::ArbeitnehmerdatenSpeichern(QString* fehler)
 {
     const Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
     const QString& kd = Profil::KlientenDaten;
+    // One replacement of the file: a crash never leaves two employees mixed.
+    QList<Profil::Eintrag> eintraege;
     for (const Klientenfeld& f : klientenfelder())
-        Profil::schreiben(kd, f.schluessel, an.*f.wert);
-    Profil::schreiben(kd, QStringLiteral("Geschlecht"), Text::vorzeichenZahl(an.Geschlecht));
-    Profil::schreiben(kd, QStringLiteral("Zeugnisdatum"), an.Zeugnisdatum);
+        eintraege.append({kd, f.schluessel, an.*f.wert});
+    eintraege.append({kd, QStringLiteral("Geschlecht"), Text::vorzeichenZahl(an.Geschlecht)});
+    eintraege.append({kd, QStringLiteral("Zeugnisdatum"), an.Zeugnisdatum});
+    return Profil::schreiben(eintraege, fehler);
 }

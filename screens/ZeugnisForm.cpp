@@ -28,9 +28,11 @@ const QString TypHinweis = QStringLiteral("Einen der vier Arbeitnehmertypen per 
 const QString ArtHinweis = QStringLiteral("Eine der zwei Zeugnisarten per Mausklick auswählen");
 
 // Reads one key; a present value is passed to `uebernehmen`. Returns whether the key was present.
-template <typename F> bool einlesen(const QString& abschnitt, const QString& schluessel, F uebernehmen)
+template <typename F>
+bool einlesen(const Profil::Abbild& profil, const QString& abschnitt, const QString& schluessel,
+              F uebernehmen)
 {
-    const std::optional<QString> wert = Profil::lesen(abschnitt, schluessel);
+    const std::optional<QString> wert = profil.lesen(abschnitt, schluessel);
     if (!wert)
         return false;
     uebernehmen(*wert);
@@ -123,6 +125,8 @@ QString ZeugnisForm::aufforderung()
 
 void ZeugnisForm::laden()
 {
+    const Profil::Abbild profil = Profil::Abbild::laden();
+    m_profilFehler = profil.fehler();
     Sitzung& s = Sitzung::instanz();
     Arbeitgeberdaten& ag = s.arbeitgeber;
     const QString& pd = Profil::PersoenlicheDaten;
@@ -131,18 +135,47 @@ void ZeugnisForm::laden()
          {std::pair{QStringLiteral("Firma"), &ag.Firma}, std::pair{QStringLiteral("Name"), &ag.Name},
           std::pair{QStringLiteral("Strasse"), &ag.Strasse}, std::pair{QStringLiteral("PLZ"), &ag.PLZ},
           std::pair{QStringLiteral("Ort"), &ag.Ort}})
-        vorhanden += einlesen(pd, schluessel, [feld](const QString& w) { *feld = w; });
+        vorhanden += einlesen(profil, pd, schluessel, [feld](const QString& w) { *feld = w; });
     if (vorhanden < 5)
         s.Aufrufer = QStringLiteral("ZeugnisForm");
 
-    einlesen(Profil::Abbruch, QStringLiteral("Frage"), [this, &s](const QString& w) {
+    einlesen(profil, Profil::Abbruch, QStringLiteral("Frage"), [this, &s, &profil](const QString& w) {
         s.AbbruchFrage = w;
         if (Text::zahlLesen(s.AbbruchFrage) != 0)
-            AbbruchLaden();
+            AbbruchLaden(profil);
     });
+
+    // The progress record counts over the settings file; without a usable catalogue the check of the
+    // working folder and the resume report it.
+    auto stand = Fortschritt::beimStart(profil);
+    if (!stand)
+        return;
+    m_stand = *stand;
+    if (auto satz = Fortschritt::lesen(); !satz || !*satz)
+        return; // no record: the settings file as read above
+    switch (m_stand.zustand) {
+    case Fortschritt::Zustand::Fragen:
+    case Fortschritt::Zustand::Ende:
+        AbbruchLaden(profil);
+        s.AbbruchFrage = m_stand.zustand == Fortschritt::Zustand::Fragen ? Text::vorzeichenZahl(m_stand.frage)
+                                                                         : QStringLiteral("0");
+        s.Arbeitnehmertyp = m_stand.typ;
+        s.Zeugnisart = m_stand.art;
+        s.Zahl = m_stand.zahl;
+        break;
+    case Fortschritt::Zustand::Keiner:
+    case Fortschritt::Zustand::Ausgegeben:
+        s.AbbruchFrage = QStringLiteral("0");
+        break;
+    }
 }
 
 void ZeugnisForm::AbbruchLaden()
+{
+    AbbruchLaden(Profil::Abbild::laden());
+}
+
+void ZeugnisForm::AbbruchLaden(const Profil::Abbild& profil)
 {
     Sitzung& s = Sitzung::instanz();
     Arbeitnehmerdaten& an = s.arbeitnehmer;
@@ -157,24 +190,28 @@ void ZeugnisForm::AbbruchLaden()
             *feld = Text::zahlLesen(w);
         };
     };
-    einlesen(kd, QStringLiteral("Name"), text(&an.Name));
-    einlesen(kd, QStringLiteral("Vorname"), text(&an.Vorname));
-    einlesen(kd, QStringLiteral("Titel"), text(&an.Titel));
-    einlesen(kd, QStringLiteral("Position"), text(&an.Position));
-    einlesen(kd, QStringLiteral("Geburtsort"), text(&an.Geburtsort));
-    einlesen(kd, QStringLiteral("Geburtsdatum"), text(&an.Geburtsdatum));
-    einlesen(kd, QStringLiteral("Eintrittsdatum"), text(&an.Eintrittsdatum));
-    einlesen(kd, QStringLiteral("Austrittsdatum"), text(&an.Austrittsdatum));
-    einlesen(kd, QStringLiteral("Geschlecht"), zahl(&an.Geschlecht));
-    einlesen(kd, QStringLiteral("Zeugnisdatum"), text(&an.Zeugnisdatum));
-    einlesen(Profil::Abbruch, QStringLiteral("Arbeitnehmertyp"), zahl(&s.Arbeitnehmertyp));
-    einlesen(Profil::Abbruch, QStringLiteral("Zeugnisart"), zahl(&s.Zeugnisart));
-    einlesen(Profil::Abbruch, QStringLiteral("Zahl"), zahl(&s.Zahl));
+    einlesen(profil, kd, QStringLiteral("Name"), text(&an.Name));
+    einlesen(profil, kd, QStringLiteral("Vorname"), text(&an.Vorname));
+    einlesen(profil, kd, QStringLiteral("Titel"), text(&an.Titel));
+    einlesen(profil, kd, QStringLiteral("Position"), text(&an.Position));
+    einlesen(profil, kd, QStringLiteral("Geburtsort"), text(&an.Geburtsort));
+    einlesen(profil, kd, QStringLiteral("Geburtsdatum"), text(&an.Geburtsdatum));
+    einlesen(profil, kd, QStringLiteral("Eintrittsdatum"), text(&an.Eintrittsdatum));
+    einlesen(profil, kd, QStringLiteral("Austrittsdatum"), text(&an.Austrittsdatum));
+    einlesen(profil, kd, QStringLiteral("Geschlecht"), zahl(&an.Geschlecht));
+    einlesen(profil, kd, QStringLiteral("Zeugnisdatum"), text(&an.Zeugnisdatum));
+    einlesen(profil, Profil::Abbruch, QStringLiteral("Arbeitnehmertyp"), zahl(&s.Arbeitnehmertyp));
+    einlesen(profil, Profil::Abbruch, QStringLiteral("Zeugnisart"), zahl(&s.Zeugnisart));
+    einlesen(profil, Profil::Abbruch, QStringLiteral("Zahl"), zahl(&s.Zahl));
 }
 
 void ZeugnisForm::aktivieren()
 {
     Sitzung& s = Sitzung::instanz();
+    if (!m_profilFehler.isEmpty()) {
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Einstellungsdatei"), m_profilFehler));
+        m_profilFehler.clear();
+    }
     if (s.Aufrufer == QStringLiteral("ZeugnisForm")) {
         Umgebung::zeigen(
             this, Umgebung::warnung(QStringLiteral("Persönliche Daten"),
@@ -184,8 +221,60 @@ void ZeugnisForm::aktivieren()
         uebergeben(this, new PersoenlicheDaten, Uebergabeart::ErstSchliessen);
         return;
     }
-    if (Text::zahlLesen(s.AbbruchFrage) > 0 && fortsetzungPruefen() == Fortsetzung::Moeglich)
-        uebergeben(this, new FragenForm);
+    if (m_stand.zustand == Fortschritt::Zustand::Ende) {
+        fertigesAnbieten();
+        return;
+    }
+    if (Text::zahlLesen(s.AbbruchFrage) > 0) {
+        switch (fortsetzungPruefen()) {
+        case Fortsetzung::Moeglich:
+            uebergeben(this, new FragenForm);
+            break;
+        case Fortsetzung::Fertig:
+            uebergeben(this, new FragenForm(nullptr, FragenForm::Beginn::Fertig));
+            break;
+        case Fortsetzung::Neubeginn:
+        case Fortsetzung::Programmende:
+            break;
+        }
+    }
+}
+
+void ZeugnisForm::fertigesAnbieten()
+{
+    const Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
+    const Umgebung::Meldung frage{
+        QStringLiteral("Fertiges Zeugnis"),
+        QStringLiteral(
+            "Das Arbeitszeugnis für %1 %2 ist fertig, wurde aber noch nicht übernommen.\n\nMöchten "
+            "Sie es jetzt ansehen, in die Zwischenablage kopieren oder in einer anderen Sprache "
+            "ausgeben? Mit „Nein“ beginnen Sie ein neues Zeugnis; das fertige bleibt im Startfenster "
+            "unter „Letztes Zeugnis“ erhalten.")
+            .arg(an.Vorname, an.Name),
+        Umgebung::Knoepfe::JaNein, Umgebung::Symbol::Keins};
+    if (Umgebung::zeigen(this, frage) == Umgebung::Antwort::Ja) {
+        uebergeben(this, new FragenForm(nullptr, FragenForm::Beginn::Fertig));
+        return;
+    }
+    neuBeginnen();
+}
+
+void ZeugnisForm::neuBeginnen()
+{
+    Sitzung& s = Sitzung::instanz();
+    Fortschritt::Stand neu;
+    neu.typ = s.Arbeitnehmertyp;
+    neu.art = s.Zeugnisart;
+    const Fortschritt::Gespeichert g = Fortschritt::speichern(neu);
+    QString fehler = g.ok() ? g.hinweis : g.fehler;
+    // Without a usable catalogue at least the settings file forgets the interrupted work.
+    if (!g.ok() && Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0")))
+        fehler.clear();
+    if (!fehler.isEmpty())
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Speichern"), fehler));
+    m_stand = neu;
+    s.AbbruchFrage = QStringLiteral("0");
+    s.Zahl = 0;
 }
 
 ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
@@ -216,16 +305,49 @@ ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
                                    "diese Zeugnisart.")
                         .arg(Schema::Dateiname);
     }
-    if (grund.isEmpty())
-        return Fortsetzung::Moeglich;
+    if (grund.isEmpty()) {
+        // The resume point and the text must fit the set and the recorded choices.
+        Fortschritt::Stand stand = m_stand;
+        stand.typ = s.Arbeitnehmertyp;
+        stand.art = s.Zeugnisart;
+        const auto f = Fortschritt::fortsetzungPruefen(stand, s);
+        if (!f) {
+            Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Fragenkatalog"),
+                                                     f.fehler() + QStringLiteral("\n\nDas Programm kann ohne "
+                                                                                 "den Fragenkatalog nicht "
+                                                                                 "fortgesetzt werden.")));
+            Umgebung::beenden();
+            return Fortsetzung::Programmende;
+        }
+        switch (f->art) {
+        case Fortschritt::Fortsetzung::Art::Weiter:
+            return Fortsetzung::Moeglich;
+        case Fortschritt::Fortsetzung::Art::Neubeginn:
+            grund = f->grund;
+            break;
+        case Fortschritt::Fortsetzung::Art::Wiederhergestellt: {
+            const Fortschritt::Gespeichert g = Fortschritt::speichern(f->stand);
+            Umgebung::zeigen(this, {QStringLiteral("Zeugnis fortsetzen"),
+                                    f->grund + (g.ok() ? g.hinweis : QStringLiteral("\n\n") + g.fehler),
+                                    Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins});
+            if (!g.ok()) {
+                Umgebung::beenden();
+                return Fortsetzung::Programmende;
+            }
+            m_stand = f->stand;
+            s.AbbruchFrage = Text::vorzeichenZahl(m_stand.frage);
+            s.Zahl = m_stand.zahl;
+            return m_stand.zustand == Fortschritt::Zustand::Ende ? Fortsetzung::Fertig
+                                                                 : Fortsetzung::Moeglich;
+        }
+        }
+    }
 
     Umgebung::zeigen(
         this, Umgebung::warnung(QStringLiteral("Zeugnis fortsetzen"),
                                 QStringLiteral("Das unterbrochene Zeugnis kann nicht fortgesetzt werden. ") +
                                     grund + QStringLiteral("\n\nBitte beginnen Sie ein neues Zeugnis.")));
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
-    s.AbbruchFrage = QStringLiteral("0");
-    s.Zahl = 0;
+    neuBeginnen();
     return Fortsetzung::Neubeginn;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Fortschritt.h"
 #include "screens/Bildschirm.h"
 
 #include <array>
@@ -10,6 +11,9 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
+namespace Profil {
+class Abbild;
+}
 
 // The employee type and reference kind screen. Loading reads the employer values and an interrupted
 // reference from the settings file; activation hands over to the employer screen when the employer values
@@ -47,10 +51,16 @@ private:
     enum class Fortsetzung
     {
         Moeglich,
+        Fertig, // the mended record is a finished reference
         Neubeginn,
         Programmende
     };
     Fortsetzung fortsetzungPruefen();
+    void AbbruchLaden(const Profil::Abbild& profil);
+    // A finished reference that was not handed out: shown again, or a new one begins.
+    void fertigesAnbieten();
+    // Records that a new reference begins.
+    void neuBeginnen();
     void faerben(QButtonGroup* gruppe);
 
     QGroupBox* Frame3D1 = nullptr;
@@ -64,4 +74,7 @@ private:
     QPushButton* WeiterButton = nullptr;
     QTimer* Timer1 = nullptr;
     qint16 m_takte = 0;
+    // Where work stands by the progress record (or, written by an earlier version, the settings file).
+    Fortschritt::Stand m_stand;
+    QString m_profilFehler; // the settings file could not be read
 };
