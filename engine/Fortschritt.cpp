@@ -3,7 +3,6 @@
 #include "engine/Katalog.h"
 #include "engine/Sprachwechsel.h"
 #include "engine/Zeugnistext.h"
-#include "store/Profil.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -123,14 +122,6 @@ Status insKatalog(const Stand& s)
     return Ok{};
 }
 
-std::optional<qint16> zahl(const Profil::Abbild& p, const QString& schluessel)
-{
-    const auto wert = p.lesen(Profil::Abbruch, schluessel);
-    if (!wert)
-        return std::nullopt;
-    return Text::zahlLesen(*wert);
-}
-
 } // namespace
 
 void setzeStoerung(Stoerung stoerung)
@@ -146,15 +137,11 @@ Gespeichert speichern(const Stand& s)
     if (gestoert(Schritt::Abschrift))
         return {{}, unterbrochen().text};
     // Earlier versions read these keys; "Frage" 0 tells them that no work waits.
-    QList<Profil::Eintrag> abschrift{{Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0")}};
-    if (s.zustand == Zustand::Fragen)
-        abschrift = {{Profil::Abbruch, QStringLiteral("ArbeitnehmerTyp"), Text::vorzeichenZahl(s.typ)},
-                     {Profil::Abbruch, QStringLiteral("Zeugnisart"), Text::vorzeichenZahl(s.art)},
-                     {Profil::Abbruch, QStringLiteral("Frage"), Text::vorzeichenZahl(s.frage)},
-                     {Profil::Abbruch, QStringLiteral("Zahl"), Text::vorzeichenZahl(s.zahl)}};
-    QString fehler;
-    if (!Profil::schreiben(abschrift, &fehler))
-        return {{}, fehler};
+    const Status abschrift = s.zustand == Zustand::Fragen
+                                 ? Einstellungen::fortschrittSpeichern(s.typ, s.art, s.frage, s.zahl)
+                                 : Einstellungen::fortschrittVerwerfen();
+    if (!abschrift)
+        return {{}, abschrift.fehler()};
     return {};
 }
 
@@ -197,7 +184,7 @@ Ergebnis<std::optional<Stand>> lesen()
     return std::optional<Stand>(s);
 }
 
-Ergebnis<Stand> beimStart(const Profil::Abbild& profil)
+Ergebnis<Stand> beimStart(const Einstellungen::Fortschritt& abschrift)
 {
     auto satz = lesen();
     if (!satz)
@@ -207,14 +194,14 @@ Ergebnis<Stand> beimStart(const Profil::Abbild& profil)
 
     // Written by an earlier version: the settings file says where work continues.
     Stand s;
-    const qint16 frage = zahl(profil, QStringLiteral("Frage")).value_or(0);
+    const qint16 frage = Text::zahlLesen(abschrift.frage.value_or(QString()));
     if (frage <= 0)
         return s;
     s.zustand = Zustand::Fragen;
     s.frage = frage;
-    s.zahl = zahl(profil, QStringLiteral("Zahl")).value_or(0);
-    s.typ = zahl(profil, QStringLiteral("Arbeitnehmertyp")).value_or(0);
-    s.art = zahl(profil, QStringLiteral("Zeugnisart")).value_or(0);
+    s.zahl = abschrift.zahl.value_or(0);
+    s.typ = abschrift.arbeitnehmertyp.value_or(0);
+    s.art = abschrift.zeugnisart.value_or(0);
     Katalog::Verbindung v(Katalog::Zugriff::NurLesen, {LetzterBrief});
     if (!v.offen())
         return Fehler{v.fehler()};

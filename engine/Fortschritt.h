@@ -1,15 +1,13 @@
 #pragma once
 
-#include "engine/Ergebnis.h"
+#include "store/Einstellungen.h"
+#include "store/Ergebnis.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <functional>
 #include <optional>
 
-namespace Profil {
-class Abbild;
-}
 struct Sitzung;
 
 // The progress record of the reference being written: where work continues and the text so far. It lives in
@@ -61,8 +59,8 @@ Gespeichert speichern(const Stand& stand);
 Ergebnis<std::optional<Stand>> lesen();
 
 // Where work stands at the start: the record of the catalogue file, or, when there is none, what section
-// "Abbruch" of `profil` says, with the text of LetzterBrief.
-Ergebnis<Stand> beimStart(const Profil::Abbild& profil);
+// "Abbruch" of the settings file says (`abschrift`), with the text of LetzterBrief.
+Ergebnis<Stand> beimStart(const Einstellungen::Fortschritt& abschrift);
 
 // Whether interrupted work can go on as recorded. A resume point that is not in the question set, an empty
 // text with recorded choices, or an empty text past the first question is mended from the recorded choices

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/Ergebnis.h"
 #include "engine/Fortschritt.h"
 #include "engine/Katalog.h"
+#include "store/Ergebnis.h"
 
 #include <QList>
 #include <QString>

@@ -31,8 +31,8 @@ QString arbeitsordner()
 
     const QString einstellungen = Profil::pfad();
     if (QFileInfo::exists(einstellungen)) {
-        if (const Profil::Abbild abbild = Profil::Abbild::laden(); !abbild.fehler().isEmpty())
-            return abbild.fehler();
+        if (QString fehler; Profil::laden(einstellungen, &fehler), !fehler.isEmpty())
+            return fehler;
         // Opened for appending, the file keeps every byte.
         QFile datei(einstellungen);
         if (!datei.open(QIODevice::ReadWrite | QIODevice::Append))

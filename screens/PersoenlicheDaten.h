@@ -17,9 +17,9 @@ class PersoenlicheDaten : public Bildschirm
 public:
     explicit PersoenlicheDaten(QWidget* eltern = nullptr);
 
-    // Writes the five boxes to section "Persönliche Daten" of the settings file, in one replacement, and to
-    // `Arbeitgeberdaten`. Returns false with a German description in `fehler` when the file was not written.
-    bool ArbeitgeberdatenSpeichern(QString* fehler = nullptr);
+    // Saves the five boxes as the employer data, in the settings file and in `Arbeitgeberdaten`. A failure is
+    // shown and changes neither; the boxes keep their text. True when saved.
+    bool ArbeitgeberdatenSpeichern();
 
 protected:
     void aktivieren() override;

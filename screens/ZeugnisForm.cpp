@@ -1,15 +1,16 @@
 #include "screens/ZeugnisForm.h"
 
-#include "engine/FragenForm.h"
 #include "engine/Fragenbestand.h"
 #include "engine/Schema.h"
 #include "screens/Bausteine.h"
+#include "screens/FragenForm.h"
 #include "screens/Gruppenknopf.h"
 #include "screens/Layout.h"
 #include "screens/PersoenlicheDaten.h"
 #include "screens/StammdatenForm.h"
 #include "screens/Uebergabe.h"
 #include "screens/Umgebung.h"
+#include "store/Einstellungen.h"
 #include "store/Profil.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
@@ -26,18 +27,6 @@ namespace {
 
 const QString TypHinweis = QStringLiteral("Einen der vier Arbeitnehmertypen per Mausklick auswählen");
 const QString ArtHinweis = QStringLiteral("Eine der zwei Zeugnisarten per Mausklick auswählen");
-
-// Reads one key; a present value is passed to `uebernehmen`. Returns whether the key was present.
-template <typename F>
-bool einlesen(const Profil::Abbild& profil, const QString& abschnitt, const QString& schluessel,
-              F uebernehmen)
-{
-    const std::optional<QString> wert = profil.lesen(abschnitt, schluessel);
-    if (!wert)
-        return false;
-    uebernehmen(*wert);
-    return true;
-}
 
 } // namespace
 
@@ -125,38 +114,35 @@ QString ZeugnisForm::aufforderung()
 
 void ZeugnisForm::laden()
 {
-    const Profil::Abbild profil = Profil::Abbild::laden();
-    m_profilFehler = profil.fehler();
+    // The settings file is read once for the whole screen.
+    const ProfilDatei datei = Profil::laden(Profil::pfad(), &m_profilFehler);
     Sitzung& s = Sitzung::instanz();
-    Arbeitgeberdaten& ag = s.arbeitgeber;
-    const QString& pd = Profil::PersoenlicheDaten;
-    int vorhanden = 0;
-    for (auto [schluessel, feld] :
-         {std::pair{QStringLiteral("Firma"), &ag.Firma}, std::pair{QStringLiteral("Name"), &ag.Name},
-          std::pair{QStringLiteral("Strasse"), &ag.Strasse}, std::pair{QStringLiteral("PLZ"), &ag.PLZ},
-          std::pair{QStringLiteral("Ort"), &ag.Ort}})
-        vorhanden += einlesen(profil, pd, schluessel, [feld](const QString& w) { *feld = w; });
-    if (vorhanden < 5)
+    if (Einstellungen::arbeitgeberLaden(datei, s.arbeitgeber) <
+        int(Einstellungen::arbeitgeberfelder().size()))
         s.Aufrufer = QStringLiteral("ZeugnisForm");
 
-    einlesen(profil, Profil::Abbruch, QStringLiteral("Frage"), [this, &s, &profil](const QString& w) {
-        s.AbbruchFrage = w;
-        if (Text::zahlLesen(s.AbbruchFrage) != 0)
-            AbbruchLaden(profil);
-    });
+    const Einstellungen::Fortschritt fortschritt = Einstellungen::fortschrittLaden(datei);
+    const Einstellungen::Arbeitnehmereintraege arbeitnehmer = Einstellungen::arbeitnehmerLaden(datei);
+    if (fortschritt.frage) {
+        s.AbbruchFrage = *fortschritt.frage;
+        if (Text::zahlLesen(s.AbbruchFrage) != 0) {
+            arbeitnehmer.uebernehmen(s.arbeitnehmer);
+            fortschritt.uebernehmen(s);
+        }
+    }
 
-    // The progress record counts over the settings file; without a usable catalogue the check of the
-    // working folder and the resume report it.
-    auto stand = Fortschritt::beimStart(profil);
+    // The progress record of the catalogue file counts over the settings file. Without a usable catalogue
+    // the check of the working folder and the resume report it.
+    auto stand = Fortschritt::beimStart(fortschritt);
     if (!stand)
         return;
     m_stand = *stand;
     if (auto satz = Fortschritt::lesen(); !satz || !*satz)
-        return; // no record: the settings file as read above
+        return; // no record yet: the settings file as read above
     switch (m_stand.zustand) {
     case Fortschritt::Zustand::Fragen:
     case Fortschritt::Zustand::Ende:
-        AbbruchLaden(profil);
+        arbeitnehmer.uebernehmen(s.arbeitnehmer);
         s.AbbruchFrage = m_stand.zustand == Fortschritt::Zustand::Fragen ? Text::vorzeichenZahl(m_stand.frage)
                                                                          : QStringLiteral("0");
         s.Arbeitnehmertyp = m_stand.typ;
@@ -170,39 +156,11 @@ void ZeugnisForm::laden()
     }
 }
 
-void ZeugnisForm::AbbruchLaden()
-{
-    AbbruchLaden(Profil::Abbild::laden());
-}
-
-void ZeugnisForm::AbbruchLaden(const Profil::Abbild& profil)
+void ZeugnisForm::AbbruchLaden(const Einstellungen::Fortschritt& fortschritt)
 {
     Sitzung& s = Sitzung::instanz();
-    Arbeitnehmerdaten& an = s.arbeitnehmer;
-    const QString& kd = Profil::KlientenDaten;
-    auto text = [](QString* feld) {
-        return [feld](const QString& w) {
-            *feld = w;
-        };
-    };
-    auto zahl = [](qint16* feld) {
-        return [feld](const QString& w) {
-            *feld = Text::zahlLesen(w);
-        };
-    };
-    einlesen(profil, kd, QStringLiteral("Name"), text(&an.Name));
-    einlesen(profil, kd, QStringLiteral("Vorname"), text(&an.Vorname));
-    einlesen(profil, kd, QStringLiteral("Titel"), text(&an.Titel));
-    einlesen(profil, kd, QStringLiteral("Position"), text(&an.Position));
-    einlesen(profil, kd, QStringLiteral("Geburtsort"), text(&an.Geburtsort));
-    einlesen(profil, kd, QStringLiteral("Geburtsdatum"), text(&an.Geburtsdatum));
-    einlesen(profil, kd, QStringLiteral("Eintrittsdatum"), text(&an.Eintrittsdatum));
-    einlesen(profil, kd, QStringLiteral("Austrittsdatum"), text(&an.Austrittsdatum));
-    einlesen(profil, kd, QStringLiteral("Geschlecht"), zahl(&an.Geschlecht));
-    einlesen(profil, kd, QStringLiteral("Zeugnisdatum"), text(&an.Zeugnisdatum));
-    einlesen(profil, Profil::Abbruch, QStringLiteral("Arbeitnehmertyp"), zahl(&s.Arbeitnehmertyp));
-    einlesen(profil, Profil::Abbruch, QStringLiteral("Zeugnisart"), zahl(&s.Zeugnisart));
-    einlesen(profil, Profil::Abbruch, QStringLiteral("Zahl"), zahl(&s.Zahl));
+    Einstellungen::arbeitnehmerLaden().uebernehmen(s.arbeitnehmer);
+    fortschritt.uebernehmen(s);
 }
 
 void ZeugnisForm::aktivieren()
@@ -268,10 +226,14 @@ void ZeugnisForm::neuBeginnen()
     const Fortschritt::Gespeichert g = Fortschritt::speichern(neu);
     QString fehler = g.ok() ? g.hinweis : g.fehler;
     // Without a usable catalogue at least the settings file forgets the interrupted work.
-    if (!g.ok() && Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0")))
+    if (!g.ok() && Einstellungen::fortschrittVerwerfen())
         fehler.clear();
     if (!fehler.isEmpty())
-        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Speichern"), fehler));
+        Umgebung::zeigen(this,
+                         Umgebung::nichtGespeichert(QStringLiteral("Dass das unterbrochene Zeugnis nicht "
+                                                                   "fortgesetzt wird, wurde nicht "
+                                                                   "gespeichert."),
+                                                    fehler));
     m_stand = neu;
     s.AbbruchFrage = QStringLiteral("0");
     s.Zahl = 0;
@@ -327,13 +289,15 @@ ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
             break;
         case Fortschritt::Fortsetzung::Art::Wiederhergestellt: {
             const Fortschritt::Gespeichert g = Fortschritt::speichern(f->stand);
-            Umgebung::zeigen(this, {QStringLiteral("Zeugnis fortsetzen"),
-                                    f->grund + (g.ok() ? g.hinweis : QStringLiteral("\n\n") + g.fehler),
-                                    Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins});
             if (!g.ok()) {
+                Umgebung::zeigen(this, Umgebung::nichtGespeichert(f->grund, g.fehler));
                 Umgebung::beenden();
                 return Fortsetzung::Programmende;
             }
+            Umgebung::zeigen(this,
+                             {QStringLiteral("Zeugnis fortsetzen"),
+                              g.hinweis.isEmpty() ? f->grund : f->grund + QStringLiteral("\n\n") + g.hinweis,
+                              Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins});
             m_stand = f->stand;
             s.AbbruchFrage = Text::vorzeichenZahl(m_stand.frage);
             s.Zahl = m_stand.zahl;

@@ -2,6 +2,7 @@
 
 #include "engine/Fortschritt.h"
 #include "screens/Bildschirm.h"
+#include "store/Einstellungen.h"
 
 #include <array>
 
@@ -11,9 +12,6 @@ class QGroupBox;
 class QLabel;
 class QPushButton;
 class QTimer;
-namespace Profil {
-class Abbild;
-}
 
 // The employee type and reference kind screen. Loading reads the employer values and an interrupted
 // reference from the settings file; activation hands over to the employer screen when the employer values
@@ -28,7 +26,7 @@ public:
     // The status line shows the selected type's caption, " - " and the selected kind's caption.
     void StatuszeileAktualisieren();
     // Fills the employee data, type, kind and counter of `Sitzung` from the settings file.
-    void AbbruchLaden();
+    void AbbruchLaden(const Einstellungen::Fortschritt& fortschritt);
 
     // Text the status line is typed out from, one character per tick, and the prompt at the end.
     static QString bannertext();
@@ -56,7 +54,6 @@ private:
         Programmende
     };
     Fortsetzung fortsetzungPruefen();
-    void AbbruchLaden(const Profil::Abbild& profil);
     // A finished reference that was not handed out: shown again, or a new one begins.
     void fertigesAnbieten();
     // Records that a new reference begins.

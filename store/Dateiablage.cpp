@@ -4,42 +4,45 @@
 #include <utility>
 
 namespace Dateiablage {
+
 namespace {
 
-Stoerung& aktuelleStoerung()
+Ersatz& ersatz()
 {
-    static Stoerung stoerung;
-    return stoerung;
+    static Ersatz e;
+    return e;
+}
+
+Stoerung& stoerung()
+{
+    static Stoerung s;
+    return s;
 }
 
 bool gestoert(Schritt schritt, const QString& pfad)
 {
-    const Stoerung& s = aktuelleStoerung();
-    return s && s(schritt, pfad);
+    return stoerung() && stoerung()(schritt, pfad);
 }
 
 const QString Voll = QStringLiteral("Auf dem Datenträger ist kein Platz mehr.");
 
 } // namespace
 
-void setzeStoerung(Stoerung stoerung)
+Status ersetzen(const QString& pfad, const QByteArray& inhalt)
 {
-    aktuelleStoerung() = std::move(stoerung);
-}
-
-std::optional<QString> ersetzen(const QString& pfad, const QByteArray& inhalt)
-{
+    if (ersatz())
+        return ersatz()(pfad, inhalt);
     QSaveFile neu(pfad);
-    // A write error is then reported by write() itself and not only by a later flush, which commit()
-    // would not look at.
     if (gestoert(Schritt::Oeffnen, pfad))
-        return Voll;
+        return Fehler{Voll};
+    // Unbuffered, a write error shows in write() itself. Buffered, it would show only in the flush inside
+    // commit(), which would then put an incomplete file in the old one's place.
     if (!neu.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return neu.errorString();
+        return Fehler{neu.errorString()};
 
     const auto abbrechen = [&neu](const QString& grund) {
         neu.cancelWriting();
-        return std::optional<QString>(grund);
+        return Status(Fehler{grund});
     };
     if (gestoert(Schritt::Schreiben, pfad)) {
         // As a full disk does: the first part arrives, the rest not.
@@ -48,13 +51,25 @@ std::optional<QString> ersetzen(const QString& pfad, const QByteArray& inhalt)
     }
     if (neu.write(inhalt) != inhalt.size())
         return abbrechen(neu.errorString());
-    if (gestoert(Schritt::Leeren, pfad) || !neu.flush() || neu.error() != QFileDevice::NoError)
-        return abbrechen(neu.error() != QFileDevice::NoError ? neu.errorString() : Voll);
+    if (gestoert(Schritt::Leeren, pfad))
+        return abbrechen(Voll);
+    if (!neu.flush() || neu.error() != QFileDevice::NoError)
+        return abbrechen(neu.errorString());
     if (gestoert(Schritt::Uebernehmen, pfad))
         return abbrechen(Voll);
     if (!neu.commit())
-        return neu.errorString();
-    return std::nullopt;
+        return Fehler{neu.errorString()};
+    return Ok{};
+}
+
+void setzeErsatz(Ersatz e)
+{
+    ersatz() = std::move(e);
+}
+
+void setzeStoerung(Stoerung s)
+{
+    stoerung() = std::move(s);
 }
 
 QString name(Schritt schritt)

@@ -11,49 +11,35 @@ namespace Profil {
 
 namespace {
 
-bool melden(QString* fehler, const QString& text)
+Fehler nichtGeschrieben(const QString& pfad, const QString& grund)
 {
-    if (fehler)
-        *fehler = text;
-    return false;
-}
-
-QString nichtGeschrieben(const QString& pfad, const QString& grund)
-{
-    return QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht geschrieben werden: %2")
-        .arg(QDir::toNativeSeparators(pfad), grund);
-}
-
-QString nichtGelesen(const QString& pfad, const QString& grund)
-{
-    return QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht gelesen werden: %2")
-        .arg(QDir::toNativeSeparators(pfad), grund);
+    return Fehler{QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht geschrieben werden: %2")
+                      .arg(QDir::toNativeSeparators(pfad), grund)};
 }
 
 // The bytes of an existing file; a missing file reads as empty. Fails, with the reason in `grund`, for a file
 // that cannot be read or is larger than any this program writes.
-std::optional<QByteArray> einlesen(const QString& pfad, QString* grund)
+std::optional<QByteArray> einlesen(const QString& pfad, QString& grund)
 {
     const QFileInfo info(pfad);
     if (!info.exists())
         return QByteArray();
     if (info.size() > Hoechstgroesse) {
-        melden(grund,
-               QStringLiteral("Sie ist mit %1 KB zu groß für eine Einstellungsdatei (höchstens %2 KB). "
-                              "Benennen Sie sie bitte um oder verschieben Sie sie; das Programm legt "
-                              "dann eine neue an.")
-                   .arg(info.size() / 1024)
-                   .arg(Hoechstgroesse / 1024));
+        grund =
+            QStringLiteral("Sie ist mit %1 KB zu groß für eine Einstellungsdatei (höchstens %2 KB). Benennen "
+                           "Sie sie bitte um oder verschieben Sie sie; das Programm legt dann eine neue an.")
+                .arg(info.size() / 1024)
+                .arg(Hoechstgroesse / 1024);
         return std::nullopt;
     }
     QFile datei(pfad);
     if (!datei.open(QIODevice::ReadOnly)) {
-        melden(grund, datei.errorString());
+        grund = datei.errorString();
         return std::nullopt;
     }
     QByteArray inhalt = datei.read(Hoechstgroesse + 1);
     if (datei.error() != QFileDevice::NoError) {
-        melden(grund, datei.errorString());
+        grund = datei.errorString();
         return std::nullopt;
     }
     return inhalt;
@@ -61,25 +47,51 @@ std::optional<QByteArray> einlesen(const QString& pfad, QString* grund)
 
 } // namespace
 
-Abbild Abbild::laden()
+ProfilDatei laden(const QString& pfad)
 {
-    return laden(pfad());
+    return laden(pfad, nullptr);
 }
 
-Abbild Abbild::laden(const QString& pfad)
+ProfilDatei laden(const QString& pfad, QString* fehler)
 {
-    Abbild a;
     QString grund;
-    if (auto inhalt = einlesen(pfad, &grund))
-        a.m_datei = ProfilDatei(std::move(*inhalt));
-    else
-        a.m_fehler = nichtGelesen(pfad, grund);
-    return a;
+    auto inhalt = einlesen(pfad, grund);
+    if (!inhalt) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht gelesen werden: %2")
+                          .arg(QDir::toNativeSeparators(pfad), grund);
+        return ProfilDatei();
+    }
+    return ProfilDatei(std::move(*inhalt));
 }
 
-std::optional<QString> Abbild::lesen(const QString& abschnitt, const QString& schluessel) const
+std::optional<QString> lesen(const QString& pfad, const QString& abschnitt, const QString& schluessel)
 {
-    return m_datei.lesen(abschnitt, schluessel);
+    return laden(pfad).lesen(abschnitt, schluessel);
+}
+
+Status schreiben(const QString& pfad, const QList<Eintrag>& eintraege)
+{
+    // An existing file that cannot be read is left alone: writing it from nothing would lose its contents.
+    QString grund;
+    auto bisher = einlesen(pfad, grund);
+    if (!bisher)
+        return nichtGeschrieben(pfad, grund);
+
+    ProfilDatei datei(std::move(*bisher));
+    for (const Eintrag& e : eintraege) {
+        QString grund;
+        if (!datei.schreiben(e.abschnitt, e.schluessel, e.wert, &grund))
+            return nichtGeschrieben(pfad, grund);
+    }
+    if (auto s = Dateiablage::ersetzen(pfad, datei.inhalt()); !s)
+        return nichtGeschrieben(pfad, s.fehler());
+    return Ok{};
+}
+
+Status schreiben(const QList<Eintrag>& eintraege)
+{
+    return schreiben(pfad(), eintraege);
 }
 
 std::optional<QString> lesen(const QString& abschnitt, const QString& schluessel)
@@ -87,44 +99,18 @@ std::optional<QString> lesen(const QString& abschnitt, const QString& schluessel
     return lesen(pfad(), abschnitt, schluessel);
 }
 
-bool schreiben(const QString& abschnitt, const QString& schluessel, const QString& wert, QString* fehler)
-{
-    return schreiben(pfad(), abschnitt, schluessel, wert, fehler);
-}
-
-std::optional<QString> lesen(const QString& pfad, const QString& abschnitt, const QString& schluessel)
-{
-    return Abbild::laden(pfad).lesen(abschnitt, schluessel);
-}
-
 bool schreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel, const QString& wert,
                QString* fehler)
 {
-    return schreiben(pfad, {{abschnitt, schluessel, wert}}, fehler);
+    const Status s = schreiben(pfad, {{abschnitt, schluessel, wert}});
+    if (!s && fehler)
+        *fehler = s.fehler();
+    return s.ok();
 }
 
-bool schreiben(const QList<Eintrag>& eintraege, QString* fehler)
+bool schreiben(const QString& abschnitt, const QString& schluessel, const QString& wert, QString* fehler)
 {
-    return schreiben(pfad(), eintraege, fehler);
-}
-
-bool schreiben(const QString& pfad, const QList<Eintrag>& eintraege, QString* fehler)
-{
-    // An existing file that cannot be read is left alone: writing it from nothing would lose its contents.
-    QString grund;
-    auto bisher = einlesen(pfad, &grund);
-    if (!bisher)
-        return melden(fehler, nichtGeschrieben(pfad, grund));
-
-    ProfilDatei datei(std::move(*bisher));
-    for (const Eintrag& e : eintraege)
-        if (!datei.schreiben(e.abschnitt, e.schluessel, e.wert, &grund))
-            return melden(fehler, grund);
-
-    // All keys arrive in one replacement, or none: the old file stays as it was on any failure.
-    if (auto versagt = Dateiablage::ersetzen(pfad, datei.inhalt()))
-        return melden(fehler, nichtGeschrieben(pfad, *versagt));
-    return true;
+    return schreiben(pfad(), abschnitt, schluessel, wert, fehler);
 }
 
 QString pfad()

@@ -1,4 +1,4 @@
-#include "engine/dlgBeenden.h"
+#include "screens/dlgBeenden.h"
 
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"

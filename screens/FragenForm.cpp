@@ -1,14 +1,14 @@
-#include "engine/FragenForm.h"
+#include "screens/FragenForm.h"
 
 #include "engine/Schema.h"
 #include "engine/Sprachwechsel.h"
-#include "engine/Textfeld.h"
 #include "engine/Zeugnistext.h"
-#include "engine/dlgBeenden.h"
 #include "screens/Bausteine.h"
 #include "screens/Einmalklick.h"
 #include "screens/Layout.h"
+#include "screens/Textfeld.h"
 #include "screens/Umgebung.h"
+#include "screens/dlgBeenden.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -32,6 +32,12 @@ const QString Beenden = QStringLiteral("Beenden");
 const QString NotenHinweis = QStringLiteral("Vergeben Sie eine Note per Mausklick");
 const QString Sprachen = QStringLiteral("Sprachen");
 const QString NichtGespeichert = QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n");
+const QString NichtVerworfen = QStringLiteral(
+    "Dass die Arbeit nicht fortgesetzt werden soll, wurde nicht gespeichert: beim nächsten Start "
+    "wird sie zur Fortsetzung angeboten.");
+const QString Abschrift = QStringLiteral(
+    "Die Arbeit ist im Fragenkatalog gesichert; nur die Abschrift für ältere Programmversionen in der "
+    "Einstellungsdatei blieb auf dem alten Stand.");
 const QColor Weiss{255, 255, 255};
 
 void beschriften(QPushButton* knopf, const QString& text)
@@ -201,11 +207,27 @@ bool FragenForm::fortschrittSichern(Fortschritt::Zustand zustand, const QString&
     const QString text = zustand == Fortschritt::Zustand::Keiner ? QString() : Textfeld::text(Zeugnis);
     const Fortschritt::Gespeichert g = Fortschritt::speichern(m_ablauf.stand(zustand, text, sprache));
     if (!g.ok()) {
-        meldung(NichtGespeichert + g.fehler);
+        QString was;
+        switch (zustand) {
+        case Fortschritt::Zustand::Keiner:
+            was = NichtVerworfen;
+            break;
+        case Fortschritt::Zustand::Ausgegeben:
+            was = QStringLiteral(
+                "Dass das Zeugnis übernommen wurde, wurde nicht gespeichert: beim nächsten Start "
+                "wird es noch einmal angeboten.");
+            break;
+        case Fortschritt::Zustand::Fragen:
+        case Fortschritt::Zustand::Ende:
+            was = QStringLiteral("Der Stand der Arbeit wurde nicht gespeichert: nach einem Absturz ginge "
+                                 "verloren, was seit dem letzten Speichern hinzukam.");
+            break;
+        }
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(was, g.fehler));
         return false;
     }
     if (!g.hinweis.isEmpty())
-        meldung(g.hinweis);
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(Abschrift, g.hinweis));
     return true;
 }
 
@@ -450,7 +472,7 @@ Status FragenForm::ArbeitZwischenspeichern()
     if (!g.ok())
         return Fehler{g.fehler};
     if (!g.hinweis.isEmpty())
-        meldung(g.hinweis);
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(Abschrift, g.hinweis));
     return Ok{};
 }
 
