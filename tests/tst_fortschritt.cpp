@@ -2,7 +2,7 @@
 // dropping its windows and the shared record without any closing handler, then started again on the same
 // working folder.
 #include "engine/Fortschritt.h"
-#include "engine/FragenForm.h"
+#include "screens/FragenForm.h"
 #include "store/Dateiablage.h"
 #include "tests/Bildschirmhilfen.h"
 #include "tests/Fragenbildschirm.h"
