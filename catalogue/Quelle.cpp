@@ -1,5 +1,6 @@
 #include "catalogue/Quelle.h"
 
+#include "engine/Regeln.h"
 #include "engine/Schema.h"
 
 #include <QFile>
@@ -15,14 +16,23 @@ namespace Katalog {
 
 const QStringList& sprachen()
 {
-    static const QStringList s{QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr"),
-                               QStringLiteral("it"), QStringLiteral("es")};
+    static const QStringList s = [] {
+        QStringList k;
+        for (const Regeln::Sprache& sprache : Regeln::Sprachen)
+            k << sprache.quelle.toString();
+        return k;
+    }();
     return s;
 }
 
 const QStringList& geschlechter()
 {
-    static const QStringList g{QStringLiteral("m"), QStringLiteral("w")};
+    static const QStringList g = [] {
+        QStringList k;
+        for (const Regeln::Geschlechtsregel& geschlecht : Regeln::Geschlechter)
+            k << geschlecht.quelle.toString();
+        return k;
+    }();
     return g;
 }
 
@@ -34,22 +44,20 @@ const QStringList& buchstaben()
 
 QString sprachwort(const QString& sprache)
 {
-    // The answer tables' language words come in the same order as the source languages.
-    const qsizetype i = sprachen().indexOf(sprache);
-    return i < 0 ? QString() : Schema::sprachwoerter().at(i);
+    for (const Regeln::Sprache& s : Regeln::Sprachen)
+        if (s.quelle == sprache)
+            return s.wort.toString();
+    return {};
 }
 
 const QList<Satzart>& satzarten()
 {
-    static const QList<Satzart> arten{
-        {QStringLiteral("typ1-einfach"), 1, 1, 1, 1},
-        {QStringLiteral("typ1-qualifiziert"), 1, 2, 34, 101},
-        {QStringLiteral("typ2-qualifiziert"), 2, 2, 27, 201},
-        {QStringLiteral("typ3-einfach"), 3, 1, 3, 301},
-        {QStringLiteral("typ3-qualifiziert"), 3, 2, 17, 311},
-        {QStringLiteral("typ4-einfach"), 4, 1, 1, 401},
-        {QStringLiteral("typ4-qualifiziert"), 4, 2, 10, 411},
-    };
+    static const QList<Satzart> arten = [] {
+        QList<Satzart> a;
+        for (const Regeln::Satz& s : Regeln::Saetze)
+            a.append({s.quelle.toString(), s.typ, s.art, s.fragen, s.ersteNr});
+        return a;
+    }();
     return arten;
 }
 

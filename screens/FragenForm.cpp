@@ -1,5 +1,6 @@
 #include "screens/FragenForm.h"
 
+#include "engine/Regeln.h"
 #include "engine/Sprachwechsel.h"
 #include "engine/Zeugnistext.h"
 #include "screens/Bausteine.h"
@@ -223,7 +224,8 @@ void FragenForm::Wert_Click(int index, bool gewaehlt)
         return;
     if (Wert[index]->toolTip() == Sprachen) {
         // Language mode: every click rebuilds the text, whether it selected the button or not.
-        ChangeLanguage(Text::sprachwort(Wert[index]->text()));
+        if (const Regeln::Sprache* sprache = Regeln::spracheMitBeschriftung(Wert[index]->text()))
+            ChangeLanguage(sprache->wort.toString());
         return;
     }
 
@@ -340,12 +342,11 @@ void FragenForm::Fertig()
         Wert[i]->setToolTip(Sprachen);
     }
     Bewertung->setTitle(QStringLiteral("Zeugnisausgabe in"));
-    Wert[1]->setText(QStringLiteral("Deutsch"));
+    // The buttons from the top: German, English, Italian, Spanish, French.
+    constexpr std::array<std::size_t, 6> sprache{0, 0, 1, 3, 4, 2};
+    for (int i = 1; i <= 5; ++i)
+        Wert[i]->setText(Regeln::Sprachen[sprache[i]].beschriftung.toString());
     Wert[1]->setChecked(true);
-    Wert[2]->setText(QStringLiteral("Englisch"));
-    Wert[3]->setText(QStringLiteral("Italienisch"));
-    Wert[4]->setText(QStringLiteral("Spanisch"));
-    Wert[5]->setText(QStringLiteral("Französisch"));
     Bewertung->show();
     Frame3D1->hide();
 }
