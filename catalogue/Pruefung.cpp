@@ -7,7 +7,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace Katalog {
+namespace Katalogbau {
 
 Regeln Regeln::testkatalog()
 {
@@ -511,4 +511,4 @@ Meldungen pruefen(const QList<Satz>& saetze, const Regeln& regeln)
     return pruefer.ergebnis;
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

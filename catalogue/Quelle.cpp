@@ -12,7 +12,7 @@
 #include <QSet>
 #include <cmath>
 
-namespace Katalog {
+namespace Katalogbau {
 
 const QStringList& sprachen()
 {
@@ -457,4 +457,4 @@ QList<Satz> lesen(const QString& pfad, Meldungen& meldungen)
     return lesen(datei.readAll(), name, meldungen);
 }
 
-} // namespace Katalog
+} // namespace Katalogbau
