@@ -222,7 +222,7 @@ void FragenForm::Wert_Click(int index, bool gewaehlt)
 {
     if (m_beendet)
         return;
-    if (Wert[index]->toolTip() == Sprachen) {
+    if (m_zustand != Zustand::Beantworten) {
         // Language mode: every click rebuilds the text, whether it selected the button or not.
         if (const Regeln::Sprache* sprache = Regeln::spracheMitBeschriftung(Wert[index]->text()))
             ChangeLanguage(sprache->wort.toString());
@@ -295,9 +295,10 @@ void FragenForm::WeiterButton_Click()
     if (Text::zahlLesen(m_fragenzahl) > m_sitzung.Zahl)
         FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
 
-    if (WeiterButton->text() == Zwischenablage) {
+    if (m_zustand != Zustand::Beantworten) {
         dlgBeenden dialog(Textfeld::text(Zeugnis), this);
-        dialog.exec();
+        if (dialog.exec() == QDialog::Accepted)
+            m_zustand = Zustand::Ausgegeben;
         return;
     }
 
@@ -334,6 +335,7 @@ void FragenForm::WeiterButton_Click()
 // The end state: the grade buttons choose the output language, the text can go to the clipboard.
 void FragenForm::Fertig()
 {
+    m_zustand = Zustand::Ende;
     WeiterButton->setEnabled(true);
     beschriften(WeiterButton, Zwischenablage);
     beschriften(AbbrechenButton, Beenden);
@@ -359,7 +361,7 @@ void FragenForm::AbbrechenButton_Click()
 
 bool FragenForm::verlassen()
 {
-    if (AbbrechenButton->text() == Beenden) {
+    if (m_zustand != Zustand::Beantworten) {
         m_beendet = true;
         Umgebung::beenden();
         return true;

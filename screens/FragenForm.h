@@ -73,6 +73,18 @@ private:
     int m_note = 0;         // the grade the user chose for the question on display, 0 for none
     bool m_beendet = false; // the program is ending; nothing more happens on this screen
 
+    // Where the reference stands. Answering: a grade and a phrasing for the question on display. End: every
+    // question answered, the grade buttons choose the output language and the text may be handed out.
+    // Handed out: the text went to the clipboard. Only Fertig() leaves Answering, only an accepted closing
+    // dialog reaches Handed out; the captions follow the state, never the other way round.
+    enum class Zustand
+    {
+        Beantworten,
+        Ende,
+        Ausgegeben
+    };
+    Zustand m_zustand = Zustand::Beantworten;
+
     QFrame* Panel3D1 = nullptr;
     QLabel* FrageLabel = nullptr;
     QLabel* Statuszeile = nullptr;
