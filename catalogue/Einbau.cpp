@@ -13,7 +13,7 @@
 #include <QTemporaryFile>
 #include <optional>
 
-namespace Katalog {
+namespace Katalogbau {
 
 namespace {
 
@@ -268,4 +268,4 @@ Einbau installieren(const QString& ziel, const QString& neu)
             *beiseite};
 }
 
-} // namespace Katalog
+} // namespace Katalogbau
