@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int Firma = 4;
+constexpr int Funktion = 5; // the only box that may stay empty
 
 // What each box holds, by its index: its key of section "Persönliche Daten" and its field of
 // Arbeitgeberdaten, in the order the keys are written.
@@ -25,13 +26,14 @@ struct Feld
     QString Arbeitgeberdaten::*wert;
 };
 
-const std::array<Feld, 5>& felder()
+const std::array<Feld, 6>& felder()
 {
-    static const std::array<Feld, 5> f{{{QStringLiteral("Name"), &Arbeitgeberdaten::Name},
+    static const std::array<Feld, 6> f{{{QStringLiteral("Name"), &Arbeitgeberdaten::Name},
                                         {QStringLiteral("Strasse"), &Arbeitgeberdaten::Strasse},
                                         {QStringLiteral("PLZ"), &Arbeitgeberdaten::PLZ},
                                         {QStringLiteral("Ort"), &Arbeitgeberdaten::Ort},
-                                        {QStringLiteral("Firma"), &Arbeitgeberdaten::Firma}}};
+                                        {QStringLiteral("Firma"), &Arbeitgeberdaten::Firma},
+                                        {QStringLiteral("Funktion"), &Arbeitgeberdaten::Funktion}}};
     return f;
 }
 
@@ -47,18 +49,19 @@ StammdatenForm* verborgeneStammdaten()
 } // namespace
 
 PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern)
-    : Bildschirm(QStringLiteral("PersönlicheDaten"), 5535, 3135, eltern)
+    : Bildschirm(QStringLiteral("PersönlicheDaten"), 5535, 3495, eltern)
 {
     Statuszeile = Bausteine::statuszeile(Panel3D1, 120, 120, 5295, 375, Bausteine::Dunkelrot, Qt::white);
     Statuszeile->setText(QStringLiteral("Setzen Sie die Daten des Personalverantwortlichen ein"));
 
-    // Rows from the top: Firma (box 4), Name (0), Straße (1), PLZ (2), Ort (3).
-    const std::array<std::pair<int, QString>, 5> zeilen{{{Firma, QStringLiteral("Firma")},
+    // Rows from the top: Firma (box 4), Name (0), Funktion (5), Straße (1), PLZ (2), Ort (3).
+    const std::array<std::pair<int, QString>, 6> zeilen{{{Firma, QStringLiteral("Firma")},
                                                          {0, QStringLiteral("Name")},
+                                                         {Funktion, QStringLiteral("Funktion")},
                                                          {1, QStringLiteral("Straße")},
                                                          {2, QStringLiteral("PLZ")},
                                                          {3, QStringLiteral("Ort")}}};
-    for (int zeile = 0; zeile < 5; ++zeile) {
+    for (int zeile = 0; zeile < 6; ++zeile) {
         const auto& [index, text] = zeilen[zeile];
         const double top = 600 + 360 * zeile;
         auto* beschriftung =
@@ -69,13 +72,18 @@ PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern)
                                                 beschriftung, 960, top, 4335, 285);
     }
 
-    AbbrechenButton = abbrechenKnopf(2160, 2520, 1455, 375);
+    Stammdaten[Funktion]->setToolTip(
+        QStringLiteral("Funktion des Unterzeichners, z. B. Geschäftsführer; steht im Brief unter dem Namen "
+                       "(freiwillig)"));
+
+    AbbrechenButton = abbrechenKnopf(2160, 2880, 1455, 375);
     WeiterButton = Bausteine::knopf(
         Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
-        QStringLiteral("Speichert die Daten und setzt die Zeugniserstellung fort"), 3720, 2520, 1575, 375);
+        QStringLiteral("Speichert die Daten und setzt die Zeugniserstellung fort"), 3720, 2880, 1575, 375);
 
     setTabOrder(Stammdaten[Firma], Stammdaten[0]);
-    setTabOrder(Stammdaten[0], Stammdaten[1]);
+    setTabOrder(Stammdaten[0], Stammdaten[Funktion]);
+    setTabOrder(Stammdaten[Funktion], Stammdaten[1]);
     setTabOrder(Stammdaten[1], Stammdaten[2]);
     setTabOrder(Stammdaten[2], Stammdaten[3]);
     setTabOrder(Stammdaten[3], AbbrechenButton);
@@ -95,7 +103,7 @@ void PersoenlicheDaten::aktivieren()
 void PersoenlicheDaten::WeiterButton_Click()
 {
     for (QLineEdit* box : Stammdaten) {
-        if (box->text().isEmpty()) {
+        if (box != Stammdaten[Funktion] && box->text().isEmpty()) {
             Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Unvollständige Angaben"),
                                                      QStringLiteral("Sie müssen alle Felder ausfüllen")));
             return;
@@ -120,6 +128,10 @@ void PersoenlicheDaten::ArbeitgeberdatenSpeichern()
 {
     Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
     for (std::size_t i = 0; i < Stammdaten.size(); ++i) {
+        // The optional function gets a key only once it was given, so that an unchanged file stays as it was.
+        if (i == Funktion && Stammdaten[i]->text().isEmpty() &&
+            !Profil::lesen(Profil::PersoenlicheDaten, felder()[i].schluessel))
+            continue;
         Profil::schreiben(Profil::PersoenlicheDaten, felder()[i].schluessel, Stammdaten[i]->text());
         ag.*felder()[i].wert = Stammdaten[i]->text();
     }

@@ -17,7 +17,7 @@ class PersoenlicheDaten : public Bildschirm
 public:
     explicit PersoenlicheDaten(QWidget* eltern = nullptr);
 
-    // Writes the five boxes to section "Persönliche Daten" of the settings file and to `Arbeitgeberdaten`.
+    // Writes the six boxes to section "Persönliche Daten" of the settings file and to `Arbeitgeberdaten`.
     void ArbeitgeberdatenSpeichern();
 
 protected:
@@ -27,7 +27,7 @@ private:
     void WeiterButton_Click();
 
     QLabel* Statuszeile = nullptr;
-    std::array<QLineEdit*, 5> Stammdaten{}; // 0 Name, 1 Straße, 2 PLZ, 3 Ort, 4 Firma
+    std::array<QLineEdit*, 6> Stammdaten{}; // 0 Name, 1 Straße, 2 PLZ, 3 Ort, 4 Firma, 5 Funktion
     QPushButton* AbbrechenButton = nullptr;
     QPushButton* WeiterButton = nullptr;
 };

@@ -25,7 +25,7 @@ public:
     // Writes `Arbeitnehmerdaten` of `Sitzung` to section "Klienten Daten" of the settings file.
     static void ArbeitnehmerdatenSpeichern();
 
-    // Today's date as the box "Zeugnisdatum" shows it: the German short date format.
+    // Today's date as the box "Zeugnisdatum" offers it: TT.MM.JJJJ, with the year in full for the letter.
     static QString heute();
 
 protected:

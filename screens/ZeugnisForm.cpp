@@ -134,6 +134,8 @@ void ZeugnisForm::laden()
         vorhanden += einlesen(pd, schluessel, [feld](const QString& w) { *feld = w; });
     if (vorhanden < 5)
         s.Aufrufer = QStringLiteral("ZeugnisForm");
+    // Optional, and absent from files of earlier versions.
+    ag.Funktion = Profil::lesen(pd, QStringLiteral("Funktion")).value_or(QString());
 
     einlesen(Profil::Abbruch, QStringLiteral("Frage"), [this, &s](const QString& w) {
         s.AbbruchFrage = w;

@@ -39,6 +39,8 @@ private slots:
         QTest::keyClick(box(f, 4), Qt::Key_Tab);
         QCOMPARE(fokus(), QStringLiteral("Stammdaten0"));
         QTest::keyClick(box(f, 0), Qt::Key_Tab);
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten5"));
+        QTest::keyClick(box(f, 5), Qt::Key_Tab);
         QCOMPARE(fokus(), QStringLiteral("Stammdaten1"));
     }
 
