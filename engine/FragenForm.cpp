@@ -7,6 +7,7 @@
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
+#include "screens/Zeugnisausgabe.h"
 #include "store/Profil.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
@@ -220,6 +221,11 @@ void FragenForm::Wert_Click(int index, bool gewaehlt)
         return;
     if (Wert[index]->toolTip() == Sprachen) {
         // Language mode: every click rebuilds the text, whether it selected the button or not.
+        if (m_ausgabe && !m_ausgabe->neuAufbauErlaubt(this)) {
+            for (int i = 1; i <= 5; ++i)
+                Wert[i]->setChecked(Text::sprachwort(Wert[i]->text()) == m_ausgabe->sprache());
+            return;
+        }
         ChangeLanguage(Text::sprachwort(Wert[index]->text()));
         return;
     }
@@ -291,7 +297,7 @@ void FragenForm::WeiterButton_Click()
         FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
 
     if (WeiterButton->text() == Zwischenablage) {
-        dlgBeenden dialog(Textfeld::text(Zeugnis), this);
+        dlgBeenden dialog(Textfeld::text(Zeugnis), this, m_ausgabe);
         dialog.exec();
         return;
     }
@@ -315,6 +321,7 @@ void FragenForm::WeiterButton_Click()
     if (!*naechste) {
         Fertig();
         Textfeld::anhaengen(Zeugnis, Zeugnisschluss(m_sitzung));
+        m_ausgabe->aufgebaut(QStringLiteral("Deutsch"), Textfeld::text(Zeugnis));
         return;
     }
     FrageWechselAnzeigen();
@@ -345,6 +352,7 @@ void FragenForm::Fertig()
     Wert[5]->setText(QStringLiteral("Französisch"));
     Bewertung->show();
     Frame3D1->hide();
+    m_ausgabe = new Zeugnisausgabe(Panel3D1, [this] { return Textfeld::text(Zeugnis); });
 }
 
 void FragenForm::AbbrechenButton_Click()
@@ -356,6 +364,8 @@ void FragenForm::AbbrechenButton_Click()
 bool FragenForm::verlassen()
 {
     if (AbbrechenButton->text() == Beenden) {
+        if (m_ausgabe && !m_ausgabe->verlassenErlaubt(this))
+            return false;
         m_beendet = true;
         Umgebung::beenden();
         return true;
@@ -388,6 +398,8 @@ void FragenForm::ChangeLanguage(const QString& sLand)
     Zeugnis->clear();
     const Neuaufbau neu = zeugnisNeuAufbauen(sLand, m_sitzung);
     Textfeld::setzen(Zeugnis, neu.text);
+    if (m_ausgabe)
+        m_ausgabe->aufgebaut(sLand, Textfeld::text(Zeugnis));
     if (!neu.ok())
         meldung(neu.fehler);
 }

@@ -15,6 +15,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 struct Sitzung;
+class Zeugnisausgabe;
 
 // The question screen: one question of the catalogue at a time, its grade and phrasing, and the reference
 // text growing below. After the last question the grade buttons choose the output language and the text
@@ -70,8 +71,9 @@ private:
     Sitzung& m_sitzung;
     Fragenablauf m_ablauf;
     QString m_fragenzahl;
-    int m_note = 0;         // the grade the user chose for the question on display, 0 for none
-    bool m_beendet = false; // the program is ending; nothing more happens on this screen
+    int m_note = 0;                      // the grade the user chose for the question on display, 0 for none
+    bool m_beendet = false;              // the program is ending; nothing more happens on this screen
+    Zeugnisausgabe* m_ausgabe = nullptr; // from the end state on
 
     QFrame* Panel3D1 = nullptr;
     QLabel* FrageLabel = nullptr;

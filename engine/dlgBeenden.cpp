@@ -3,12 +3,14 @@
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
+#include "screens/Zeugnisausgabe.h"
 #include "store/Profil.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern), m_zeugnis(zeugnis)
+dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern, Zeugnisausgabe* ausgabe)
+    : QDialog(eltern), m_zeugnis(zeugnis), m_ausgabe(ausgabe)
 {
     setObjectName(QStringLiteral("dlgBeenden"));
     setWindowTitle(QStringLiteral("Programm beenden"));
@@ -18,9 +20,9 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
     Label1 = Bausteine::label(
         this, QStringLiteral("Label1"),
         QStringLiteral(
-            "Das Arbeitszeugnis wird in die Windows-Zwischenablage kopiert. Sie können das Arbeitszeugnis "
-            "in Ihrer Text- verarbeitung mit 'Bearbeiten - Einfügen', bzw. [Strg+V] einfügen. Näheres im "
-            "Handbuch Ihrer Textverarbeitung."),
+            "Das Arbeitszeugnis wird in die Zwischenablage kopiert. Sie können das Arbeitszeugnis in Ihrer "
+            "Textverarbeitung mit 'Bearbeiten - Einfügen', bzw. [Strg+V] einfügen. Näheres im Handbuch Ihrer "
+            "Textverarbeitung."),
         240, 240, 6975, 1335);
     Label2 =
         Bausteine::label(this, QStringLiteral("Label2"),
@@ -58,6 +60,14 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
         Bausteine::fett(k, 9.75);
         k->setAutoDefault(false);
     }
+    if (m_ausgabe) {
+        cmdVorschau = Bausteine::knopf(
+            this, QStringLiteral("cmdVorschau"), QStringLiteral("&Vorschau …"),
+            QStringLiteral("Zeigt das Zeugnis als Brief zum Drucken und Speichern"), 5520, 3720, 1695, 375);
+        Bausteine::fett(cmdVorschau, 9.75);
+        cmdVorschau->setAutoDefault(false);
+        connect(cmdVorschau, &QPushButton::clicked, this, [this] { m_ausgabe->vorschau(this); });
+    }
     cmdJa->setDefault(true);
     connect(cmdJa, &QPushButton::clicked, this, &dlgBeenden::cmdJa_Click);
     connect(cmdNein, &QPushButton::clicked, this, &dlgBeenden::cmdNein_Click);
@@ -66,7 +76,10 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
 void dlgBeenden::cmdJa_Click()
 {
     Umgebung::inZwischenablage(m_zeugnis);
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+    if (m_ausgabe)
+        m_ausgabe->kopiert(this);
+    else
+        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
     accept();
 }
 

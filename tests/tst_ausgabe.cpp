@@ -186,11 +186,13 @@ private slots:
                                       QStringLiteral("F4N1C.") + schluss());
         }
         QCOMPARE(b.zeugnis(), erste);
-        // A click on the button already selected rebuilds as well.
+        QVERIFY(umgebung.gezeigt.isEmpty());
+        // A click on the button already selected rebuilds as well, after asking about the typed change.
         Textfeld::setzen(b.zeugnisFeld(), QStringLiteral("von Hand geändert"));
+        umgebung.antworten = {Umgebung::Antwort::Ja};
         QVERIFY(Fragenbildschirm::klicken(b.wert(1)));
         QCOMPARE(b.zeugnis(), erste);
-        QVERIFY(umgebung.gezeigt.isEmpty());
+        QCOMPARE(umgebung.gezeigt.size(), 1);
     }
 
     void sprachwechselFehlerImFenster()
@@ -225,11 +227,10 @@ private slots:
         auto text = [&d](const char* name) {
             return d.findChild<QLabel*>(QString::fromLatin1(name))->text();
         };
-        QCOMPARE(
-            text("Label1"),
-            QStringLiteral("Das Arbeitszeugnis wird in die Windows-Zwischenablage kopiert. Sie können das "
-                           "Arbeitszeugnis in Ihrer Text- verarbeitung mit 'Bearbeiten - Einfügen', bzw. "
-                           "[Strg+V] einfügen. Näheres im Handbuch Ihrer Textverarbeitung."));
+        QCOMPARE(text("Label1"),
+                 QStringLiteral("Das Arbeitszeugnis wird in die Zwischenablage kopiert. Sie können das "
+                                "Arbeitszeugnis in Ihrer Textverarbeitung mit 'Bearbeiten - Einfügen', bzw. "
+                                "[Strg+V] einfügen. Näheres im Handbuch Ihrer Textverarbeitung."));
         QCOMPARE(text("Label2"),
                  QStringLiteral("In Ihrer Textverarbeitung können Sie die Details, wie z.B.  genaues "
                                 "Aufgabengebiet, genaue Beschreibung der Abteilung, eintragen."));
@@ -366,14 +367,16 @@ private slots:
         k.ungewerteteFrage(1);
         k.sql(QStringLiteral("UPDATE LetzterBrief SET Text = 'alter Text'"));
         Testumgebung umgebung;
+        umgebung.antworten = {Umgebung::Antwort::Nein};
         Fragenbildschirm b;
         QVERIFY(b.beantworten(0, 0));
         // Keeping the work writes nothing once the last question is passed.
         QVERIFY(b.form->ArbeitZwischenspeichern());
         QCOMPARE(b.abbrechen()->text(), QStringLiteral("Beenden"));
+        // Not handed out: "Nein" to the question leaves.
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
         QCOMPARE(umgebung.beendet, 1);
-        QVERIFY(umgebung.gezeigt.isEmpty());
+        QCOMPARE(umgebung.gezeigt.size(), 1);
         QCOMPARE(Hilfe::iniZeilen(), QString());
         QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(),
                  QStringLiteral("alter Text"));
@@ -388,7 +391,8 @@ private slots:
         QTest::newRow("Frage, Abbrechen") << false << Umgebung::Antwort::Abbrechen << false << 1;
         QTest::newRow("Frage, Ja") << false << Umgebung::Antwort::Ja << true << 1;
         QTest::newRow("Frage, Nein") << false << Umgebung::Antwort::Nein << true << 1;
-        QTest::newRow("Ende") << true << Umgebung::Antwort::Ok << true << 0;
+        QTest::newRow("Ende, Abbrechen") << true << Umgebung::Antwort::Abbrechen << false << 1;
+        QTest::newRow("Ende, Nein") << true << Umgebung::Antwort::Nein << true << 1;
     }
     void schliessenDurchRahmen()
     {
