@@ -64,7 +64,7 @@ std::unique_ptr<QTextDocument> dokument(const Brief& b)
     doc->setMetaInformation(QTextDocument::DocumentTitle, b.titel);
     QTextCursor c(doc.get());
 
-    const auto absatz = [&c](Qt::Alignment ausrichtung, qreal vor, qreal nach, const QFont& f) {
+    const auto absatz = [](Qt::Alignment ausrichtung, qreal vor, qreal nach, const QFont& f) {
         QTextBlockFormat bf;
         bf.setAlignment(ausrichtung);
         bf.setTopMargin(vor);
@@ -100,14 +100,12 @@ std::unique_ptr<QTextDocument> dokument(const Brief& b)
         schreiben(format, text);
     }
 
-    // Place and date, room for the handwritten signature, name and function: one block whose lines stay on
-    // one page.
+    // Place and date, room for the handwritten signature, name and function: one block, kept on one page
+    // when the letter is painted.
     QString schluss = b.ortDatum + QString(4, QChar::LineSeparator) + b.unterzeichner;
     if (!b.funktion.isEmpty())
         schluss += QChar::LineSeparator + b.funktion;
-    auto format = absatz(Qt::AlignLeft, pt(16), 0, schrift(11));
-    format.first.setNonBreakableLines(true);
-    schreiben(format, schluss);
+    schreiben(absatz(Qt::AlignLeft, pt(16), 0, schrift(11)), schluss);
     return doc;
 }
 
@@ -119,6 +117,27 @@ Ergebnis<int> zeichnen(const Brief& b, QPagedPaintDevice& geraet)
     auto doc = dokument(b);
     doc->documentLayout()->setPaintDevice(&geraet);
     doc->setPageSize(text.size());
+    // The page a line of a block stands on; the layout moves a line that does not fit to the next page.
+    const auto seiteDerZeile = [&doc, &text](const QTextBlock& block, int zeile) {
+        const qreal oben =
+            doc->documentLayout()->blockBoundingRect(block).top() + block.layout()->lineAt(zeile).y();
+        return int((oben + 1) / text.height());
+    };
+    // A closing split over two pages, or without the whole last paragraph above it, moves to the next page
+    // together with that paragraph, so that the signature never stands without text.
+    static_cast<void>(doc->pageCount()); // lays the whole document out
+    const QTextBlock schluss = doc->lastBlock();
+    const QTextBlock davor = schluss.previous();
+    if (const int n = schluss.layout()->lineCount(); n > 0 && !b.absaetze.isEmpty()) {
+        const int anfang = seiteDerZeile(schluss, 0);
+        const bool geteilt = anfang != seiteDerZeile(schluss, n - 1);
+        const bool allein = davor.layout()->lineCount() > 0 && seiteDerZeile(davor, 0) != anfang;
+        if (geteilt || allein) {
+            QTextBlockFormat format = davor.blockFormat();
+            format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+            QTextCursor(davor).setBlockFormat(format);
+        }
+    }
     const int seiten = doc->pageCount();
 
     QPainter p;
@@ -133,10 +152,9 @@ Ergebnis<int> zeichnen(const Brief& b, QPagedPaintDevice& geraet)
             const QTextLayout* zeilen = block.layout();
             const QPointF ursprung = doc->documentLayout()->blockBoundingRect(block).topLeft();
             for (int j = 0; j < zeilen->lineCount(); ++j) {
-                const QTextLine zeile = zeilen->lineAt(j);
-                const qreal oben = ursprung.y() + zeile.y();
-                if (oben < i * text.height() - 1 || oben >= (i + 1) * text.height() - 1)
+                if (seiteDerZeile(block, j) != i)
                     continue;
+                const QTextLine zeile = zeilen->lineAt(j);
                 zeile.draw(&p, text.topLeft() + ursprung - QPointF(0, i * text.height()));
             }
         }

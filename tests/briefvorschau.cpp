@@ -42,9 +42,21 @@ int main(int argc, char* argv[])
                        "Ausscheiden sehr, danken ihr für die stets sehr gute Zusammenarbeit und wünschen ihr "
                        "für ihren weiteren Berufs- und Lebensweg alles Gute und weiterhin viel Erfolg."),
     };
+    const QStringList franzoesisch{
+        QStringLiteral("Madame Eva Maier, née le 1.2.1980 à Cologne, a travaillé dans notre entreprise du "
+                       "1.4.2010 au 30.6.2024 en qualité de comptable."),
+        QStringLiteral("Elle a toujours accompli ses tâches avec le plus grand soin et à notre entière "
+                       "satisfaction."),
+        QStringLiteral(
+            "Son comportement envers ses supérieurs, ses collègues et nos partenaires a toujours été "
+            "exemplaire."),
+        QStringLiteral("Madame Maier nous quitte à sa demande. Nous la remercions de son excellente "
+                       "collaboration et lui souhaitons beaucoup de succès pour la suite."),
+    };
+    const QStringList& saetzeJeSprache = sLand == u"Franzoesisch" ? franzoesisch : saetze;
     QStringList text;
     for (int i = 0; i < absaetze; ++i)
-        text << saetze.at(i % saetze.size());
+        text << saetzeJeSprache.at(i % saetzeJeSprache.size());
     const QString zeugnis = text.join(QStringLiteral("\r\n")) + Zeugnisschluss(s);
 
     QWidget panel;

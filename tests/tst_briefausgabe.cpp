@@ -196,6 +196,29 @@ private slots:
         }
     }
 
+    // Whatever the length, the closing stands whole on the last page, and with text above it.
+    void schlussBleibtBeisammen()
+    {
+        QTemporaryDir ordner;
+        const QString pfad = ordner.filePath(QStringLiteral("brief.pdf"));
+        for (int absaetze = 14; absaetze <= 28; ++absaetze) {
+            const Brief b = beispielbrief(QStringLiteral("Deutsch"), absaetze);
+            QVERIFY(Briefsatz::alsPdf(b, pfad));
+            const QString info = werkzeug(QStringLiteral("pdfinfo"), {pfad});
+            const QString seiten =
+                QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(info).captured(1);
+            const QString letzte =
+                werkzeug(QStringLiteral("pdftotext"),
+                         {QStringLiteral("-f"), seiten, QStringLiteral("-l"), seiten, QStringLiteral("-enc"),
+                          QStringLiteral("UTF-8"), pfad, QStringLiteral("-")});
+            for (const QString& teil : {QStringLiteral("Absatz"), b.ortDatum, b.unterzeichner, b.funktion})
+                QVERIFY2(
+                    letzte.contains(teil),
+                    qPrintable(
+                        QStringLiteral("%1 Absätze: %2 fehlt auf Seite %3").arg(absaetze).arg(teil, seiten)));
+        }
+    }
+
     // The ODT holds the letter paragraph by paragraph, the closing as one paragraph with its line breaks.
     void odt_data()
     {
