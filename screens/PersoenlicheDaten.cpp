@@ -5,7 +5,7 @@
 #include "screens/Uebergabe.h"
 #include "screens/Umgebung.h"
 #include "screens/ZeugnisForm.h"
-#include "store/Profil.h"
+#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 
 #include <QApplication>
@@ -18,23 +18,11 @@ namespace {
 constexpr int Firma = 4;
 constexpr int Funktion = 5; // the only box that may stay empty
 
-// What each box holds, by its index: its key of section "Persönliche Daten" and its field of
-// Arbeitgeberdaten, in the order the keys are written.
-struct Feld
+// Box i shows field i of Einstellungen::arbeitgeberfelder() (Name, Strasse, PLZ, Ort, Firma), box 5 the
+// optional function.
+QString Arbeitgeberdaten::*feld(std::size_t i)
 {
-    QString schluessel;
-    QString Arbeitgeberdaten::*wert;
-};
-
-const std::array<Feld, 6>& felder()
-{
-    static const std::array<Feld, 6> f{{{QStringLiteral("Name"), &Arbeitgeberdaten::Name},
-                                        {QStringLiteral("Strasse"), &Arbeitgeberdaten::Strasse},
-                                        {QStringLiteral("PLZ"), &Arbeitgeberdaten::PLZ},
-                                        {QStringLiteral("Ort"), &Arbeitgeberdaten::Ort},
-                                        {QStringLiteral("Firma"), &Arbeitgeberdaten::Firma},
-                                        {QStringLiteral("Funktion"), &Arbeitgeberdaten::Funktion}}};
-    return f;
+    return i == Funktion ? &Arbeitgeberdaten::Funktion : Einstellungen::arbeitgeberfelder().at(i).wert;
 }
 
 // The hidden master data screen waiting for the employer data, if there is one.
@@ -96,7 +84,7 @@ void PersoenlicheDaten::aktivieren()
 {
     const Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
     for (std::size_t i = 0; i < Stammdaten.size(); ++i)
-        Stammdaten[i]->setText(ag.*felder()[i].wert);
+        Stammdaten[i]->setText(ag.*feld(i));
     Stammdaten[Firma]->setFocus(Qt::OtherFocusReason);
 }
 
@@ -109,7 +97,8 @@ void PersoenlicheDaten::WeiterButton_Click()
             return;
         }
     }
-    ArbeitgeberdatenSpeichern();
+    if (!ArbeitgeberdatenSpeichern())
+        return;
 
     Sitzung& s = Sitzung::instanz();
     QWidget* zurueck = nullptr;
@@ -124,15 +113,16 @@ void PersoenlicheDaten::WeiterButton_Click()
     s.Aufrufer.clear();
 }
 
-void PersoenlicheDaten::ArbeitgeberdatenSpeichern()
+bool PersoenlicheDaten::ArbeitgeberdatenSpeichern()
 {
-    Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
-    for (std::size_t i = 0; i < Stammdaten.size(); ++i) {
-        // The optional function gets a key only once it was given, so that an unchanged file stays as it was.
-        if (i == Funktion && Stammdaten[i]->text().isEmpty() &&
-            !Profil::lesen(Profil::PersoenlicheDaten, felder()[i].schluessel))
-            continue;
-        Profil::schreiben(Profil::PersoenlicheDaten, felder()[i].schluessel, Stammdaten[i]->text());
-        ag.*felder()[i].wert = Stammdaten[i]->text();
+    Arbeitgeberdaten ag = Sitzung::instanz().arbeitgeber;
+    for (std::size_t i = 0; i < Stammdaten.size(); ++i)
+        ag.*feld(i) = Stammdaten[i]->text();
+    if (auto s = Einstellungen::arbeitgeberSpeichern(ag); !s) {
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(
+                                   QStringLiteral("Die Firmendaten wurden nicht gespeichert."), s.fehler()));
+        return false;
     }
+    Sitzung::instanz().arbeitgeber = ag;
+    return true;
 }

@@ -5,7 +5,7 @@
 #include "screens/Briefvorschau.h"
 #include "screens/Dateiwahl.h"
 #include "screens/Umgebung.h"
-#include "store/Profil.h"
+#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 
 #include <QDate>
@@ -146,9 +146,10 @@ void Zeugnisausgabe::ausgegeben(QWidget* eltern)
     if (m_ausgehaendigt)
         return;
     m_ausgehaendigt = true;
-    QString fehler;
-    if (!Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"), &fehler))
-        meldung(eltern, QStringLiteral("Dass das Zeugnis fertig ist, konnte nicht gespeichert werden; beim "
-                                       "nächsten Start wird es fortgesetzt.\n") +
-                            fehler);
+    if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
+        Umgebung::zeigen(eltern,
+                         Umgebung::nichtGespeichert(QStringLiteral("Dass das Zeugnis fertig ist, wurde "
+                                                                   "nicht gespeichert: beim nächsten Start "
+                                                                   "wird es zur Fortsetzung angeboten."),
+                                                    s.fehler()));
 }

@@ -270,7 +270,7 @@ private slots:
         Testkatalog k;
         k.ungewerteteFrage(1, true).bewerteteFrage(2, 4, true);
         // The resume point of the save this reference was continued from.
-        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 2"));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 2")));
         Testumgebung umgebung;
         umgebung.antworten = {antwort};
         Testdateiwahl dateien(ordner.pfad(QStringLiteral("Dokumente")));
@@ -302,7 +302,7 @@ private slots:
         Arbeitsordner ordner;
         Testkatalog k;
         k.ungewerteteFrage(1, true).bewerteteFrage(2, 4, true);
-        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 2"));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 2")));
         Testumgebung umgebung;
         Testdateiwahl dateien(ordner.pfad(QStringLiteral("Dokumente")));
         dateien.druckdatei = ordner.pfad(QStringLiteral("gedruckt.pdf"));

@@ -1,10 +1,10 @@
-#include "engine/dlgBeenden.h"
+#include "screens/dlgBeenden.h"
 
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
 #include "screens/Zeugnisausgabe.h"
-#include "store/Profil.h"
+#include "store/Einstellungen.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -78,8 +78,12 @@ void dlgBeenden::cmdJa_Click()
     Umgebung::inZwischenablage(m_zeugnis);
     if (m_ausgabe)
         m_ausgabe->kopiert(this);
-    else
-        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+    else if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(QStringLiteral("Dass das Zeugnis fertig ist, wurde "
+                                                                         "nicht gespeichert: beim nächsten "
+                                                                         "Start wird es zur Fortsetzung "
+                                                                         "angeboten."),
+                                                          s.fehler()));
     accept();
 }
 
