@@ -5,7 +5,6 @@
 #include "screens/Briefvorschau.h"
 #include "screens/Dateiwahl.h"
 #include "screens/Umgebung.h"
-#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 
 #include <QDate>
@@ -23,8 +22,9 @@ void meldung(QWidget* eltern, const QString& text)
 
 } // namespace
 
-Zeugnisausgabe::Zeugnisausgabe(QWidget* panel, std::function<QString()> zeugnis)
-    : QObject(panel), m_zeugnis(std::move(zeugnis))
+Zeugnisausgabe::Zeugnisausgabe(QWidget* panel, std::function<QString()> zeugnis,
+                               std::function<void()> aufzeichnen)
+    : QObject(panel), m_zeugnis(std::move(zeugnis)), m_aufzeichnen(std::move(aufzeichnen))
 {
     VorschauButton = Bausteine::knopf(
         panel, QStringLiteral("VorschauButton"), QStringLiteral("&Briefvorschau …"),
@@ -102,7 +102,7 @@ bool Zeugnisausgabe::drucken(QWidget* eltern)
         meldung(eltern, QStringLiteral("Das Zeugnis konnte nicht gedruckt werden: ") + s.fehler());
         return false;
     }
-    ausgegeben(eltern);
+    ausgegeben();
     return true;
 }
 
@@ -131,25 +131,20 @@ bool Zeugnisausgabe::speichern(QWidget* eltern, const QString& endung, const QSt
         meldung(eltern, s.fehler());
         return false;
     }
-    ausgegeben(eltern);
+    ausgegeben();
     return true;
 }
 
-void Zeugnisausgabe::kopiert(QWidget* eltern)
+void Zeugnisausgabe::kopiert()
 {
-    ausgegeben(eltern);
+    ausgegeben();
 }
 
-// A handed-out reference is finished: the next start begins a new one.
-void Zeugnisausgabe::ausgegeben(QWidget* eltern)
+// A handed-out reference is finished: the next start begins a new one. Each hand-out is recorded, so that
+// the record holds the text as it last left the program.
+void Zeugnisausgabe::ausgegeben()
 {
-    if (m_ausgehaendigt)
-        return;
     m_ausgehaendigt = true;
-    if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
-        Umgebung::zeigen(eltern,
-                         Umgebung::nichtGespeichert(QStringLiteral("Dass das Zeugnis fertig ist, wurde "
-                                                                   "nicht gespeichert: beim nächsten Start "
-                                                                   "wird es zur Fortsetzung angeboten."),
-                                                    s.fehler()));
+    if (m_aufzeichnen)
+        m_aufzeichnen();
 }

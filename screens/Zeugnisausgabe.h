@@ -19,8 +19,9 @@ class Zeugnisausgabe : public QObject
 
 public:
     // `panel` gets the preview button and the note on untranslated input, at the place of the phrasing
-    // frame; `zeugnis` reads the reference box as it stands.
-    Zeugnisausgabe(QWidget* panel, std::function<QString()> zeugnis);
+    // frame; `zeugnis` reads the reference box as it stands; `aufzeichnen` records each hand-out (and shows
+    // a failure to do so).
+    Zeugnisausgabe(QWidget* panel, std::function<QString()> zeugnis, std::function<void()> aufzeichnen);
 
     // The end state: `text` is what the program built, in language word `sLand`.
     void aufgebaut(const QString& sLand, const QString& text);
@@ -42,13 +43,14 @@ public:
     bool pdfSpeichern(QWidget* eltern);
     bool odtSpeichern(QWidget* eltern);
     // The text went to the clipboard.
-    void kopiert(QWidget* eltern);
+    void kopiert();
 
 private:
     bool speichern(QWidget* eltern, const QString& endung, const QString& filter);
-    void ausgegeben(QWidget* eltern);
+    void ausgegeben();
 
     std::function<QString()> m_zeugnis;
+    std::function<void()> m_aufzeichnen;
     QString m_sprache = QStringLiteral("Deutsch");
     QString m_aufgebaut;
     bool m_ausgehaendigt = false;

@@ -4,7 +4,6 @@
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
 #include "screens/Zeugnisausgabe.h"
-#include "store/Einstellungen.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -76,15 +75,7 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern, Zeugnisausgabe* 
 void dlgBeenden::cmdJa_Click()
 {
     Umgebung::inZwischenablage(m_zeugnis);
-    if (m_ausgabe)
-        m_ausgabe->kopiert(this);
-    else if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
-        Umgebung::zeigen(this, Umgebung::nichtGespeichert(QStringLiteral("Dass das Zeugnis fertig ist, wurde "
-                                                                         "nicht gespeichert: beim nächsten "
-                                                                         "Start wird es zur Fortsetzung "
-                                                                         "angeboten."),
-                                                          s.fehler()));
-    accept();
+    accept(); // the question screen records the hand-out
 }
 
 void dlgBeenden::cmdNein_Click()

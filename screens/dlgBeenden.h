@@ -8,8 +8,8 @@ class QPushButton;
 class Zeugnisausgabe;
 
 // The closing dialog of the question screen: asks whether the reference text goes to the clipboard.
-// "Ja" puts it there and marks the interrupted work as finished; "Nein" only closes. With the reference's
-// output at hand, "Vorschau" shows the letter, to print or save it.
+// "Ja" puts it there and accepts the dialog, so that its caller records the hand-out; "Nein" only closes.
+// With the reference's output at hand, "Vorschau" shows the letter, to print or save it.
 class dlgBeenden : public QDialog
 {
     Q_OBJECT

@@ -60,7 +60,7 @@ int main(int argc, char* argv[])
     const QString zeugnis = text.join(QStringLiteral("\r\n")) + Zeugnisschluss(s);
 
     QWidget panel;
-    Zeugnisausgabe ausgabe(&panel, [&zeugnis] { return zeugnis; });
+    Zeugnisausgabe ausgabe(&panel, [&zeugnis] { return zeugnis; }, {}); // a look only: nothing recorded
     ausgabe.aufgebaut(sLand, zeugnis);
     if (dateien) {
         const Brief b = ausgabe.brief();

@@ -1,3 +1,4 @@
+#include "engine/Fortschritt.h"
 #include "engine/Sprachwechsel.h"
 #include "screens/dlgBeenden.h"
 #include "tests/Fragenbildschirm.h"
@@ -340,8 +341,11 @@ private slots:
                            .replace(QStringLiteral("F"), QStringLiteral("EN:F")));
         QCOMPARE(b.zwischenablage(knopf), QStringLiteral("dlgBeenden"));
         QCOMPARE(umgebung.zwischenablage, kopiert ? QList<QString>{text} : QList<QString>{});
+        // The end state is saved as soon as it is reached, the hand-out when the text was copied.
         QCOMPARE(Hilfe::iniZeilen(),
-                 kopiert ? QStringLiteral("[Abbruch]|Frage=0") : QStringLiteral("[Abbruch]|Frage= 2"));
+                 QStringLiteral("[Abbruch]|Frage=0|ArbeitnehmerTyp= 1|Zeugnisart= 2|Zahl= 1"));
+        QCOMPARE(Fortschritt::lesen()->value().zustand,
+                 kopiert ? Fortschritt::Zustand::Ausgegeben : Fortschritt::Zustand::Ende);
         // Back in the end state, unchanged but for the counter, which moves on while below the announced
         // number.
         QCOMPARE(b.zeugnis(), text);
@@ -360,10 +364,14 @@ private slots:
         QTest::newRow("Ja") << Umgebung::Antwort::Ja
                             << QStringLiteral("[Abbruch]|Frage= 2|ArbeitnehmerTyp= 1|Zeugnisart= 2|Zahl= 1")
                             << QStringLiteral("F1A.") << 1;
-        QTest::newRow("Nein") << Umgebung::Antwort::Nein << QStringLiteral("[Abbruch]|Frage=0")
-                              << QStringLiteral("alter Text") << 1;
-        QTest::newRow("Abbrechen") << Umgebung::Antwort::Abbrechen << QStringLiteral("[Abbruch]|Frage= 9")
-                                   << QStringLiteral("alter Text") << 0;
+        // Every answer is saved at once; "Nein" discards it.
+        QTest::newRow("Nein") << Umgebung::Antwort::Nein
+                              << QStringLiteral("[Abbruch]|Frage=0|ArbeitnehmerTyp= 1|Zeugnisart= 2|Zahl= 1")
+                              << QString() << 1;
+        QTest::newRow("Abbrechen") << Umgebung::Antwort::Abbrechen
+                                   << QStringLiteral(
+                                          "[Abbruch]|Frage= 2|ArbeitnehmerTyp= 1|Zeugnisart= 2|Zahl= 1")
+                                   << QStringLiteral("F1A.") << 0;
     }
     void abbrechen()
     {
@@ -427,16 +435,20 @@ private slots:
         umgebung.antworten = {Umgebung::Antwort::Nein};
         Fragenbildschirm b;
         QVERIFY(b.beantworten(0, 0));
-        // Keeping the work writes nothing once the last question is passed.
+        // The end state was saved when it was reached; keeping the work writes nothing more.
+        const QString ini = Hilfe::iniZeilen();
+        QCOMPARE(ini, QStringLiteral("[Abbruch]|ArbeitnehmerTyp= 1|Zeugnisart= 2|Frage=0|Zahl= 0"));
         QVERIFY(b.form->ArbeitZwischenspeichern());
         QCOMPARE(b.abbrechen()->text(), QStringLiteral("Beenden"));
         // Not handed out: "Nein" to the question leaves.
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
         QCOMPARE(umgebung.beendet, 1);
         QCOMPARE(umgebung.gezeigt.size(), 1);
-        QCOMPARE(Hilfe::iniZeilen(), QString());
+        // Leaving keeps the end state as it was saved, to be offered at the next start.
+        QCOMPARE(Hilfe::iniZeilen(), ini);
         QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(),
-                 QStringLiteral("alter Text"));
+                 b.zeugnis());
+        QCOMPARE(Fortschritt::lesen()->value().zustand, Fortschritt::Zustand::Ende);
     }
 
     void schliessenDurchRahmen_data()

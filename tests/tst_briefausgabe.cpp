@@ -1,4 +1,5 @@
 #include "engine/Brief.h"
+#include "engine/Fortschritt.h"
 #include "screens/Briefsatz.h"
 #include "screens/Dateiwahl.h"
 #include "screens/Zeugnisausgabe.h"
@@ -251,21 +252,22 @@ private slots:
         QTest::addColumn<Umgebung::Antwort>("antwort");
         QTest::addColumn<QStringList>("pfade");
         QTest::addColumn<int>("beendet");
-        QTest::addColumn<QString>("ini");
-        const QString alt = QStringLiteral("[Abbruch]|Frage= 2");
-        QTest::newRow("Abbrechen bleibt") << Umgebung::Antwort::Abbrechen << QStringList{} << 0 << alt;
-        QTest::newRow("Nein verlässt") << Umgebung::Antwort::Nein << QStringList{} << 1 << alt;
+        QTest::addColumn<Fortschritt::Zustand>("zustand");
+        // Unless it was handed out, the finished reference stays recorded, to be offered at the next start.
+        const auto ende = Fortschritt::Zustand::Ende;
+        QTest::newRow("Abbrechen bleibt") << Umgebung::Antwort::Abbrechen << QStringList{} << 0 << ende;
+        QTest::newRow("Nein verlässt") << Umgebung::Antwort::Nein << QStringList{} << 1 << ende;
         QTest::newRow("Ja speichert") << Umgebung::Antwort::Ja << QStringList{QStringLiteral("*")} << 1
-                                      << QStringLiteral("[Abbruch]|Frage=0");
+                                      << Fortschritt::Zustand::Ausgegeben;
         QTest::newRow("Ja, Speichern abgebrochen")
-            << Umgebung::Antwort::Ja << QStringList{QString()} << 0 << alt;
+            << Umgebung::Antwort::Ja << QStringList{QString()} << 0 << ende;
     }
     void verlassenImEndzustand()
     {
         QFETCH(Umgebung::Antwort, antwort);
         QFETCH(QStringList, pfade);
         QFETCH(int, beendet);
-        QFETCH(QString, ini);
+        QFETCH(Fortschritt::Zustand, zustand);
         Arbeitsordner ordner;
         Testkatalog k;
         k.ungewerteteFrage(1, true).bewerteteFrage(2, 4, true);
@@ -286,7 +288,10 @@ private slots:
         QCOMPARE(umgebung.meldungen().size(), 1);
         QCOMPARE(umgebung.meldungen().first().knoepfe, Umgebung::Knoepfe::JaNeinAbbrechen);
         QCOMPARE(umgebung.beendet, beendet);
-        QCOMPARE(Hilfe::iniZeilen(), ini);
+        QCOMPARE(Fortschritt::lesen()->value().zustand, zustand);
+        // The resume point of the save this reference was continued from is gone in any case.
+        QVERIFY2(Hilfe::iniZeilen().startsWith(QStringLiteral("[Abbruch]|Frage=0|")),
+                 qPrintable(Hilfe::iniZeilen()));
         if (antwort == Umgebung::Antwort::Ja) {
             QCOMPARE(dateien.gefragt.size(), 1);
             QCOMPARE(dateien.gefragt.first().vorschlag, vorschlag);
@@ -335,10 +340,15 @@ private slots:
             QVERIFY2(text.contains(titel), qPrintable(pdf + QLatin1Char(':') + text));
         }
         QVERIFY(QFile::exists(ordner.pfad(QStringLiteral("brief.odt")))); // the extension added
-        QCOMPARE(Hilfe::iniZeilen(), QStringLiteral("[Abbruch]|Frage=0"));
+        const QString ini = Hilfe::iniZeilen();
+        QVERIFY2(ini.startsWith(QStringLiteral("[Abbruch]|Frage=0|")), qPrintable(ini));
+        QCOMPARE(Fortschritt::lesen()->value().zustand, Fortschritt::Zustand::Ausgegeben);
 
         QVERIFY(Fragenbildschirm::klicken(b.wert(1)));
-        QCOMPARE(Hilfe::iniZeilen(), QStringLiteral("[Abbruch]|Frage=0"));
+        QCOMPARE(Hilfe::iniZeilen(), ini);
+        const auto stand = Fortschritt::lesen();
+        QCOMPARE(stand->value().zustand, Fortschritt::Zustand::Ausgegeben);
+        QCOMPARE(stand->value().text, b.zeugnis());
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
         QVERIFY(umgebung.gezeigt.isEmpty());
         QCOMPARE(umgebung.beendet, 1);
@@ -409,7 +419,12 @@ private slots:
         }
         dateien.pfade = {alt, neu};
         QWidget panel;
-        Zeugnisausgabe ausgabe(&panel, [] { return QStringLiteral("Text."); });
+        int aufgezeichnet = 0;
+        const auto aufzeichnen = [&aufgezeichnet] {
+            ++aufgezeichnet;
+        };
+        Zeugnisausgabe ausgabe(
+            &panel, [] { return QStringLiteral("Text."); }, aufzeichnen);
         ausgabe.aufgebaut(QStringLiteral("Deutsch"), QStringLiteral("Text."));
         QVERIFY(ausgabe.pdfSpeichern(&panel));
         QCOMPARE(umgebung.meldungen().size(), 1);
@@ -419,13 +434,16 @@ private slots:
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll().startsWith("%PDF"), ersetzt);
         QCOMPARE(QFile::exists(neu), !ersetzt);
+        QCOMPARE(aufgezeichnet, 1);
 
-        Zeugnisausgabe zweite(&panel, [] { return QStringLiteral("Text."); });
+        Zeugnisausgabe zweite(
+            &panel, [] { return QStringLiteral("Text."); }, aufzeichnen);
         dateien.pfade = {ordner.pfad(QStringLiteral("fehlt/ordner/x.odt"))};
         QVERIFY(!zweite.odtSpeichern(&panel));
         QCOMPARE(umgebung.meldungen().size(), 2);
         QVERIFY(umgebung.meldungen().last().text.contains(QStringLiteral("x.odt")));
         QVERIFY(!zweite.ausgehaendigt());
+        QCOMPARE(aufgezeichnet, 1);
     }
 };
 
