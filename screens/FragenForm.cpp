@@ -39,6 +39,9 @@ const QString NichtVerworfen = QStringLiteral(
 const QString Abschrift = QStringLiteral(
     "Die Arbeit ist im Fragenkatalog gesichert; nur die Abschrift für ältere Programmversionen in der "
     "Einstellungsdatei blieb auf dem alten Stand.");
+const QString AbschriftVerworfen = QStringLiteral(
+    "Dass die Arbeit nicht fortgesetzt werden soll, ist im Fragenkatalog gespeichert; nur die Abschrift für "
+    "ältere Programmversionen in der Einstellungsdatei blieb auf dem alten Stand.");
 const QColor Weiss{255, 255, 255};
 
 void beschriften(QPushButton* knopf, const QString& text)
@@ -229,7 +232,9 @@ bool FragenForm::fortschrittSichern(Fortschritt::Zustand zustand, const QString&
         return false;
     }
     if (!g.hinweis.isEmpty())
-        Umgebung::zeigen(this, Umgebung::nichtGespeichert(Abschrift, g.hinweis));
+        Umgebung::zeigen(
+            this, Umgebung::nichtGespeichert(
+                      zustand == Fortschritt::Zustand::Keiner ? AbschriftVerworfen : Abschrift, g.hinweis));
     return true;
 }
 
