@@ -3,7 +3,8 @@ PRESET   ?= release
 WORKDIR  ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/arbeitszeugnis
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEBS     := g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config qt6-base-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev \
-            qt6-translations-l10n fonts-dejavu-core libbenchmark-dev clang-format xvfb xauth xclip
+            qt6-translations-l10n fonts-dejavu-core libbenchmark-dev clang-format xvfb xauth xclip \
+            poppler-utils unzip
 
 .PHONY: deps build run test asan-test format format-check bench clean
 

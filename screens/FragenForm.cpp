@@ -8,6 +8,7 @@
 #include "screens/Layout.h"
 #include "screens/Textfeld.h"
 #include "screens/Umgebung.h"
+#include "screens/Zeugnisausgabe.h"
 #include "screens/dlgBeenden.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
@@ -38,6 +39,9 @@ const QString NichtVerworfen = QStringLiteral(
 const QString Abschrift = QStringLiteral(
     "Die Arbeit ist im Fragenkatalog gesichert; nur die Abschrift für ältere Programmversionen in der "
     "Einstellungsdatei blieb auf dem alten Stand.");
+const QString AbschriftVerworfen = QStringLiteral(
+    "Dass die Arbeit nicht fortgesetzt werden soll, ist im Fragenkatalog gespeichert; nur die Abschrift für "
+    "ältere Programmversionen in der Einstellungsdatei blieb auf dem alten Stand.");
 const QColor Weiss{255, 255, 255};
 
 void beschriften(QPushButton* knopf, const QString& text)
@@ -201,6 +205,7 @@ void FragenForm::fertigLaden()
             sprache && sprache->wort == s.sprache)
             Wert[i]->setChecked(true);
     Textfeld::setzen(Zeugnis, s.text);
+    m_ausgabe->aufgebaut(s.sprache, s.text);
 }
 
 bool FragenForm::fortschrittSichern(Fortschritt::Zustand zustand, const QString& sprache)
@@ -228,7 +233,9 @@ bool FragenForm::fortschrittSichern(Fortschritt::Zustand zustand, const QString&
         return false;
     }
     if (!g.hinweis.isEmpty())
-        Umgebung::zeigen(this, Umgebung::nichtGespeichert(Abschrift, g.hinweis));
+        Umgebung::zeigen(
+            this, Umgebung::nichtGespeichert(
+                      zustand == Fortschritt::Zustand::Keiner ? AbschriftVerworfen : Abschrift, g.hinweis));
     return true;
 }
 
@@ -287,6 +294,13 @@ void FragenForm::Wert_Click(int index, bool gewaehlt)
         return;
     if (m_zustand != Zustand::Beantworten) {
         // Language mode: every click rebuilds the text, whether it selected the button or not.
+        if (m_ausgabe && !m_ausgabe->neuAufbauErlaubt(this)) {
+            for (int i = 1; i <= 5; ++i) {
+                const Regeln::Sprache* sprache = Regeln::spracheMitBeschriftung(Wert[i]->text());
+                Wert[i]->setChecked(sprache && sprache->wort == m_ausgabe->sprache());
+            }
+            return;
+        }
         if (const Regeln::Sprache* sprache = Regeln::spracheMitBeschriftung(Wert[index]->text()))
             ChangeLanguage(sprache->wort.toString());
         return;
@@ -361,11 +375,9 @@ void FragenForm::WeiterButton_Click()
         FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
 
     if (m_zustand != Zustand::Beantworten) {
-        dlgBeenden dialog(Textfeld::text(Zeugnis), this);
-        if (dialog.exec() == QDialog::Accepted) {
-            m_zustand = Zustand::Ausgegeben;
-            fortschrittSichern(Fortschritt::Zustand::Ausgegeben);
-        }
+        dlgBeenden dialog(Textfeld::text(Zeugnis), this, m_ausgabe);
+        if (dialog.exec() == QDialog::Accepted)
+            m_ausgabe->kopiert();
         return;
     }
 
@@ -388,7 +400,9 @@ void FragenForm::WeiterButton_Click()
     if (!*naechste) {
         Fertig();
         Textfeld::anhaengen(Zeugnis, Zeugnisschluss(m_sitzung));
-        fortschrittSichern(Fortschritt::Zustand::Ende, Regeln::Sprachen.front().wort.toString());
+        const QString deutsch = Regeln::Sprachen.front().wort.toString();
+        m_ausgabe->aufgebaut(deutsch, Textfeld::text(Zeugnis));
+        fortschrittSichern(Fortschritt::Zustand::Ende, deutsch);
         return;
     }
     FrageWechselAnzeigen();
@@ -420,6 +434,13 @@ void FragenForm::Fertig()
     Wert[1]->setChecked(true);
     Bewertung->show();
     Frame3D1->hide();
+    // Every hand-out is recorded; from then on the finished reference is no longer offered at the next start.
+    m_ausgabe = new Zeugnisausgabe(
+        Panel3D1, [this] { return Textfeld::text(Zeugnis); },
+        [this] {
+            m_zustand = Zustand::Ausgegeben;
+            fortschrittSichern(Fortschritt::Zustand::Ausgegeben, m_ausgabe->sprache());
+        });
 }
 
 void FragenForm::AbbrechenButton_Click()
@@ -431,6 +452,8 @@ void FragenForm::AbbrechenButton_Click()
 bool FragenForm::verlassen()
 {
     if (m_zustand != Zustand::Beantworten) {
+        if (m_ausgabe && !m_ausgabe->verlassenErlaubt(this))
+            return false;
         m_beendet = true;
         Umgebung::beenden();
         return true;
@@ -464,8 +487,12 @@ void FragenForm::ChangeLanguage(const QString& sLand)
     Zeugnis->clear();
     const Neuaufbau neu = zeugnisNeuAufbauen(sLand, m_sitzung);
     Textfeld::setzen(Zeugnis, neu.text);
+    if (m_ausgabe)
+        m_ausgabe->aufgebaut(sLand, Textfeld::text(Zeugnis));
     if (!neu.ok())
         meldung(neu.fehler);
+    else if (m_ausgabe && m_ausgabe->ausgehaendigt())
+        fortschrittSichern(Fortschritt::Zustand::Ausgegeben, sLand); // stays handed out
     else
         fortschrittSichern(Fortschritt::Zustand::Ende, sLand);
 }

@@ -17,6 +17,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 struct Sitzung;
+class Zeugnisausgabe;
 
 // The question screen: one question of the catalogue at a time, its grade and phrasing, and the reference
 // text growing below. After the last question the grade buttons choose the output language and the text
@@ -87,7 +88,8 @@ private:
     int m_note = 0;         // the grade the user chose for the question on display, 0 for none
     bool m_beendet = false; // the program is ending; nothing more happens on this screen
     Beginn m_beginn = Beginn::Fragen;
-    Einmalklick* m_einmal = nullptr; // one press per question on the buttons that move on
+    Einmalklick* m_einmal = nullptr;     // one press per question on the buttons that move on
+    Zeugnisausgabe* m_ausgabe = nullptr; // from the end state on
 
     // Where the reference stands. Answering: a grade and a phrasing for the question on display. End: every
     // question answered, the grade buttons choose the output language and the text may be handed out.

@@ -16,9 +16,14 @@
 namespace {
 
 constexpr int Firma = 4;
+constexpr int Funktion = 5; // the only box that may stay empty
 
-// Box i shows field i of Einstellungen::arbeitgeberfelder(): Name, Strasse, PLZ, Ort, Firma.
-const auto& felder = Einstellungen::arbeitgeberfelder;
+// Box i shows field i of Einstellungen::arbeitgeberfelder() (Name, Strasse, PLZ, Ort, Firma), box 5 the
+// optional function.
+QString Arbeitgeberdaten::*feld(std::size_t i)
+{
+    return i == Funktion ? &Arbeitgeberdaten::Funktion : Einstellungen::arbeitgeberfelder().at(i).wert;
+}
 
 // The hidden master data screen waiting for the employer data, if there is one.
 StammdatenForm* verborgeneStammdaten()
@@ -32,18 +37,19 @@ StammdatenForm* verborgeneStammdaten()
 } // namespace
 
 PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern)
-    : Bildschirm(QStringLiteral("PersönlicheDaten"), 5535, 3135, eltern)
+    : Bildschirm(QStringLiteral("PersönlicheDaten"), 5535, 3495, eltern)
 {
     Statuszeile = Bausteine::statuszeile(Panel3D1, 120, 120, 5295, 375, Bausteine::Dunkelrot, Qt::white);
     Statuszeile->setText(QStringLiteral("Setzen Sie die Daten des Personalverantwortlichen ein"));
 
-    // Rows from the top: Firma (box 4), Name (0), Straße (1), PLZ (2), Ort (3).
-    const std::array<std::pair<int, QString>, 5> zeilen{{{Firma, QStringLiteral("Firma")},
+    // Rows from the top: Firma (box 4), Name (0), Funktion (5), Straße (1), PLZ (2), Ort (3).
+    const std::array<std::pair<int, QString>, 6> zeilen{{{Firma, QStringLiteral("Firma")},
                                                          {0, QStringLiteral("Name")},
+                                                         {Funktion, QStringLiteral("Funktion")},
                                                          {1, QStringLiteral("Straße")},
                                                          {2, QStringLiteral("PLZ")},
                                                          {3, QStringLiteral("Ort")}}};
-    for (int zeile = 0; zeile < 5; ++zeile) {
+    for (int zeile = 0; zeile < 6; ++zeile) {
         const auto& [index, text] = zeilen[zeile];
         const double top = 600 + 360 * zeile;
         auto* beschriftung =
@@ -54,13 +60,18 @@ PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern)
                                                 beschriftung, 960, top, 4335, 285);
     }
 
-    AbbrechenButton = abbrechenKnopf(2160, 2520, 1455, 375);
+    Stammdaten[Funktion]->setToolTip(
+        QStringLiteral("Funktion des Unterzeichners, z. B. Geschäftsführer; steht im Brief unter dem Namen "
+                       "(freiwillig)"));
+
+    AbbrechenButton = abbrechenKnopf(2160, 2880, 1455, 375);
     WeiterButton = Bausteine::knopf(
         Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
-        QStringLiteral("Speichert die Daten und setzt die Zeugniserstellung fort"), 3720, 2520, 1575, 375);
+        QStringLiteral("Speichert die Daten und setzt die Zeugniserstellung fort"), 3720, 2880, 1575, 375);
 
     setTabOrder(Stammdaten[Firma], Stammdaten[0]);
-    setTabOrder(Stammdaten[0], Stammdaten[1]);
+    setTabOrder(Stammdaten[0], Stammdaten[Funktion]);
+    setTabOrder(Stammdaten[Funktion], Stammdaten[1]);
     setTabOrder(Stammdaten[1], Stammdaten[2]);
     setTabOrder(Stammdaten[2], Stammdaten[3]);
     setTabOrder(Stammdaten[3], AbbrechenButton);
@@ -73,14 +84,14 @@ void PersoenlicheDaten::aktivieren()
 {
     const Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
     for (std::size_t i = 0; i < Stammdaten.size(); ++i)
-        Stammdaten[i]->setText(ag.*felder()[i].wert);
+        Stammdaten[i]->setText(ag.*feld(i));
     Stammdaten[Firma]->setFocus(Qt::OtherFocusReason);
 }
 
 void PersoenlicheDaten::WeiterButton_Click()
 {
     for (QLineEdit* box : Stammdaten) {
-        if (box->text().isEmpty()) {
+        if (box != Stammdaten[Funktion] && box->text().isEmpty()) {
             Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Unvollständige Angaben"),
                                                      QStringLiteral("Sie müssen alle Felder ausfüllen")));
             return;
@@ -106,7 +117,7 @@ bool PersoenlicheDaten::ArbeitgeberdatenSpeichern()
 {
     Arbeitgeberdaten ag = Sitzung::instanz().arbeitgeber;
     for (std::size_t i = 0; i < Stammdaten.size(); ++i)
-        ag.*felder()[i].wert = Stammdaten[i]->text();
+        ag.*feld(i) = Stammdaten[i]->text();
     if (auto s = Einstellungen::arbeitgeberSpeichern(ag); !s) {
         Umgebung::zeigen(this, Umgebung::nichtGespeichert(
                                    QStringLiteral("Die Firmendaten wurden nicht gespeichert."), s.fehler()));

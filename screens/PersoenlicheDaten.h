@@ -17,7 +17,7 @@ class PersoenlicheDaten : public Bildschirm
 public:
     explicit PersoenlicheDaten(QWidget* eltern = nullptr);
 
-    // Saves the five boxes as the employer data, in the settings file and in `Arbeitgeberdaten`. A failure is
+    // Saves the six boxes as the employer data, in the settings file and in `Arbeitgeberdaten`. A failure is
     // shown and changes neither; the boxes keep their text. True when saved.
     bool ArbeitgeberdatenSpeichern();
 
@@ -28,7 +28,7 @@ private:
     void WeiterButton_Click();
 
     QLabel* Statuszeile = nullptr;
-    std::array<QLineEdit*, 5> Stammdaten{}; // 0 Name, 1 Straße, 2 PLZ, 3 Ort, 4 Firma
+    std::array<QLineEdit*, 6> Stammdaten{}; // 0 Name, 1 Straße, 2 PLZ, 3 Ort, 4 Firma, 5 Funktion
     QPushButton* AbbrechenButton = nullptr;
     QPushButton* WeiterButton = nullptr;
 };

@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -136,7 +135,7 @@ StammdatenForm::StammdatenForm(QWidget* eltern)
 
 QString StammdatenForm::heute()
 {
-    return QLocale(QLocale::German, QLocale::Germany).toString(QDate::currentDate(), QLocale::ShortFormat);
+    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
 }
 
 QString StammdatenForm::feld(int index) const

@@ -22,7 +22,7 @@ public:
     static constexpr int Felder = 12;
     static constexpr int Anschrift = 11; // the multi-line address box
 
-    // Today's date as the box "Zeugnisdatum" shows it: the German short date format.
+    // Today's date as the box "Zeugnisdatum" offers it: TT.MM.JJJJ, with the year in full for the letter.
     static QString heute();
 
 protected:

@@ -3,11 +3,13 @@
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
+#include "screens/Zeugnisausgabe.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern), m_zeugnis(zeugnis)
+dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern, Zeugnisausgabe* ausgabe)
+    : QDialog(eltern), m_zeugnis(zeugnis), m_ausgabe(ausgabe)
 {
     setObjectName(QStringLiteral("dlgBeenden"));
     setWindowTitle(QStringLiteral("Programm beenden"));
@@ -17,9 +19,9 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
     Label1 = Bausteine::label(
         this, QStringLiteral("Label1"),
         QStringLiteral(
-            "Das Arbeitszeugnis wird in die Windows-Zwischenablage kopiert. Sie können das Arbeitszeugnis "
-            "in Ihrer Text- verarbeitung mit 'Bearbeiten - Einfügen', bzw. [Strg+V] einfügen. Näheres im "
-            "Handbuch Ihrer Textverarbeitung."),
+            "Das Arbeitszeugnis wird in die Zwischenablage kopiert. Sie können das Arbeitszeugnis in Ihrer "
+            "Textverarbeitung mit 'Bearbeiten - Einfügen', bzw. [Strg+V] einfügen. Näheres im Handbuch Ihrer "
+            "Textverarbeitung."),
         240, 240, 6975, 1335);
     Label2 =
         Bausteine::label(this, QStringLiteral("Label2"),
@@ -56,6 +58,14 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern) : QDialog(eltern
     for (QPushButton* k : {cmdJa, cmdNein}) {
         Bausteine::fett(k, 9.75);
         k->setAutoDefault(false);
+    }
+    if (m_ausgabe) {
+        cmdVorschau = Bausteine::knopf(
+            this, QStringLiteral("cmdVorschau"), QStringLiteral("&Vorschau …"),
+            QStringLiteral("Zeigt das Zeugnis als Brief zum Drucken und Speichern"), 5520, 3720, 1695, 375);
+        Bausteine::fett(cmdVorschau, 9.75);
+        cmdVorschau->setAutoDefault(false);
+        connect(cmdVorschau, &QPushButton::clicked, this, [this] { m_ausgabe->vorschau(this); });
     }
     cmdJa->setDefault(true);
     connect(cmdJa, &QPushButton::clicked, this, &dlgBeenden::cmdJa_Click);

@@ -5,9 +5,11 @@
 
 class QLabel;
 class QPushButton;
+class Zeugnisausgabe;
 
 // The closing dialog of the question screen: asks whether the reference text goes to the clipboard.
 // "Ja" puts it there and accepts the dialog, so that its caller records the hand-out; "Nein" only closes.
+// With the reference's output at hand, "Vorschau" shows the letter, to print or save it.
 class dlgBeenden : public QDialog
 {
     Q_OBJECT
@@ -15,17 +17,19 @@ class dlgBeenden : public QDialog
 public:
     // `zeugnis` is the text of the question screen's reference box, line breaks as carriage return and
     // line feed.
-    explicit dlgBeenden(const QString& zeugnis, QWidget* eltern = nullptr);
+    explicit dlgBeenden(const QString& zeugnis, QWidget* eltern = nullptr, Zeugnisausgabe* ausgabe = nullptr);
 
 private:
     void cmdJa_Click();
     void cmdNein_Click();
 
     QString m_zeugnis;
+    Zeugnisausgabe* m_ausgabe = nullptr;
     QLabel* Label1 = nullptr;
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
     QPushButton* cmdJa = nullptr;
     QPushButton* cmdNein = nullptr;
+    QPushButton* cmdVorschau = nullptr;
 };

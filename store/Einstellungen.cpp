@@ -14,6 +14,8 @@ const QString Arbeitnehmertyp = QStringLiteral("ArbeitnehmerTyp");
 const QString Zeugnisart = QStringLiteral("Zeugnisart");
 const QString Frage = QStringLiteral("Frage");
 const QString Zahl = QStringLiteral("Zahl");
+// The signatory's function: optional, and absent from files of earlier versions.
+const QString Funktion = QStringLiteral("Funktion");
 
 std::optional<qint16> zahl(const std::optional<QString>& wert)
 {
@@ -64,6 +66,7 @@ int arbeitgeberLaden(const ProfilDatei& datei, Arbeitgeberdaten& ag)
             ag.*f.wert = *wert;
             ++vorhanden;
         }
+    ag.Funktion = datei.lesen(Profil::PersoenlicheDaten, Funktion).value_or(QString());
     return vorhanden;
 }
 
@@ -72,6 +75,9 @@ Status arbeitgeberSpeichern(const Arbeitgeberdaten& ag)
     QList<Profil::Eintrag> eintraege;
     for (const auto& f : arbeitgeberfelder())
         eintraege.append({Profil::PersoenlicheDaten, f.schluessel, ag.*f.wert});
+    // The function gets its key once it was given, so that a file without it stays as it was.
+    if (!ag.Funktion.isEmpty() || Profil::lesen(Profil::PersoenlicheDaten, Funktion))
+        eintraege.append({Profil::PersoenlicheDaten, Funktion, ag.Funktion});
     return Profil::schreiben(eintraege);
 }
 

@@ -26,10 +26,12 @@ const std::array<Feld<Arbeitgeberdaten>, 5>& arbeitgeberfelder();
 // The employee's text fields, in the order they are saved; the sex and the date of issue follow them.
 const std::array<Feld<Arbeitnehmerdaten>, 8>& arbeitnehmerfelder();
 
-// Every stored employer field replaces its field in `ag`; returns how many of the five were stored.
+// Every stored employer field replaces its field in `ag`; returns how many of the five were stored. The
+// optional function of the signatory is not counted; it is empty when none is stored.
 int arbeitgeberLaden(Arbeitgeberdaten& ag);
 // The same from a file read before, for a screen that reads the file once (Profil::laden).
 int arbeitgeberLaden(const ProfilDatei& datei, Arbeitgeberdaten& ag);
+// Saves the five fields, and the function when it was given or is stored.
 [[nodiscard]] Status arbeitgeberSpeichern(const Arbeitgeberdaten& ag);
 
 // The stored employee data, each absent when its key is missing or empty.

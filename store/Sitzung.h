@@ -12,7 +12,8 @@ struct Arbeitgeberdaten
     QString Name; // the person responsible for personnel, who signs
     QString Strasse;
     QString PLZ;
-    QString Ort; // place of issue
+    QString Ort;      // place of issue
+    QString Funktion; // the signatory's function, optional
 };
 
 struct Arbeitnehmerdaten

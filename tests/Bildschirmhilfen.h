@@ -111,8 +111,9 @@ inline void klicken(QWidget* fenster, const QString& name)
 template <typename T> QPointer<T> zeigen(const QString& aufrufer = {})
 {
     Sitzung& s = Sitzung::instanz();
-    s.arbeitgeber = {QStringLiteral("Muster GmbH"), QStringLiteral("Erika Beispiel"),
-                     QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"), QStringLiteral("Freiburg")};
+    s.arbeitgeber = {QStringLiteral("Muster GmbH"),    QStringLiteral("Erika Beispiel"),
+                     QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"),
+                     QStringLiteral("Freiburg"),       QString()};
     QPointer<T> f = new T;
     s.Aufrufer = aufrufer;
     f->show();

@@ -244,11 +244,13 @@ private slots:
                                       QStringLiteral("F4N1C.") + schluss());
         }
         QCOMPARE(b.zeugnis(), erste);
-        // A click on the button already selected rebuilds as well.
+        QVERIFY(umgebung.gezeigt.isEmpty());
+        // A click on the button already selected rebuilds as well, after asking about the typed change.
         Textfeld::setzen(b.zeugnisFeld(), QStringLiteral("von Hand geändert"));
+        umgebung.antworten = {Umgebung::Antwort::Ja};
         QVERIFY(Fragenbildschirm::klicken(b.wert(1)));
         QCOMPARE(b.zeugnis(), erste);
-        QVERIFY(umgebung.gezeigt.isEmpty());
+        QCOMPARE(umgebung.gezeigt.size(), 1);
     }
 
     void sprachwechselFehlerImFenster()
@@ -283,11 +285,10 @@ private slots:
         auto text = [&d](const char* name) {
             return d.findChild<QLabel*>(QString::fromLatin1(name))->text();
         };
-        QCOMPARE(
-            text("Label1"),
-            QStringLiteral("Das Arbeitszeugnis wird in die Windows-Zwischenablage kopiert. Sie können das "
-                           "Arbeitszeugnis in Ihrer Text- verarbeitung mit 'Bearbeiten - Einfügen', bzw. "
-                           "[Strg+V] einfügen. Näheres im Handbuch Ihrer Textverarbeitung."));
+        QCOMPARE(text("Label1"),
+                 QStringLiteral("Das Arbeitszeugnis wird in die Zwischenablage kopiert. Sie können das "
+                                "Arbeitszeugnis in Ihrer Textverarbeitung mit 'Bearbeiten - Einfügen', bzw. "
+                                "[Strg+V] einfügen. Näheres im Handbuch Ihrer Textverarbeitung."));
         QCOMPARE(text("Label2"),
                  QStringLiteral("In Ihrer Textverarbeitung können Sie die Details, wie z.B.  genaues "
                                 "Aufgabengebiet, genaue Beschreibung der Abteilung, eintragen."));
@@ -431,6 +432,7 @@ private slots:
         k.ungewerteteFrage(1);
         k.sql(QStringLiteral("UPDATE LetzterBrief SET Text = 'alter Text'"));
         Testumgebung umgebung;
+        umgebung.antworten = {Umgebung::Antwort::Nein};
         Fragenbildschirm b;
         QVERIFY(b.beantworten(0, 0));
         // The end state was saved when it was reached; keeping the work writes nothing more.
@@ -438,9 +440,11 @@ private slots:
         QCOMPARE(ini, QStringLiteral("[Abbruch]|ArbeitnehmerTyp= 1|Zeugnisart= 2|Frage=0|Zahl= 0"));
         QVERIFY(b.form->ArbeitZwischenspeichern());
         QCOMPARE(b.abbrechen()->text(), QStringLiteral("Beenden"));
+        // Not handed out: "Nein" to the question leaves.
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
         QCOMPARE(umgebung.beendet, 1);
-        QVERIFY(umgebung.gezeigt.isEmpty());
+        QCOMPARE(umgebung.gezeigt.size(), 1);
+        // Leaving keeps the end state as it was saved, to be offered at the next start.
         QCOMPARE(Hilfe::iniZeilen(), ini);
         QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(),
                  b.zeugnis());
@@ -456,7 +460,8 @@ private slots:
         QTest::newRow("Frage, Abbrechen") << false << Umgebung::Antwort::Abbrechen << false << 1;
         QTest::newRow("Frage, Ja") << false << Umgebung::Antwort::Ja << true << 1;
         QTest::newRow("Frage, Nein") << false << Umgebung::Antwort::Nein << true << 1;
-        QTest::newRow("Ende") << true << Umgebung::Antwort::Ok << true << 0;
+        QTest::newRow("Ende, Abbrechen") << true << Umgebung::Antwort::Abbrechen << false << 1;
+        QTest::newRow("Ende, Nein") << true << Umgebung::Antwort::Nein << true << 1;
     }
     void schliessenDurchRahmen()
     {

@@ -58,8 +58,8 @@ class TstGesamtablauf : public QObject
         QWidget* pd = fenster(QStringLiteral("PersönlicheDaten"));
         QVERIFY(pd);
         // From "Firma" down the rows, as the tab order leads.
-        for (const QString& wert :
-             {Firma, Unterzeichner, QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"), Ort}) {
+        for (const QString& wert : {Firma, Unterzeichner, QStringLiteral("Leiterin Personal"),
+                                    QStringLiteral("Hauptstraße 12"), QStringLiteral("79100"), Ort}) {
             QWidget* feld = QApplication::focusWidget();
             QVERIFY(feld && feld->window() == pd);
             QTest::keyClicks(feld, wert);

@@ -1,5 +1,6 @@
 #include "screens/PersoenlicheDaten.h"
 #include "screens/StammdatenForm.h"
+#include "store/Einstellungen.h"
 #include "tests/Bildschirmhilfen.h"
 #include "tests/Testumgebung.h"
 
@@ -39,6 +40,8 @@ private slots:
         QTest::keyClick(box(f, 4), Qt::Key_Tab);
         QCOMPARE(fokus(), QStringLiteral("Stammdaten0"));
         QTest::keyClick(box(f, 0), Qt::Key_Tab);
+        QCOMPARE(fokus(), QStringLiteral("Stammdaten5"));
+        QTest::keyClick(box(f, 5), Qt::Key_Tab);
         QCOMPARE(fokus(), QStringLiteral("Stammdaten1"));
     }
 
@@ -83,6 +86,42 @@ private slots:
         QCOMPARE(iniLesen(),
                  QStringLiteral("[Persönliche Daten]\r\nName=   \r\nStrasse=Hauptstraße 12\r\nPLZ=79100\r\n"
                                 "Ort=Freiburg\r\nFirma=Muster GmbH\r\n"));
+    }
+
+    // The signatory's function may stay empty; given, it is saved with the rest and loaded again, and a
+    // cleared one is cleared in the file.
+    void funktionIstFreiwillig_data()
+    {
+        QTest::addColumn<QString>("gespeichert");
+        QTest::addColumn<QString>("eingabe");
+        QTest::addColumn<QString>("zeile");
+        QTest::newRow("leer bleibt ohne Schlüssel") << QString() << QString() << QString();
+        QTest::newRow("gegeben") << QString() << QStringLiteral("Leiterin Personal")
+                                 << QStringLiteral("Funktion=Leiterin Personal");
+        QTest::newRow("geleert") << QStringLiteral("Funktion=Inhaber\n") << QString()
+                                 << QStringLiteral("Funktion=");
+    }
+    void funktionIstFreiwillig()
+    {
+        QFETCH(QString, gespeichert);
+        QFETCH(QString, eingabe);
+        QFETCH(QString, zeile);
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        iniSchreiben(ArbeitgeberAbschnitt + gespeichert);
+        Testumgebung umgebung;
+        auto f = zeigen<PersoenlicheDaten>(QStringLiteral("ZeugnisForm"));
+        box(f, 5)->setText(eingabe);
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
+        QVERIFY(umgebung.gezeigt.isEmpty());
+        const QStringList zeilen = iniLesen().split(QStringLiteral("\r\n"));
+        QCOMPARE(zeilen.filter(QStringLiteral("Funktion")),
+                 zeile.isEmpty() ? QStringList{} : QStringList{zeile});
+        Arbeitgeberdaten geladen;
+        geladen.Funktion = QStringLiteral("vorher");
+        QCOMPARE(Einstellungen::arbeitgeberLaden(geladen), 5);
+        QCOMPARE(geladen.Funktion, eingabe);
+        QCOMPARE(Sitzung::instanz().arbeitgeber.Funktion, eingabe);
     }
 
     // Back to the type screen: a fresh one, without a second request for the employer data, also when the
