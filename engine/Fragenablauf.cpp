@@ -1,6 +1,7 @@
 #include "engine/Fragenablauf.h"
 
 #include "engine/Schema.h"
+#include "engine/Textbau.h"
 #include "engine/Zeugnistext.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
@@ -131,14 +132,23 @@ Ergebnis<QString> Fragenablauf::waehlen(Wahl wahl)
 
 Status Fragenablauf::eigeneFormulierungUebernehmen(const QString& text)
 {
+    if (auto satz = satzUebernehmen(text); !satz)
+        return satz.alsFehler();
+    return Ok{};
+}
+
+Ergebnis<QString> Fragenablauf::satzUebernehmen(const QString& kasten)
+{
     if (!m_auswahl || !m_verbindung)
-        return Ok{};
+        return kasten;
     auto zeile = Katalog::auswahlZeile(*m_verbindung, *m_auswahl);
     if (!zeile)
         return zeile.alsFehler();
     if (!*zeile || (*zeile)->EigeneFormulierung != Markierung)
-        return Ok{};
-    return Katalog::eigeneFormulierungSetzen(*m_verbindung, *m_auswahl, text);
+        return kasten;
+    if (auto s = Katalog::eigeneFormulierungSetzen(*m_verbindung, *m_auswahl, kasten); !s)
+        return s.alsFehler();
+    return Textbau::satz(kasten, m_sitzung.arbeitnehmer);
 }
 
 Ergebnis<std::optional<QString>> Fragenablauf::gespeicherterText()

@@ -94,6 +94,11 @@ public:
     Ergebnis<QString> waehlen(Wahl wahl);
     // Replaces the own-wording marker of the current Auswahl row by `text`; leaves any other row alone.
     Status eigeneFormulierungUebernehmen(const QString& text);
+    // Continue: replaces the own-wording marker of the current Auswahl row by the answer box `kasten` (any
+    // other row is left alone) and returns the phrase that goes into the text: an own wording with the
+    // employee's data filled in (Textbau::satz), anything else as the box shows it (a phrasing there is
+    // filled in already).
+    Ergebnis<QString> satzUebernehmen(const QString& kasten);
 
     // Start of the work, on a connection of its own: the saved text of interrupted work, or emptying
     // Auswahl for a new reference.

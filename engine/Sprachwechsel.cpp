@@ -2,6 +2,7 @@
 
 #include "engine/Katalog.h"
 #include "engine/Schema.h"
+#include "engine/Textbau.h"
 #include "engine/Zeugnistext.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
@@ -83,12 +84,10 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
             satz = *z.EigeneFormulierung;
         }
 
-        TextBausteineEinsetzen(satz, sitzung.arbeitnehmer);
-        if (satz.isEmpty())
-            continue;
-        r.text += trenner((*frage)->Absatz, r.text.isEmpty()) + satz;
+        r.text +=
+            Textbau::anschluss(Textbau::satz(satz, sitzung.arbeitnehmer), (*frage)->Absatz, r.text.isEmpty());
     }
 
-    r.text += Zeugnisschluss(sitzung);
+    r.text += Textbau::schluss(sitzung);
     return r;
 }

@@ -2,6 +2,7 @@
 
 #include "engine/Regeln.h"
 #include "engine/Sprachwechsel.h"
+#include "engine/Textbau.h"
 #include "engine/Zeugnistext.h"
 #include "screens/Bausteine.h"
 #include "screens/Einmalklick.h"
@@ -279,12 +280,12 @@ void FragenForm::notenAbwaehlen()
 // The employee's data in the phrase shown, by the rules of TextBausteineEinsetzen.
 void FragenForm::platzhalterEinsetzen()
 {
-    QString text = Textfeld::text(Variante);
-    if (!bausteineEinsetzbar(text))
+    const QString text = Textfeld::text(Variante);
+    const QString gefuellt = Textbau::satz(text, m_sitzung.arbeitnehmer);
+    if (gefuellt == text)
         return;
     Variante->setUpdatesEnabled(false);
-    TextBausteineEinsetzen(text, m_sitzung.arbeitnehmer);
-    Textfeld::setzen(Variante, text);
+    Textfeld::setzen(Variante, gefuellt);
     Variante->setUpdatesEnabled(true);
 }
 
@@ -366,8 +367,9 @@ void FragenForm::WeiterButton_Click()
     if (m_sitzung.Zahl < std::numeric_limits<qint16>::max())
         ++m_sitzung.Zahl;
 
-    if (auto s = m_ablauf.eigeneFormulierungUebernehmen(Textfeld::text(Variante)); !s) {
-        weiterFehlgeschlagen(s.fehler());
+    const auto satz = m_ablauf.satzUebernehmen(Textfeld::text(Variante));
+    if (!satz) {
+        weiterFehlgeschlagen(satz.fehler());
         return;
     }
 
@@ -385,9 +387,10 @@ void FragenForm::WeiterButton_Click()
     variantenAbwaehlen(5);
     Panel3D1->update();
 
-    const QString satz = Textfeld::text(Variante);
-    if (!satz.isEmpty()) {
-        Textfeld::anhaengen(Zeugnis, trenner(m_ablauf.frage().Absatz, Textfeld::leer(Zeugnis)) + satz);
+    // The text rules are the engine's; the box takes what it is given.
+    if (const QString stueck = Textbau::anschluss(*satz, m_ablauf.frage().Absatz, Textfeld::leer(Zeugnis));
+        !stueck.isEmpty()) {
+        Textfeld::anhaengen(Zeugnis, stueck);
         LetztesZeichenMarkieren(Zeugnis);
         Variante->clear();
     }
@@ -399,7 +402,7 @@ void FragenForm::WeiterButton_Click()
     }
     if (!*naechste) {
         Fertig();
-        Textfeld::anhaengen(Zeugnis, Zeugnisschluss(m_sitzung));
+        Textfeld::anhaengen(Zeugnis, Textbau::schluss(m_sitzung));
         const QString deutsch = Regeln::Sprachen.front().wort.toString();
         m_ausgabe->aufgebaut(deutsch, Textfeld::text(Zeugnis));
         fortschrittSichern(Fortschritt::Zustand::Ende, deutsch);

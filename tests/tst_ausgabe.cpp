@@ -218,6 +218,74 @@ private slots:
 
     // A whole reference through the widgets, then every language button; German gives back the text of the
     // first assembly.
+    // The same choices give the same text whether the screen assembles it question by question or the
+    // language switch rebuilds it: letters, skips, own wordings with and without placeholders, paragraphs.
+    // Each step is "note/button" or "note/3/own wording".
+    void ersterAufbauGleichNeuaufbau_data()
+    {
+        QTest::addColumn<QStringList>("schritte");
+        QTest::newRow("Buchstaben") << QStringList{QStringLiteral("0/0"), QStringLiteral("2/1"),
+                                                   QStringLiteral("5/2"), QStringLiteral("1/0"),
+                                                   QStringLiteral("0/0")};
+        QTest::newRow("uebersprungen")
+            << QStringList{QStringLiteral("0/1"), QStringLiteral("0/4"), QStringLiteral("3/0"),
+                           QStringLiteral("2/1"), QStringLiteral("0/4")};
+        QTest::newRow("eigene mit Platzhaltern")
+            << QStringList{QStringLiteral("0/3/Seit (Eintrittsdatum)x als (Position)y bei uns."),
+                           QStringLiteral("3/3/(VollerName) ohne Datum bleibt (Position)."),
+                           QStringLiteral("1/3/Bis (Austrittsdatum): (VollerName) aus (Geburtsort)."),
+                           QStringLiteral("4/3/Bis (Austrittsdatum)"), QStringLiteral("0/2")};
+        QTest::newRow("leere eigene vor Absatz")
+            << QStringList{QStringLiteral("0/3/"), QStringLiteral("4/0"), QStringLiteral("2/3/"),
+                           QStringLiteral("5/3/Eigen."), QStringLiteral("0/4")};
+    }
+    void ersterAufbauGleichNeuaufbau()
+    {
+        QFETCH(QStringList, schritte);
+        Arbeitsordner ordner;
+        Testkatalog k;
+        vierFragen(k);
+        k.frage({5, QStringLiteral("Daten?"), 1, 2, true, true});
+        k.antwort({5,
+                   0,
+                   QStringLiteral("Seit (Eintrittsdatum), (VollerName)."),
+                   {},
+                   QStringLiteral("Name (VollerName) bleibt."),
+                   {},
+                   QStringLiteral("Herr "),
+                   QStringLiteral(" bis (Austrittsdatum)x.")},
+                  0, QStringLiteral("Deutsch"));
+        Sitzung::instanz().arbeitnehmer.Titel = QStringLiteral("Dr.");
+        Testumgebung umgebung;
+        Fragenbildschirm b;
+        for (const QString& schritt : std::as_const(schritte)) {
+            const QStringList teil = schritt.split(QLatin1Char('/'));
+            const int note = teil.at(0).toInt();
+            const int knopf = teil.at(1).toInt();
+            if (knopf != 3) {
+                QVERIFY2(b.beantworten(note, knopf), qPrintable(schritt));
+                continue;
+            }
+            if (note > 0)
+                QVERIFY(Fragenbildschirm::klicken(b.wert(note)));
+            QVERIFY(Fragenbildschirm::klicken(b.varian(3)));
+            QTest::keyClicks(b.variante(), teil.at(2));
+            QVERIFY(Fragenbildschirm::klicken(b.weiter()));
+        }
+        const QString erster = b.zeugnis();
+        QVERIFY(erster.endsWith(schluss()));
+        QVERIFY2(!erster.contains(QStringLiteral("(Eintrittsdatum)")) &&
+                     !erster.contains(QStringLiteral("(Austrittsdatum)")),
+                 qPrintable(erster));
+
+        const Neuaufbau neu = zeugnisNeuAufbauen(QStringLiteral("Deutsch"), Sitzung::instanz());
+        QVERIFY2(neu.ok(), qPrintable(neu.fehler));
+        QCOMPARE(neu.text, erster);
+        QVERIFY(Fragenbildschirm::klicken(b.wert(1)));
+        QCOMPARE(b.zeugnis(), erster);
+        QVERIFY(umgebung.gezeigt.isEmpty());
+    }
+
     void sprachknoepfe()
     {
         Arbeitsordner ordner;
