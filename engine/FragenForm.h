@@ -2,6 +2,7 @@
 
 #include "engine/Ergebnis.h"
 #include "engine/Fragenablauf.h"
+#include "screens/Layout.h"
 
 #include <QString>
 #include <QWidget>
@@ -40,7 +41,6 @@ public:
     void setVisible(bool sichtbar) override;
 
 protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
@@ -51,6 +51,8 @@ private:
     void variantenAbwaehlen(int bis);
     void notenAbwaehlen();
     void platzhalterEinsetzen();
+    // Places the working panel on the canvas, grown or shrunk with the window.
+    void anordnen();
 
     void Wert_Click(int index, bool gewaehlt);
     void Varian_Click(int index);
@@ -73,6 +75,7 @@ private:
     int m_note = 0;         // the grade the user chose for the question on display, 0 for none
     bool m_beendet = false; // the program is ending; nothing more happens on this screen
 
+    Layout::Flaeche* m_flaeche = nullptr;
     QFrame* Panel3D1 = nullptr;
     QLabel* FrageLabel = nullptr;
     QLabel* Statuszeile = nullptr;

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "screens/Layout.h"
+
 #include <QWidget>
 
 class QFrame;
 class QPushButton;
 
-// The first window of the program: banner, title and the one way on, ">> Weiter >>".
+// The first window of the program: its name, version and what it does, and the one way on, ">> Weiter >>".
 class StartForm : public QWidget
 {
     Q_OBJECT
@@ -13,11 +15,11 @@ class StartForm : public QWidget
 public:
     explicit StartForm(QWidget* eltern = nullptr);
 
-protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
-
 private:
     void WeiterButton_Click();
+    void anordnen();
+
+    Layout::Flaeche* m_flaeche = nullptr;
 
     QFrame* SSPanel1 = nullptr;
     QFrame* Panel3D1 = nullptr;
