@@ -1,11 +1,12 @@
 // Whole-process start-up: how long a fresh process takes from exec to the painted start screen, and how
 // much memory it peaks at, beside a bare Qt process that shows an empty window (measured alternately in the
-// same run, so machine load hits both alike).
+// same run, so machine load hits both alike). The program's process runs the program's own start, in a
+// working folder of its own.
 
-#include "screens/Sprache.h"
-#include "screens/StartForm.h"
+#include "screens/Programmstart.h"
 
 #include <QApplication>
+#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -20,11 +21,12 @@ extern char** environ;
 namespace {
 
 const char* selbst = nullptr;
+QByteArray ordner;
 
 // Runs this program again in `modus` and returns its wall time in seconds and peak memory in KiB.
 std::pair<double, long> kindLaufen(const char* modus)
 {
-    char* argv[] = {const_cast<char*>(selbst), const_cast<char*>(modus), nullptr};
+    char* argv[] = {const_cast<char*>(selbst), const_cast<char*>(modus), ordner.data(), nullptr};
     const auto anfang = std::chrono::steady_clock::now();
     pid_t pid = 0;
     if (posix_spawn(&pid, selbst, nullptr, nullptr, argv, environ) != 0)
@@ -62,13 +64,22 @@ int kind(int argc, char** argv, bool mitStartbild)
     QApplication app(argc, argv);
     QWidget* fenster = nullptr;
     QWidget leer;
+    std::optional<Programmstart::Vorbereitet> start;
     if (mitStartbild) {
-        Sprache::deutschEinrichten(app);
-        fenster = new StartForm; // deletes itself on close
+        qputenv(Ordnerwahl::KatalogVariable, ZEUGNIS_KATALOG);
+        start = Programmstart::vorbereiten(app);
+        if (!start)
+            return 1;
+        // The catalogue is brought in after the first window; here there is none to bring.
+        Programmstart::starten(*start,
+                               [](const QString&, const QString&) { return Ergebnis<QString>(QString()); });
+        fenster = QApplication::topLevelWidgets().value(0);
+        if (!fenster)
+            return 1;
     } else {
         fenster = &leer;
+        fenster->show();
     }
-    fenster->show();
     if (!QTest::qWaitForWindowExposed(fenster))
         return 1;
     fenster->grab(); // painted once
@@ -82,10 +93,14 @@ int kind(int argc, char** argv, bool mitStartbild)
 int main(int argc, char** argv)
 {
     selbst = argv[0];
-    if (argc > 1 && std::strcmp(argv[1], "--kind-start") == 0)
-        return kind(1, argv, true);
+    if (argc > 2 && std::strcmp(argv[1], "--kind-start") == 0) {
+        char* argumente[] = {argv[0], const_cast<char*>("--ordner"), argv[2], nullptr};
+        return kind(3, argumente, true);
+    }
     if (argc > 1 && std::strcmp(argv[1], "--kind-leer") == 0)
         return kind(1, argv, false);
+    const QTemporaryDir arbeitsordner;
+    ordner = arbeitsordner.path().toLocal8Bit();
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
