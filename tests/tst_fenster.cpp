@@ -1,4 +1,4 @@
-#include "engine/FragenForm.h"
+#include "screens/FragenForm.h"
 #include "screens/PersoenlicheDaten.h"
 #include "screens/StammdatenForm.h"
 #include "screens/StartForm.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/Ergebnis.h"
 #include "engine/Fragenablauf.h"
 #include "screens/Layout.h"
+#include "store/Ergebnis.h"
 
 #include <QString>
 #include <QWidget>
