@@ -1,7 +1,7 @@
 # Thin wrappers over the CMake presets; `make run` and `make test` are the two commands of the README.
 PRESET   ?= release
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-DEBS     := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev \
+DEBS     := g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config qt6-base-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev \
             qt6-translations-l10n fonts-dejavu-core libbenchmark-dev clang-format xvfb xauth xclip \
             desktop-file-utils appstream
 

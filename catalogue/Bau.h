@@ -10,6 +10,9 @@ namespace Katalog {
 // tell an up-to-date catalogue at a glance.
 inline const QString Standtabelle = QStringLiteral("Katalogstand");
 
+// Table of the build's own beside the schema's: the role of every question (Nr, Rolle), see rollen().
+inline const QString Rollentabelle = QStringLiteral("Fragenrolle");
+
 // The twelve content tables: both question tables and the ten answer tables.
 using Schema::inhaltstabellen;
 

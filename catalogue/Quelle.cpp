@@ -1,5 +1,6 @@
 #include "catalogue/Quelle.h"
 
+#include "engine/Satzgroessen.h"
 #include "engine/Schema.h"
 
 #include <QFile>
@@ -32,6 +33,19 @@ const QStringList& buchstaben()
     return b;
 }
 
+const QStringList& rollen()
+{
+    static const QStringList r{QStringLiteral("einleitung"),   QStringLiteral("unternehmen"),
+                               QStringLiteral("werdegang"),    QStringLiteral("aufgaben"),
+                               QStringLiteral("befugnisse"),   QStringLiteral("ausbildungsinhalte"),
+                               QStringLiteral("berufsschule"), QStringLiteral("leistung"),
+                               QStringLiteral("fuehrung"),     QStringLiteral("zusammenfassung"),
+                               QStringLiteral("vertrauen"),    QStringLiteral("verhalten"),
+                               QStringLiteral("austritt"),     QStringLiteral("bedauern"),
+                               QStringLiteral("dank"),         QStringLiteral("wuensche")};
+    return r;
+}
+
 QString sprachwort(const QString& sprache)
 {
     // The answer tables' language words come in the same order as the source languages.
@@ -41,15 +55,16 @@ QString sprachwort(const QString& sprache)
 
 const QList<Satzart>& satzarten()
 {
-    static const QList<Satzart> arten{
-        {QStringLiteral("typ1-einfach"), 1, 1, 1, 1},
-        {QStringLiteral("typ1-qualifiziert"), 1, 2, 34, 101},
-        {QStringLiteral("typ2-qualifiziert"), 2, 2, 27, 201},
-        {QStringLiteral("typ3-einfach"), 3, 1, 3, 301},
-        {QStringLiteral("typ3-qualifiziert"), 3, 2, 17, 311},
-        {QStringLiteral("typ4-einfach"), 4, 1, 1, 401},
-        {QStringLiteral("typ4-qualifiziert"), 4, 2, 10, 411},
-    };
+    static const QList<Satzart> arten = [] {
+        QList<Satzart> liste;
+        for (const Satzgroesse& s : Satzgroessen)
+            liste.append(
+                {QStringLiteral("typ%1-%2")
+                     .arg(s.arbeitnehmertyp)
+                     .arg(s.zeugnisart == 1 ? QStringLiteral("einfach") : QStringLiteral("qualifiziert")),
+                 s.arbeitnehmertyp, s.zeugnisart, s.anzahl, s.ersteNr});
+        return liste;
+    }();
     return arten;
 }
 
@@ -294,11 +309,22 @@ public:
         f.nr = *nr;
         ort.nr = f.nr;
         unbekannteSchluessel(ort, objekt,
-                             {QStringLiteral("nr"), QStringLiteral("thema"), QStringLiteral("frage"),
-                              QStringLiteral("keineAussage"), QStringLiteral("absatz"),
-                              QStringLiteral("antworten")},
+                             {QStringLiteral("nr"), QStringLiteral("thema"), QStringLiteral("rolle"),
+                              QStringLiteral("frage"), QStringLiteral("keineAussage"),
+                              QStringLiteral("absatz"), QStringLiteral("antworten")},
                              QStringLiteral("der Frage"));
         f.thema = freierText(ort, objekt, QStringLiteral("thema"));
+        const QJsonValue rolle = objekt.value(QStringLiteral("rolle"));
+        if (rolle.isUndefined())
+            fehler(ort, QStringLiteral("\u201erolle\u201c fehlt (erlaubt: %1)")
+                            .arg(rollen().join(QStringLiteral(", "))));
+        else if (!rolle.isString() || !rollen().contains(rolle.toString()))
+            fehler(ort, QStringLiteral("unbekannte Rolle %1 (erlaubt: %2)")
+                            .arg(rolle.isString() ? QStringLiteral("\u201e%1\u201c").arg(rolle.toString())
+                                                  : typname(rolle),
+                                 rollen().join(QStringLiteral(", "))));
+        else
+            f.rolle = rolle.toString();
         f.keineAussage = pflichtWahrheitswert(ort, objekt, QStringLiteral("keineAussage"));
         f.absatz = pflichtWahrheitswert(ort, objekt, QStringLiteral("absatz"));
 

@@ -16,6 +16,10 @@ const QStringList& sprachen();     // "de", "en", "fr", "it", "es"
 const QStringList& geschlechter(); // "m", "w"
 const QStringList& buchstaben();   // "A", "B", "C"
 
+// What a question contributes to the reference ("einleitung", "leistung", "zusammenfassung", "austritt" …),
+// so that checks of a whole reference can find its summary, conduct and closing questions.
+const QStringList& rollen();
+
 // The language word of the answer tables for a source language ("fr" -> "Franzoesisch"); empty if unknown.
 QString sprachwort(const QString& sprache);
 
@@ -59,6 +63,7 @@ struct Frage
 {
     int nr = 0;
     QString thema;
+    QString rolle;                // one of rollen()
     QMap<QString, QString> frage; // "m", "w" -> question text
     bool keineAussage = false;
     bool absatz = false;

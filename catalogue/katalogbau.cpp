@@ -5,8 +5,12 @@
 #include "catalogue/Bau.h"
 #include "catalogue/Einbau.h"
 #include "catalogue/Pruefung.h"
+#include "store/Sperre.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -74,6 +78,24 @@ int main(int argc, char* argv[])
     if (befehl == QStringLiteral("--installieren")) {
         if (argumente.size() != 2)
             return aufruf();
+        // The program must not find its tables replaced under a running reference; the lock is held until
+        // the installation is done, so that no run starts meanwhile.
+        const QString ordner = QFileInfo(argumente.at(0)).absolutePath();
+        const Sperre::Versuch sperre = Sperre::sperren(ordner);
+        if (sperre.art == Sperre::Versuch::Art::Belegt ||
+            sperre.art == Sperre::Versuch::Art::AndererRechner) {
+            fehlerausgabe() << QStringLiteral(
+                                   "Fehler: das Programm arbeitet gerade im Ordner %1 (Sperrdatei %2%3). "
+                                   "Der Katalog wurde nicht installiert. Beenden Sie bitte das "
+                                   "Programm und rufen Sie die Installation dann erneut auf.\n")
+                                   .arg(QDir::toNativeSeparators(ordner),
+                                        QDir::toNativeSeparators(Sperre::pfad(ordner)),
+                                        sperre.rechner.isEmpty()
+                                            ? QString()
+                                            : QStringLiteral(", vom Rechner „%1“").arg(sperre.rechner))
+                            << Qt::flush;
+            return 1;
+        }
         const Katalog::Einbau ergebnis = Katalog::installieren(argumente.at(0), argumente.at(1));
         const QString vorsatz = !ergebnis.ok() ? QStringLiteral("Fehler: ")
                                 : ergebnis.art == Katalog::Einbau::Art::Beiseitegelegt

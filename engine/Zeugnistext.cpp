@@ -1,5 +1,6 @@
 #include "engine/Zeugnistext.h"
 
+#include "engine/Satzgroessen.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -75,19 +76,13 @@ QString trenner(bool absatz, bool textLeer)
 
 QString Fragenzahl(qint16 typ, qint16 art)
 {
-    const bool einfach = art == 1;
-    switch (typ) {
-    case 1:
-        return einfach ? QStringLiteral("1") : QStringLiteral("34");
-    case 2:
-        return QStringLiteral("27");
-    case 3:
-        return einfach ? QStringLiteral("3") : QStringLiteral("17");
-    case 4:
-        return einfach ? QStringLiteral("1") : QStringLiteral("10");
-    default:
-        return {};
-    }
+    // Any kind other than 1 counts as qualified; a type without a simple set announces its qualified one.
+    const qint16 gesucht = art == 1 ? qint16(1) : qint16(2);
+    for (qint16 a : {gesucht, qint16(2)})
+        for (const Satzgroesse& s : Satzgroessen)
+            if (s.arbeitnehmertyp == typ && s.zeugnisart == a)
+                return QString::number(s.anzahl);
+    return {};
 }
 
 QString zaehler(qint32 naechste, const QString& fragenzahl)

@@ -1,13 +1,14 @@
 #include "screens/FragenForm.h"
 
+#include "engine/Schema.h"
 #include "engine/Sprachwechsel.h"
 #include "engine/Zeugnistext.h"
 #include "screens/Bausteine.h"
+#include "screens/Einmalklick.h"
 #include "screens/Layout.h"
 #include "screens/Textfeld.h"
 #include "screens/Umgebung.h"
 #include "screens/dlgBeenden.h"
-#include "store/Einstellungen.h"
 #include "store/Programm.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
@@ -35,6 +36,9 @@ const QString NichtGespeichert = QStringLiteral("Die Arbeit konnte nicht zwische
 const QString NichtVerworfen = QStringLiteral(
     "Dass die Arbeit nicht fortgesetzt werden soll, wurde nicht gespeichert: beim nächsten Start "
     "wird sie zur Fortsetzung angeboten.");
+const QString Abschrift = QStringLiteral(
+    "Die Arbeit ist im Fragenkatalog gesichert; nur die Abschrift für ältere Programmversionen in der "
+    "Einstellungsdatei blieb auf dem alten Stand.");
 const QColor Weiss{255, 255, 255};
 
 // The window's design size in twips, and how many pixels of height the working panel may give up on a
@@ -51,7 +55,8 @@ void beschriften(QPushButton* knopf, const QString& text)
 
 } // namespace
 
-FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::instanz()), m_ablauf(m_sitzung)
+FragenForm::FragenForm(QWidget* eltern, Beginn beginn)
+    : QWidget(eltern), m_sitzung(Sitzung::instanz()), m_ablauf(m_sitzung), m_beginn(beginn)
 {
     setObjectName(QStringLiteral("FragenForm"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -139,7 +144,14 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
     m_flaeche->innen()->setMinimumSize(Layout::platzbedarf({Panel3D1}) - QSize(0, Schrumpf));
     Layout::startgroesse(this, {Layout::px(Breite), Layout::px(Hoehe)});
 
-    laden();
+    m_einmal = new Einmalklick(this);
+    m_einmal->beobachten(WeiterButton);
+    m_einmal->beobachten(Varian[4]);
+
+    if (m_beginn == Beginn::Fertig)
+        fertigLaden();
+    else
+        laden();
 }
 
 FragenForm::~FragenForm() = default;
@@ -180,10 +192,61 @@ void FragenForm::laden()
     } else if (auto s = Fragenablauf::neuBeginnen(); !s) {
         aufgeben(s.fehler());
         return;
+    } else {
+        fortschrittSichern(Fortschritt::Zustand::Fragen);
     }
 
     if (Bewertung->isHidden())
         variantenFreigeben();
+}
+
+// The end state as the progress record keeps it: the finished text in its output language.
+void FragenForm::fertigLaden()
+{
+    auto stand = Fortschritt::lesen();
+    if (!stand || !*stand || (*stand)->zustand != Fortschritt::Zustand::Ende) {
+        aufgeben(stand ? QStringLiteral("Das fertige Zeugnis ist nicht mehr gespeichert.") : stand.fehler());
+        return;
+    }
+    const Fortschritt::Stand& s = **stand;
+    m_sitzung.Zahl = s.zahl;
+    m_fragenzahl = Fragenzahl(m_sitzung.Arbeitnehmertyp, m_sitzung.Zeugnisart);
+    FrageLabel->setText(
+        zaehler(qint32(m_sitzung.Zahl) + (Text::zahlLesen(m_fragenzahl) > s.zahl ? 1 : 0), m_fragenzahl));
+    Fertig();
+    for (int i = 1; i <= 5; ++i)
+        if (Text::sprachwort(Wert[i]->text()) == s.sprache)
+            Wert[i]->setChecked(true);
+    Textfeld::setzen(Zeugnis, s.text);
+}
+
+bool FragenForm::fortschrittSichern(Fortschritt::Zustand zustand, const QString& sprache)
+{
+    const QString text = zustand == Fortschritt::Zustand::Keiner ? QString() : Textfeld::text(Zeugnis);
+    const Fortschritt::Gespeichert g = Fortschritt::speichern(m_ablauf.stand(zustand, text, sprache));
+    if (!g.ok()) {
+        QString was;
+        switch (zustand) {
+        case Fortschritt::Zustand::Keiner:
+            was = NichtVerworfen;
+            break;
+        case Fortschritt::Zustand::Ausgegeben:
+            was = QStringLiteral(
+                "Dass das Zeugnis übernommen wurde, wurde nicht gespeichert: beim nächsten Start "
+                "wird es noch einmal angeboten.");
+            break;
+        case Fortschritt::Zustand::Fragen:
+        case Fortschritt::Zustand::Ende:
+            was = QStringLiteral("Der Stand der Arbeit wurde nicht gespeichert: nach einem Absturz ginge "
+                                 "verloren, was seit dem letzten Speichern hinzukam.");
+            break;
+        }
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(was, g.fehler));
+        return false;
+    }
+    if (!g.hinweis.isEmpty())
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(Abschrift, g.hinweis));
+    return true;
 }
 
 // What the screen shows of a question change: "mangelhaft" only with five answer rows, the grade frame only
@@ -299,6 +362,8 @@ void FragenForm::WeiterButton_Click()
 {
     if (m_beendet)
         return;
+    // Presses of the buttons that move on count again once the next question is shown.
+    const Einmalklick::Sperre sperre(*m_einmal);
     Textfeld::hintergrund(Variante, Bausteine::Grau);
     if (m_sitzung.Zahl < std::numeric_limits<qint16>::max())
         ++m_sitzung.Zahl;
@@ -313,7 +378,8 @@ void FragenForm::WeiterButton_Click()
 
     if (WeiterButton->text() == Zwischenablage) {
         dlgBeenden dialog(Textfeld::text(Zeugnis), this);
-        dialog.exec();
+        if (dialog.exec() == QDialog::Accepted)
+            fortschrittSichern(Fortschritt::Zustand::Ausgegeben);
         return;
     }
 
@@ -336,6 +402,7 @@ void FragenForm::WeiterButton_Click()
     if (!*naechste) {
         Fertig();
         Textfeld::anhaengen(Zeugnis, Zeugnisschluss(m_sitzung));
+        fortschrittSichern(Fortschritt::Zustand::Ende, Schema::sprachwoerter().first());
         return;
     }
     FrageWechselAnzeigen();
@@ -345,6 +412,7 @@ void FragenForm::WeiterButton_Click()
         Varian[b]->setEnabled(false);
     if (Bewertung->isHidden())
         variantenFreigeben();
+    fortschrittSichern(Fortschritt::Zustand::Fragen);
 }
 
 // The end state: the grade buttons choose the output language, the text can go to the clipboard.
@@ -394,8 +462,8 @@ bool FragenForm::verlassen()
         }
         break;
     case Umgebung::Antwort::Nein:
-        if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
-            Umgebung::zeigen(this, Umgebung::nichtGespeichert(NichtVerworfen, s.fehler()));
+        // Recorded before the program ends, so that the next start begins a new reference.
+        fortschrittSichern(Fortschritt::Zustand::Keiner);
         break;
     default:
         return false;
@@ -412,11 +480,18 @@ void FragenForm::ChangeLanguage(const QString& sLand)
     Textfeld::setzen(Zeugnis, neu.text);
     if (!neu.ok())
         meldung(neu.fehler);
+    else
+        fortschrittSichern(Fortschritt::Zustand::Ende, sLand);
 }
 
 Status FragenForm::ArbeitZwischenspeichern()
 {
-    return m_ablauf.arbeitZwischenspeichern(Textfeld::text(Zeugnis));
+    const Fortschritt::Gespeichert g = m_ablauf.arbeitZwischenspeichern(Textfeld::text(Zeugnis));
+    if (!g.ok())
+        return Fehler{g.fehler};
+    if (!g.hinweis.isEmpty())
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(Abschrift, g.hinweis));
+    return Ok{};
 }
 
 void FragenForm::meldung(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Fortschritt.h"
 #include "engine/Fragenablauf.h"
 #include "screens/Layout.h"
 #include "store/Ergebnis.h"
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+class Einmalklick;
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
@@ -25,7 +27,15 @@ class FragenForm : public QWidget
     Q_OBJECT
 
 public:
-    explicit FragenForm(QWidget* eltern = nullptr);
+    // How the screen opens: at a question (a new reference, or interrupted work as the shared record names
+    // it), or in the end state with the finished reference of the progress record.
+    enum class Beginn
+    {
+        Fragen,
+        Fertig
+    };
+
+    explicit FragenForm(QWidget* eltern = nullptr, Beginn beginn = Beginn::Fragen);
     ~FragenForm() override;
 
     // Rebuilds the whole reference text in the language of `sLand` ("Deutsch", "Englisch", "Franzoesisch",
@@ -33,8 +43,8 @@ public:
     // text built up to it stays, and the program goes on.
     void ChangeLanguage(const QString& sLand);
 
-    // Keeps unfinished work for a later run: section "Abbruch" of the settings file and the text in
-    // LetzterBrief. Does nothing once the last question is passed.
+    // Keeps unfinished work for a later run in the progress record; a failed copy into the settings file is
+    // shown, the work is kept all the same. Does nothing once the last question is passed.
     Status ArbeitZwischenspeichern();
 
     // A screen that has ended the program (a failure while opening, for instance) never shows itself.
@@ -46,6 +56,10 @@ protected:
 
 private:
     void laden();
+    void fertigLaden();
+    // Saves where work stands after each step, so that a crash loses nothing; a failure is shown and the
+    // work goes on. Returns whether the progress record was saved.
+    bool fortschrittSichern(Fortschritt::Zustand zustand, const QString& sprache = {});
     void FrageWechselAnzeigen();
     void variantenFreigeben();
     void variantenAbwaehlen(int bis);
@@ -74,6 +88,8 @@ private:
     QString m_fragenzahl;
     int m_note = 0;         // the grade the user chose for the question on display, 0 for none
     bool m_beendet = false; // the program is ending; nothing more happens on this screen
+    Beginn m_beginn = Beginn::Fragen;
+    Einmalklick* m_einmal = nullptr; // one press per question on the buttons that move on
 
     Layout::Flaeche* m_flaeche = nullptr;
     QFrame* Panel3D1 = nullptr;

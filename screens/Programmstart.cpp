@@ -89,7 +89,7 @@ void starten(Vorbereitet& start, const Ordnerwahl::Installierer& installieren)
 {
     auto* fenster = new StartForm; // deletes itself on close
     fenster->show();
-    new NachDemErstenBild(fenster, [&start, installieren] {
+    new NachDemErstenBild(fenster, [fenster, &start, installieren] {
         if (!Einzelstart::sperren(start.sperre)) {
             Umgebung::beenden();
             return;
@@ -98,6 +98,9 @@ void starten(Vorbereitet& start, const Ordnerwahl::Installierer& installieren)
         if (!katalog || !katalog->isEmpty())
             Umgebung::zeigen(nullptr, Umgebung::warnung(QStringLiteral("Fragenkatalog"),
                                                         katalog ? *katalog : katalog.fehler()));
+        // Whatever the installation did, the folder must now hold a usable catalogue and writable files.
+        if (Einzelstart::ordnerPruefen(fenster))
+            fenster->letztesZeugnisAnbieten();
     });
 }
 

@@ -24,9 +24,10 @@ struct Vorbereitet
 std::optional<Vorbereitet> vorbereiten(QApplication& app);
 
 // Shows the start screen and, once it is up, takes the working folder's lock (a second program in the same
-// folder is told so and ends) and brings the catalogue up to date with `installieren`; what the user should
-// know about that is shown in a message box. The start screen writes nothing, so it need not wait for them:
-// the lock's write goes to the disk before it returns, and the catalogue means opening two databases.
+// folder is told so and ends), brings the catalogue up to date with `installieren` and checks that the
+// folder, its settings file and catalogue can be used (if not, the user is told what to do and the program
+// ends); what the user should know is shown in a message box. The start screen writes nothing, so it need not
+// wait: the lock's write goes to the disk before it returns, and the catalogue means opening two databases.
 // `start` must outlive the event loop.
 void starten(Vorbereitet& start, const Ordnerwahl::Installierer& installieren);
 

@@ -85,14 +85,14 @@ private slots:
         QTest::addColumn<int>("typ");
         QTest::addColumn<int>("art");
         QTest::addColumn<QString>("zahl");
-        QTest::newRow("1/1") << 1 << 1 << QStringLiteral("1");
+        QTest::newRow("1/1") << 1 << 1 << QStringLiteral("3");
         QTest::newRow("1/2") << 1 << 2 << QStringLiteral("34");
         QTest::newRow("1/0") << 1 << 0 << QStringLiteral("34");
         QTest::newRow("2/1") << 2 << 1 << QStringLiteral("27");
         QTest::newRow("2/2") << 2 << 2 << QStringLiteral("27");
         QTest::newRow("3/1") << 3 << 1 << QStringLiteral("3");
         QTest::newRow("3/2") << 3 << 2 << QStringLiteral("17");
-        QTest::newRow("4/1") << 4 << 1 << QStringLiteral("1");
+        QTest::newRow("4/1") << 4 << 1 << QStringLiteral("3");
         QTest::newRow("4/2") << 4 << 2 << QStringLiteral("10");
         QTest::newRow("0/2") << 0 << 2 << QString();
         QTest::newRow("5/2") << 5 << 2 << QString();
