@@ -9,6 +9,6 @@ int main(int argc, char* argv[])
     auto start = Programmstart::vorbereiten(app);
     if (!start)
         return 1;
-    Programmstart::starten(*start, Katalog::einrichten);
+    Programmstart::starten(*start, Katalogbau::einrichten);
     return QApplication::exec();
 }

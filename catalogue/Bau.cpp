@@ -10,7 +10,7 @@
 #include <QTemporaryFile>
 #include <algorithm>
 
-namespace Katalog {
+namespace Katalogbau {
 
 namespace {
 
@@ -224,4 +224,4 @@ bool bauen(const QList<Satz>& saetze, const QString& ziel, QString* fehler)
     return true;
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

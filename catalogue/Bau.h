@@ -4,7 +4,7 @@
 #include "engine/Schema.h"
 
 // Writing the catalogue file system98.dll from the checked source.
-namespace Katalog {
+namespace Katalogbau {
 
 // Table of the build's own: one row with the checksum of the content tables, so that an installation can
 // tell an up-to-date catalogue at a glance.
@@ -23,4 +23,4 @@ using Schema::inhaltstabellen;
 // The sets are expected to have passed pruefen() without errors.
 bool bauen(const QList<Satz>& saetze, const QString& ziel, QString* fehler);
 
-} // namespace Katalog
+} // namespace Katalogbau

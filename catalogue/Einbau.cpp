@@ -13,7 +13,7 @@
 #include <QTemporaryFile>
 #include <optional>
 
-namespace Katalog {
+namespace Katalogbau {
 
 namespace {
 
@@ -276,4 +276,4 @@ Ergebnis<QString> einrichten(const QString& ziel, const QString& neu)
     return e.art == Einbau::Art::Beiseitegelegt ? e.text : QString();
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

@@ -6,7 +6,7 @@
 
 // Bringing a newly built catalogue into a user's working folder without losing the unfinished work kept in
 // it (tables Auswahl and LetzterBrief).
-namespace Katalog {
+namespace Katalogbau {
 
 struct Einbau
 {
@@ -39,4 +39,4 @@ Einbau installieren(const QString& ziel, const QString& neu);
 // when the catalogue simply arrived or was current, or the failure.
 Ergebnis<QString> einrichten(const QString& ziel, const QString& neu);
 
-} // namespace Katalog
+} // namespace Katalogbau

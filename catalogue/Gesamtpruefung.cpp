@@ -4,7 +4,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace Katalog {
+namespace Katalogbau {
 
 namespace {
 
@@ -415,4 +415,4 @@ Meldungen gesamtpruefung(const QList<Satz>& saetze, bool vielfalt)
     return pruefer.ergebnis;
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

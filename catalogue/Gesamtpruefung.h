@@ -5,7 +5,7 @@
 // Checks that look beyond one text: the grade markers of each language, the elision of French and Italian
 // before a placeholder or the surname, the fixed grade of the summary fragments, what the roles ask of a
 // question, and the variety of a whole reference assembled from one letter at one grade.
-namespace Katalog {
+namespace Katalogbau {
 
 // Words and phrases that carry a grade in one language, and the grades they may stand in.
 struct Notenmarke
@@ -30,4 +30,4 @@ QStringList saetzeVon(const QString& text);
 // Whole-reference checks of all sets; the variety only with `vielfalt`.
 Meldungen gesamtpruefung(const QList<Satz>& saetze, bool vielfalt = true);
 
-} // namespace Katalog
+} // namespace Katalogbau

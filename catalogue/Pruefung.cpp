@@ -8,7 +8,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
-namespace Katalog {
+namespace Katalogbau {
 
 Regeln Regeln::testkatalog()
 {
@@ -520,4 +520,4 @@ Meldungen pruefen(const QList<Satz>& saetze, const Regeln& regeln)
     return pruefer.ergebnis + gesamt;
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

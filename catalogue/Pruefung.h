@@ -4,12 +4,12 @@
 
 // The consistency checks of the catalogue source. A build refuses a source with any finding of level
 // Fehler; a Warnung is shown but does not stop it.
-namespace Katalog {
+namespace Katalogbau {
 
 struct Regeln
 {
     QStringList sprachen =
-        Katalog::sprachen();               // languages every phrasing must have (others checked if present)
+        Katalogbau::sprachen();            // languages every phrasing must have (others checked if present)
     QStringList pflicht = pflichtsaetze(); // sets that must be given
     bool anzahlPruefen = true;             // each set holds exactly its number of questions
     bool ziffernVerbieten = true;          // no digit in any phrasing
@@ -28,4 +28,4 @@ struct Regeln
 
 Meldungen pruefen(const QList<Satz>& saetze, const Regeln& regeln = Regeln::streng());
 
-} // namespace Katalog
+} // namespace Katalogbau

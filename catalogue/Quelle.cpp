@@ -1,6 +1,6 @@
 #include "catalogue/Quelle.h"
 
-#include "engine/Satzgroessen.h"
+#include "engine/Regeln.h"
 #include "engine/Schema.h"
 
 #include <QFile>
@@ -12,18 +12,27 @@
 #include <QSet>
 #include <cmath>
 
-namespace Katalog {
+namespace Katalogbau {
 
 const QStringList& sprachen()
 {
-    static const QStringList s{QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr"),
-                               QStringLiteral("it"), QStringLiteral("es")};
+    static const QStringList s = [] {
+        QStringList k;
+        for (const Regeln::Sprache& sprache : Regeln::Sprachen)
+            k << sprache.quelle.toString();
+        return k;
+    }();
     return s;
 }
 
 const QStringList& geschlechter()
 {
-    static const QStringList g{QStringLiteral("m"), QStringLiteral("w")};
+    static const QStringList g = [] {
+        QStringList k;
+        for (const Regeln::Geschlechtsregel& geschlecht : Regeln::Geschlechter)
+            k << geschlecht.quelle.toString();
+        return k;
+    }();
     return g;
 }
 
@@ -48,22 +57,19 @@ const QStringList& rollen()
 
 QString sprachwort(const QString& sprache)
 {
-    // The answer tables' language words come in the same order as the source languages.
-    const qsizetype i = sprachen().indexOf(sprache);
-    return i < 0 ? QString() : Schema::sprachwoerter().at(i);
+    for (const Regeln::Sprache& s : Regeln::Sprachen)
+        if (s.quelle == sprache)
+            return s.wort.toString();
+    return {};
 }
 
 const QList<Satzart>& satzarten()
 {
     static const QList<Satzart> arten = [] {
-        QList<Satzart> liste;
-        for (const Satzgroesse& s : Satzgroessen)
-            liste.append(
-                {QStringLiteral("typ%1-%2")
-                     .arg(s.arbeitnehmertyp)
-                     .arg(s.zeugnisart == 1 ? QStringLiteral("einfach") : QStringLiteral("qualifiziert")),
-                 s.arbeitnehmertyp, s.zeugnisart, s.anzahl, s.ersteNr});
-        return liste;
+        QList<Satzart> a;
+        for (const Regeln::Satz& s : Regeln::Saetze)
+            a.append({s.quelle.toString(), s.typ, s.art, s.fragen, s.ersteNr});
+        return a;
     }();
     return arten;
 }
@@ -475,4 +481,4 @@ QList<Satz> lesen(const QString& pfad, Meldungen& meldungen)
     return lesen(datei.readAll(), name, meldungen);
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

@@ -9,7 +9,7 @@
 
 // The catalogue's JSON source (catalogue/quelle/*.json) as a model: sets of questions, each question with its
 // answer rows, each row with up to three phrasings (letters A, B, C) in five languages and for both sexes.
-namespace Katalog {
+namespace Katalogbau {
 
 // Languages of the source in the order of the answer tables, and the sexes ("m" male, "w" female employee).
 const QStringList& sprachen();     // "de", "en", "fr", "it", "es"
@@ -111,4 +111,4 @@ bool hatFehler(const Meldungen& meldungen);
 QList<Satz> lesen(const QString& pfad, Meldungen& meldungen);
 QList<Satz> lesen(const QByteArray& json, const QString& datei, Meldungen& meldungen);
 
-} // namespace Katalog
+} // namespace Katalogbau

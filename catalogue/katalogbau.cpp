@@ -41,20 +41,21 @@ int aufruf()
 }
 
 // Reads and checks the sources; prints every finding and a summary. True when no check failed.
-bool pruefenUndLesen(const QStringList& quellen, const Katalog::Regeln& regeln, QList<Katalog::Satz>& saetze)
+bool pruefenUndLesen(const QStringList& quellen, const Katalogbau::Regeln& regeln,
+                     QList<Katalogbau::Satz>& saetze)
 {
-    Katalog::Meldungen meldungen;
+    Katalogbau::Meldungen meldungen;
     for (const QString& quelle : quellen)
-        saetze << Katalog::lesen(quelle, meldungen);
-    meldungen << Katalog::pruefen(saetze, regeln);
+        saetze << Katalogbau::lesen(quelle, meldungen);
+    meldungen << Katalogbau::pruefen(saetze, regeln);
     int fehler = 0;
-    for (const Katalog::Meldung& m : meldungen) {
+    for (const Katalogbau::Meldung& m : meldungen) {
         fehlerausgabe() << m.alsText() << '\n';
-        if (m.stufe == Katalog::Meldung::Stufe::Fehler)
+        if (m.stufe == Katalogbau::Meldung::Stufe::Fehler)
             ++fehler;
     }
     int fragen = 0;
-    for (const Katalog::Satz& s : saetze)
+    for (const Katalogbau::Satz& s : saetze)
         fragen += int(s.fragen.size());
     fehlerausgabe() << QStringLiteral("Katalogprüfung: %1 Sätze, %2 Fragen, %3 Fehler, %4 Warnungen.\n")
                            .arg(saetze.size())
@@ -96,9 +97,9 @@ int main(int argc, char* argv[])
                             << Qt::flush;
             return 1;
         }
-        const Katalog::Einbau ergebnis = Katalog::installieren(argumente.at(0), argumente.at(1));
+        const Katalogbau::Einbau ergebnis = Katalogbau::installieren(argumente.at(0), argumente.at(1));
         const QString vorsatz = !ergebnis.ok() ? QStringLiteral("Fehler: ")
-                                : ergebnis.art == Katalog::Einbau::Art::Beiseitegelegt
+                                : ergebnis.art == Katalogbau::Einbau::Art::Beiseitegelegt
                                     ? QStringLiteral("Achtung: ")
                                     : QString();
         fehlerausgabe() << vorsatz << ergebnis.text << '\n' << Qt::flush;
@@ -126,13 +127,14 @@ int main(int argc, char* argv[])
         else
             quellen << a;
     }
-    Katalog::Regeln regeln = testkatalog ? Katalog::Regeln::testkatalog() : Katalog::Regeln::streng();
+    Katalogbau::Regeln regeln =
+        testkatalog ? Katalogbau::Regeln::testkatalog() : Katalogbau::Regeln::streng();
     if (nurDeutsch)
         regeln.sprachen = QStringList{QStringLiteral("de")};
     if (quellen.isEmpty())
         return aufruf();
 
-    QList<Katalog::Satz> saetze;
+    QList<Katalogbau::Satz> saetze;
     if (!pruefenUndLesen(quellen, regeln, saetze)) {
         if (!ausgabe.isEmpty())
             fehlerausgabe() << QStringLiteral("Der Katalog %1 wurde nicht gebaut.\n").arg(ausgabe)
@@ -142,7 +144,7 @@ int main(int argc, char* argv[])
     if (ausgabe.isEmpty())
         return 0;
     QString fehler;
-    if (!Katalog::bauen(saetze, ausgabe, &fehler)) {
+    if (!Katalogbau::bauen(saetze, ausgabe, &fehler)) {
         fehlerausgabe()
             << QStringLiteral("Fehler: der Katalog %1 ließ sich nicht bauen: %2\n").arg(ausgabe, fehler)
             << Qt::flush;

@@ -1,6 +1,6 @@
 #include "screens/FragenForm.h"
 
-#include "engine/Schema.h"
+#include "engine/Regeln.h"
 #include "engine/Sprachwechsel.h"
 #include "engine/Zeugnistext.h"
 #include "screens/Bausteine.h"
@@ -215,7 +215,8 @@ void FragenForm::fertigLaden()
         zaehler(qint32(m_sitzung.Zahl) + (Text::zahlLesen(m_fragenzahl) > s.zahl ? 1 : 0), m_fragenzahl));
     Fertig();
     for (int i = 1; i <= 5; ++i)
-        if (Text::sprachwort(Wert[i]->text()) == s.sprache)
+        if (const Regeln::Sprache* sprache = Regeln::spracheMitBeschriftung(Wert[i]->text());
+            sprache && sprache->wort == s.sprache)
             Wert[i]->setChecked(true);
     Textfeld::setzen(Zeugnis, s.text);
 }
@@ -302,9 +303,10 @@ void FragenForm::Wert_Click(int index, bool gewaehlt)
 {
     if (m_beendet)
         return;
-    if (Wert[index]->toolTip() == Sprachen) {
+    if (m_zustand != Zustand::Beantworten) {
         // Language mode: every click rebuilds the text, whether it selected the button or not.
-        ChangeLanguage(Text::sprachwort(Wert[index]->text()));
+        if (const Regeln::Sprache* sprache = Regeln::spracheMitBeschriftung(Wert[index]->text()))
+            ChangeLanguage(sprache->wort.toString());
         return;
     }
 
@@ -376,10 +378,12 @@ void FragenForm::WeiterButton_Click()
     if (Text::zahlLesen(m_fragenzahl) > m_sitzung.Zahl)
         FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
 
-    if (WeiterButton->text() == Zwischenablage) {
+    if (m_zustand != Zustand::Beantworten) {
         dlgBeenden dialog(Textfeld::text(Zeugnis), this);
-        if (dialog.exec() == QDialog::Accepted)
+        if (dialog.exec() == QDialog::Accepted) {
+            m_zustand = Zustand::Ausgegeben;
             fortschrittSichern(Fortschritt::Zustand::Ausgegeben);
+        }
         return;
     }
 
@@ -402,7 +406,7 @@ void FragenForm::WeiterButton_Click()
     if (!*naechste) {
         Fertig();
         Textfeld::anhaengen(Zeugnis, Zeugnisschluss(m_sitzung));
-        fortschrittSichern(Fortschritt::Zustand::Ende, Schema::sprachwoerter().first());
+        fortschrittSichern(Fortschritt::Zustand::Ende, Regeln::Sprachen.front().wort.toString());
         return;
     }
     FrageWechselAnzeigen();
@@ -418,6 +422,7 @@ void FragenForm::WeiterButton_Click()
 // The end state: the grade buttons choose the output language, the text can go to the clipboard.
 void FragenForm::Fertig()
 {
+    m_zustand = Zustand::Ende;
     WeiterButton->setEnabled(true);
     beschriften(WeiterButton, Zwischenablage);
     beschriften(AbbrechenButton, Beenden);
@@ -426,12 +431,11 @@ void FragenForm::Fertig()
         Wert[i]->setToolTip(Sprachen);
     }
     Bewertung->setTitle(QStringLiteral("Zeugnisausgabe in"));
-    Wert[1]->setText(QStringLiteral("Deutsch"));
+    // The buttons from the top: German, English, Italian, Spanish, French.
+    constexpr std::array<std::size_t, 6> sprache{0, 0, 1, 3, 4, 2};
+    for (int i = 1; i <= 5; ++i)
+        Wert[i]->setText(Regeln::Sprachen[sprache[i]].beschriftung.toString());
     Wert[1]->setChecked(true);
-    Wert[2]->setText(QStringLiteral("Englisch"));
-    Wert[3]->setText(QStringLiteral("Italienisch"));
-    Wert[4]->setText(QStringLiteral("Spanisch"));
-    Wert[5]->setText(QStringLiteral("Französisch"));
     Bewertung->show();
     Frame3D1->hide();
 }
@@ -444,7 +448,7 @@ void FragenForm::AbbrechenButton_Click()
 
 bool FragenForm::verlassen()
 {
-    if (AbbrechenButton->text() == Beenden) {
+    if (m_zustand != Zustand::Beantworten) {
         m_beendet = true;
         Umgebung::beenden();
         return true;

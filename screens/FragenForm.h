@@ -92,6 +92,19 @@ private:
     Einmalklick* m_einmal = nullptr; // one press per question on the buttons that move on
 
     Layout::Flaeche* m_flaeche = nullptr;
+
+    // Where the reference stands. Answering: a grade and a phrasing for the question on display. End: every
+    // question answered, the grade buttons choose the output language and the text may be handed out.
+    // Handed out: the text went to the clipboard. Only Fertig() leaves Answering, only an accepted closing
+    // dialog reaches Handed out; the captions follow the state, never the other way round.
+    enum class Zustand
+    {
+        Beantworten,
+        Ende,
+        Ausgegeben
+    };
+    Zustand m_zustand = Zustand::Beantworten;
+
     QFrame* Panel3D1 = nullptr;
     QLabel* FrageLabel = nullptr;
     QLabel* Statuszeile = nullptr;

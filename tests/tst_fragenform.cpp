@@ -626,21 +626,18 @@ private slots:
         QCOMPARE(umgebung.beendet, 1);
     }
 
-    // The settings file cannot be replaced: the answer to the quit question decides what was not saved. On
-    // "Ja" the screen stays with its text and the program goes on; on "Nein" the program ends all the same.
+    // The settings file cannot be replaced: the work (or its end) is kept in the catalogue file all the same,
+    // so only the copy in the settings file is reported, with the file named, and the program ends.
     void einstellungsdateiNichtGeschrieben_data()
     {
         QTest::addColumn<Umgebung::Antwort>("antwort");
         QTest::addColumn<QString>("meldung");
         QTest::addColumn<bool>("beendet");
-        QTest::newRow("Ja") << Umgebung::Antwort::Ja
-                            << QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n")
-                            << false;
-        QTest::newRow("Nein") << Umgebung::Antwort::Nein
-                              << QStringLiteral("Dass die Arbeit nicht fortgesetzt werden soll, wurde nicht "
-                                                "gespeichert: beim nächsten Start wird sie zur Fortsetzung "
-                                                "angeboten.\n\n")
-                              << true;
+        const QString abschrift = QStringLiteral("Die Arbeit ist im Fragenkatalog gesichert; nur die "
+                                                 "Abschrift für ältere Programmversionen in der "
+                                                 "Einstellungsdatei blieb auf dem alten Stand.\n\n");
+        QTest::newRow("Ja") << Umgebung::Antwort::Ja << abschrift << true;
+        QTest::newRow("Nein") << Umgebung::Antwort::Nein << abschrift << true;
     }
     void einstellungsdateiNichtGeschrieben()
     {
@@ -654,6 +651,7 @@ private slots:
         Fragenbildschirm b;
         QVERIFY(b.beantworten(0, 0));
         const QString text = Textfeld::text(b.zeugnisFeld());
+        const QString vorher = Hilfe::iniLesen();
         Schreibsperre sperre;
         umgebung.antworten = {antwort};
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
@@ -667,7 +665,7 @@ private slots:
         QCOMPARE(sperre.versucht.size(), 1); // the four progress keys in one replacement
         QCOMPARE(umgebung.beendet, int(beendet));
         QCOMPARE(Textfeld::text(b.zeugnisFeld()), text);
-        QVERIFY(!QFile::exists(ordner.pfad(Profil::Dateiname)));
+        QCOMPARE(Hilfe::iniLesen(), vorher);
     }
 
     void fehlerBeiDerWahlSpeichertArbeit()

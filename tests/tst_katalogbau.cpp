@@ -19,7 +19,7 @@
 #include <QTest>
 #include <functional>
 
-using namespace Katalog;
+using namespace Katalogbau;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {

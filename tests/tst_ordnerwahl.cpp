@@ -145,7 +145,7 @@ private slots:
         QVERIFY2(w, qPrintable(w.fehler()));
         QCOMPARE(int(w->herkunft), int(Herkunft::Uebernommen));
 
-        const auto erst = Ordnerwahl::katalogEinrichten(*w, m_orte, Katalog::einrichten);
+        const auto erst = Ordnerwahl::katalogEinrichten(*w, m_orte, Katalogbau::einrichten);
         QVERIFY2(erst, qPrintable(erst.fehler()));
         QCOMPARE(*erst, QString());
         const QString katalog = w->ordner + u"/system98.dll"_s;
@@ -163,7 +163,7 @@ private slots:
         const auto wieder = Ordnerwahl::waehlen(m_orte);
         QVERIFY2(wieder, qPrintable(wieder.fehler()));
         QCOMPARE(int(wieder->herkunft), int(Herkunft::Benutzer));
-        const auto neu = Ordnerwahl::katalogEinrichten(*wieder, m_orte, Katalog::einrichten);
+        const auto neu = Ordnerwahl::katalogEinrichten(*wieder, m_orte, Katalogbau::einrichten);
         QVERIFY2(neu, qPrintable(neu.fehler()));
         QCOMPARE(abfragen(katalog, u"SELECT Pruefsumme FROM Katalogstand"_s),
                  abfragen(m_orte.katalog, u"SELECT Pruefsumme FROM Katalogstand"_s));
@@ -179,12 +179,12 @@ private slots:
         m_orte.katalog = pfad(u"fehlt/system98.dll"_s);
         const auto w = Ordnerwahl::waehlen(m_orte);
         QVERIFY(w);
-        auto e = Ordnerwahl::katalogEinrichten(*w, m_orte, Katalog::einrichten);
+        auto e = Ordnerwahl::katalogEinrichten(*w, m_orte, Katalogbau::einrichten);
         QVERIFY(!e);
         QVERIFY2(e.fehler().contains(u"fehlt"_s), qPrintable(e.fehler()));
 
         QVERIFY(QFile::copy(QStringLiteral(ZEUGNIS_TESTKATALOG), w->ordner + u"/system98.dll"_s));
-        e = Ordnerwahl::katalogEinrichten(*w, m_orte, Katalog::einrichten);
+        e = Ordnerwahl::katalogEinrichten(*w, m_orte, Katalogbau::einrichten);
         QVERIFY2(e, qPrintable(e.fehler()));
         QCOMPARE(*e, QString());
     }

@@ -1,3 +1,4 @@
+#include "engine/Regeln.h"
 #include "engine/Zeugnistext.h"
 #include "store/Sitzung.h"
 
@@ -22,6 +23,13 @@ class TstZeugnistext : public QObject
     }
 
 private slots:
+    void spracheMitBeschriftung()
+    {
+        QCOMPARE(Regeln::spracheMitBeschriftung(u"Französisch")->wort, u"Franzoesisch");
+        QCOMPARE(Regeln::spracheMitBeschriftung(u"Englisch")->wort, u"Englisch");
+        QCOMPARE(Regeln::spracheMitBeschriftung(u"Franzoesisch"), nullptr);
+    }
+
     void platzhalter_data()
     {
         QTest::addColumn<QString>("text");
