@@ -1,12 +1,11 @@
 # Thin wrappers over the CMake presets; `make run` and `make test` are the two commands of the README.
 PRESET   ?= release
-WORKDIR  ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/arbeitszeugnis
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEBS     := g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config qt6-base-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev \
             qt6-translations-l10n fonts-dejavu-core libbenchmark-dev clang-format xvfb xauth xclip \
-            poppler-utils unzip
+            poppler-utils unzip desktop-file-utils appstream
 
-.PHONY: deps build run test asan-test format format-check bench clean
+.PHONY: deps build run test asan-test package format format-check bench clean
 
 deps:
 	@missing=$$(for p in $(DEBS); do \
@@ -21,11 +20,11 @@ build: deps
 	cmake --preset $(PRESET) >/dev/null
 	cmake --build --preset $(PRESET)
 
-# Builds, puts the catalogue into the user's working folder (keeping unfinished work) and starts the wizard there.
+# Builds and starts the program as a start from the menu would: it works in its own data folder and takes
+# the catalogue from this build. WORKDIR=/some/folder names another working folder.
 run: build
-	mkdir -p "$(WORKDIR)"
-	build/$(PRESET)/catalogue/katalogbau --installieren "$(WORKDIR)/system98.dll" build/$(PRESET)/catalogue/system98.dll
-	cd "$(WORKDIR)" && exec "$(CURDIR)/build/$(PRESET)/zeugnis"
+	ZEUGNISFEDER_KATALOG="$(CURDIR)/build/$(PRESET)/catalogue/system98.dll" \
+	    exec "$(CURDIR)/build/$(PRESET)/zeugnisfeder" $(if $(WORKDIR),--ordner "$(WORKDIR)")
 
 test: deps
 	cmake --preset dev >/dev/null
@@ -36,6 +35,11 @@ asan-test: deps
 	cmake --preset asan >/dev/null
 	cmake --build --preset asan
 	ctest --preset asan
+
+# The Debian package of the release build: built, listed and checked against the system's packages.
+package: build
+	ctest --test-dir build/$(PRESET) -L paket --output-on-failure
+	apt-get install --simulate ./build/$(PRESET)/zeugnisfeder_*.deb
 
 format:
 	git ls-files --cached --others --exclude-standard '*.cpp' '*.h' | xargs -r clang-format -i

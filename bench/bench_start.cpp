@@ -1,11 +1,14 @@
 // Whole-process start-up: how long a fresh process takes from exec to the painted start screen, and how
 // much memory it peaks at, beside a bare Qt process that shows an empty window (measured alternately in the
-// same run, so machine load hits both alike).
+// same run, so machine load hits both alike). The program's process runs the program's own start, in a
+// working folder of its own.
 
-#include "screens/Sprache.h"
-#include "screens/StartForm.h"
+#include "engine/Schema.h"
+#include "screens/Programmstart.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <benchmark/benchmark.h>
 #include <chrono>
@@ -27,6 +30,7 @@ extern char** environ;
 namespace {
 
 const char* selbst = nullptr;
+QByteArray ordner;
 
 // Runs this program again in `modus` and returns its wall time in seconds and peak memory in KiB (0 where
 // the system does not report it to the parent).
@@ -35,13 +39,13 @@ std::pair<double, long> kindLaufen(const char* modus)
 #if !defined(Q_OS_UNIX)
     const auto anfang = std::chrono::steady_clock::now();
     QProcess kind;
-    kind.start(QString::fromLocal8Bit(selbst), {QString::fromLatin1(modus)});
+    kind.start(QString::fromLocal8Bit(selbst), {QString::fromLatin1(modus), QString::fromLocal8Bit(ordner)});
     if (!kind.waitForFinished(-1))
         return {0, 0};
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - anfang;
     return {dauer.count(), 0};
 #else
-    char* argv[] = {const_cast<char*>(selbst), const_cast<char*>(modus), nullptr};
+    char* argv[] = {const_cast<char*>(selbst), const_cast<char*>(modus), ordner.data(), nullptr};
     const auto anfang = std::chrono::steady_clock::now();
     pid_t pid = 0;
     if (posix_spawn(&pid, selbst, nullptr, nullptr, argv, environ) != 0)
@@ -80,13 +84,22 @@ int kind(int argc, char** argv, bool mitStartbild)
     QApplication app(argc, argv);
     QWidget* fenster = nullptr;
     QWidget leer;
+    std::optional<Programmstart::Vorbereitet> start;
     if (mitStartbild) {
-        Sprache::deutschEinrichten(app);
-        fenster = new StartForm; // deletes itself on close
+        qputenv(Ordnerwahl::KatalogVariable, ZEUGNIS_KATALOG);
+        start = Programmstart::vorbereiten(app);
+        if (!start)
+            return 1;
+        // The catalogue is brought in after the first window; here the folder has it already.
+        Programmstart::starten(*start,
+                               [](const QString&, const QString&) { return Ergebnis<QString>(QString()); });
+        fenster = QApplication::topLevelWidgets().value(0);
+        if (!fenster)
+            return 1;
     } else {
         fenster = &leer;
+        fenster->show();
     }
-    fenster->show();
     if (!QTest::qWaitForWindowExposed(fenster))
         return 1;
     fenster->grab(); // painted once
@@ -100,10 +113,18 @@ int kind(int argc, char** argv, bool mitStartbild)
 int main(int argc, char** argv)
 {
     selbst = argv[0];
-    if (argc > 1 && std::strcmp(argv[1], "--kind-start") == 0)
-        return kind(1, argv, true);
+    if (argc > 2 && std::strcmp(argv[1], "--kind-start") == 0) {
+        char* argumente[] = {argv[0], const_cast<char*>("--ordner"), argv[2], nullptr};
+        return kind(3, argumente, true);
+    }
     if (argc > 1 && std::strcmp(argv[1], "--kind-leer") == 0)
         return kind(1, argv, false);
+    // A folder with its catalogue, as after the first start: the checks after the first window find
+    // nothing to report.
+    const QTemporaryDir arbeitsordner;
+    ordner = arbeitsordner.path().toLocal8Bit();
+    if (!QFile::copy(QStringLiteral(ZEUGNIS_KATALOG), arbeitsordner.filePath(Schema::Dateiname)))
+        return 1;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

@@ -268,4 +268,12 @@ Einbau installieren(const QString& ziel, const QString& neu)
             *beiseite};
 }
 
+Ergebnis<QString> einrichten(const QString& ziel, const QString& neu)
+{
+    const Einbau e = installieren(ziel, neu);
+    if (!e.ok())
+        return Fehler{e.text};
+    return e.art == Einbau::Art::Beiseitegelegt ? e.text : QString();
+}
+
 } // namespace Katalogbau

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "store/Ergebnis.h"
+
 #include <QString>
 
 // Bringing a newly built catalogue into a user's working folder without losing the unfinished work kept in
@@ -32,5 +34,9 @@ struct Einbau
 //   it, with any journal beside it, to `ziel` + ".defekt-<time>" and copies `neu` in.
 // `neu` must be a catalogue written by bauen(); otherwise nothing is touched.
 Einbau installieren(const QString& ziel, const QString& neu);
+
+// installieren() as the program runs it at start: what the user should be told (a file put aside), empty
+// when the catalogue simply arrived or was current, or the failure.
+Ergebnis<QString> einrichten(const QString& ziel, const QString& neu);
 
 } // namespace Katalogbau

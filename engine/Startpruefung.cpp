@@ -45,8 +45,9 @@ QString arbeitsordner()
 
     const QString katalog = QDir::toNativeSeparators(QDir::current().absoluteFilePath(Schema::Dateiname));
     const QString installieren =
-        QStringLiteral("\n\nInstallieren Sie bitte den Fragenkatalog in diesen Ordner (mit „make run“ oder "
-                       "„katalogbau --installieren“) und starten Sie das Programm dann erneut.");
+        QStringLiteral("\n\nInstallieren Sie bitte den Fragenkatalog in diesen Ordner (mit „katalogbau "
+                       "--installieren“ oder einer erneuten Installation des Programms, das seinen Katalog "
+                       "beim Start mitbringt) und starten Sie das Programm dann erneut.");
     {
         Katalog::Verbindung v(Katalog::Zugriff::NurLesen);
         if (!v.offen())

@@ -3,6 +3,7 @@
 #include "screens/Einzeilig.h"
 #include "screens/Layout.h"
 #include "screens/Statusanzeige.h"
+#include "store/Programm.h"
 
 #include <QFrame>
 #include <QGroupBox>
@@ -125,20 +126,18 @@ QFrame* kopfpanel(QWidget* eltern, const QString& name, double width, double hei
     auto* firma = label(f, QStringLiteral("Firmenzeile"), firmenzeile(), 120, 120, innen, 495);
     firma->setAlignment(Qt::AlignCenter);
     fett(firma, 16);
-    auto* titel =
-        label(f, QStringLiteral("Produkttitel"),
-              QStringLiteral("Zeugniswerkstatt – Arbeitszeugnis in fünf Sprachen"), 120, 660, innen, 375);
+    auto* titel = label(f, QStringLiteral("Produkttitel"), Programm::zweck(), 120, 660, innen, 375);
     titel->setAlignment(Qt::AlignCenter);
     fett(titel);
-    auto* netz = label(f, QStringLiteral("Webadresse"), QStringLiteral("www.zeugniswerkstatt.example"), 120,
-                       1080, innen, 315);
-    netz->setAlignment(Qt::AlignCenter);
+    auto* version = label(f, QStringLiteral("Version"), QStringLiteral("Version %1").arg(Programm::version()),
+                          120, 1080, innen, 315);
+    version->setAlignment(Qt::AlignCenter);
     return f;
 }
 
 QString firmenzeile()
 {
-    return QStringLiteral("Zeugniswerkstatt");
+    return Programm::name();
 }
 
 } // namespace Bausteine

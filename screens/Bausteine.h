@@ -52,11 +52,10 @@ QPlainTextEdit* textbereich(QWidget* eltern, const QString& name, const QString&
 // Makes the widget's font bold, and `punkte` points large when given.
 void fett(QWidget* w, qreal punkte = 0);
 
-// The header panel of the data-entry screens: the publisher's company line, the product title and the
-// web address.
+// The header panel of the data-entry screens: the program's name, what it does and its version.
 QFrame* kopfpanel(QWidget* eltern, const QString& name, double width, double height);
 
-// The publisher's company line; the type screen types it out in its status line.
+// The program's name as the header shows it; the type screen types it out in its status line.
 QString firmenzeile();
 
 } // namespace Bausteine

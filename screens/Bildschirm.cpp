@@ -2,7 +2,6 @@
 
 #include "screens/Bausteine.h"
 #include "screens/Beenden.h"
-#include "screens/Layout.h"
 #include "screens/Uebergabe.h"
 
 #include <QCloseEvent>
@@ -10,15 +9,24 @@
 #include <QPushButton>
 #include <QShowEvent>
 
+namespace {
+
+// The design size of every data-entry screen, in twips.
+constexpr double Breite = 9480;
+constexpr double Hoehe = 7425;
+
+} // namespace
+
 Bildschirm::Bildschirm(const QString& name, double breite, double hoehe, QWidget* eltern) : QWidget(eltern)
 {
     setObjectName(name);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QString());
     Bausteine::hintergrund(this, Bausteine::Dunkelblau);
-    resize(Layout::px(9480), Layout::px(7425));
-    Panel3D2 = Bausteine::kopfpanel(this, QStringLiteral("Panel3D2"), 7695, 1575);
-    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), breite, hoehe);
+    m_flaeche = new Layout::Flaeche(this, [this] { anordnen(); });
+    Panel3D2 = Bausteine::kopfpanel(flaeche(), QStringLiteral("Panel3D2"), 7695, 1575);
+    Panel3D1 = Bausteine::panel(flaeche(), QStringLiteral("Panel3D1"), breite, hoehe);
+    Layout::startgroesse(this, {Layout::px(Breite), Layout::px(Hoehe)});
 }
 
 QPushButton* Bildschirm::abbrechenKnopf(double left, double top, double width, double height)
@@ -72,8 +80,20 @@ void Bildschirm::closeEvent(QCloseEvent* ereignis)
     ereignis->ignore();
 }
 
-void Bildschirm::resizeEvent(QResizeEvent* ereignis)
+QWidget* Bildschirm::flaeche() const
 {
-    QWidget::resizeEvent(ereignis);
-    Layout::anordnen(this, Panel3D2, Panel3D1, Panel3D3);
+    return m_flaeche->innen();
+}
+
+void Bildschirm::anordnen()
+{
+    if (!Panel3D1)
+        return;
+    QWidget* innen = flaeche();
+    const QSize bedarf = Panel3D3 ? Layout::platzbedarf({Panel3D2, Panel3D1, Panel3D3})
+                                  : Layout::platzbedarf({Panel3D2, Panel3D1});
+    if (innen->minimumSize() != bedarf)
+        innen->setMinimumSize(bedarf);
+    Layout::dehnen(Panel3D1, std::max(0, innen->width() - Layout::px(Breite)), 0);
+    Layout::anordnen(innen, Panel3D2, Panel3D1, Panel3D3);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "screens/Layout.h"
+
 #include <QWidget>
 
 class QFrame;
@@ -38,8 +40,8 @@ protected:
 
     void showEvent(QShowEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
-    // The layout rule places the panels, the bottom panel too when the screen has one.
-    void resizeEvent(QResizeEvent* ereignis) override;
+    // The canvas that carries the panels; it scrolls when the window is smaller than the panels need.
+    QWidget* flaeche() const;
 
     QFrame* Panel3D1 = nullptr; // working panel
     QFrame* Panel3D2 = nullptr; // header panel
@@ -47,6 +49,11 @@ protected:
 
 private:
     void aktivierungAusfuehren();
+    // The layout rule places the panels, the bottom panel too when the screen has one; a working panel
+    // with growing controls takes the width beyond the design's.
+    void anordnen();
+
+    Layout::Flaeche* m_flaeche = nullptr;
 
     bool m_aktivierungFaellig = false;
     bool m_ohneNachfrage = false;

@@ -11,6 +11,7 @@
 #include "screens/Umgebung.h"
 #include "screens/Zeugnisausgabe.h"
 #include "screens/dlgBeenden.h"
+#include "store/Programm.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -26,7 +27,7 @@
 
 namespace {
 
-const QString Fenstertitel = QStringLiteral("Arbeitszeugnis – Fragen");
+const QString Fenstertitel = Programm::name() + QStringLiteral(" – Fragen");
 const QString Weiter = QStringLiteral(">> Weiter >>");
 const QString Zwischenablage = QStringLiteral("Zwischenablage");
 const QString Abbrechen = QStringLiteral("Abbrechen");
@@ -45,6 +46,12 @@ const QString AbschriftVerworfen = QStringLiteral(
     "ältere Programmversionen in der Einstellungsdatei blieb auf dem alten Stand.");
 const QColor Weiss{255, 255, 255};
 
+// The window's design size in twips, and how many pixels of height the working panel may give up on a
+// small screen (the leave buttons then just clear the "Wählen Sie" frame).
+constexpr double Breite = 9855;
+constexpr double Hoehe = 7620;
+const int Schrumpf = Layout::px(900);
+
 void beschriften(QPushButton* knopf, const QString& text)
 {
     knopf->setText(text);
@@ -60,9 +67,8 @@ FragenForm::FragenForm(QWidget* eltern, Beginn beginn)
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Fenstertitel);
     Bausteine::hintergrund(this, Bausteine::Dunkelblau);
-    resize(Layout::px(9855), Layout::px(7620));
-
-    Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 9615, 7020);
+    m_flaeche = new Layout::Flaeche(this, [this] { anordnen(); });
+    Panel3D1 = Bausteine::panel(m_flaeche->innen(), QStringLiteral("Panel3D1"), 9615, 7020);
 
     FrageLabel = Bausteine::label(Panel3D1, QStringLiteral("FrageLabel"),
                                   QStringLiteral("Frage 1 von     50 "), 120, 120, 975, 735);
@@ -130,6 +136,18 @@ FragenForm::FragenForm(QWidget* eltern, Beginn beginn)
                                     7080, 6360, 2175, 345);
     WeiterButton->setEnabled(false);
     connect(WeiterButton, &QPushButton::clicked, this, &FragenForm::WeiterButton_Click);
+
+    // A larger window gives the text boxes its room: both take the width, the reference text most of the
+    // height. A smaller one takes height from them, down to where the right column still fits.
+    Layout::verankern(Statuszeile, {.breite = 1});
+    Layout::verankern(Variante, {.breite = 1, .hoehe = 0.3});
+    Layout::verankern(Zeugnis, {.breite = 1, .oben = 0.3, .hoehe = 0.7});
+    for (QWidget* rechts : {static_cast<QWidget*>(Bewertung), static_cast<QWidget*>(Frame3D1)})
+        Layout::verankern(rechts, {.links = 1});
+    for (QWidget* unten : {AbbrechenButton, WeiterButton})
+        Layout::verankern(unten, {.links = 1, .oben = 1});
+    m_flaeche->innen()->setMinimumSize(Layout::platzbedarf({Panel3D1}) - QSize(0, Schrumpf));
+    Layout::startgroesse(this, {Layout::px(Breite), Layout::px(Hoehe)});
 
     m_einmal = new Einmalklick(this);
     m_einmal->beobachten(WeiterButton);
@@ -536,10 +554,14 @@ void FragenForm::setVisible(bool sichtbar)
     QWidget::setVisible(sichtbar && !m_beendet);
 }
 
-void FragenForm::resizeEvent(QResizeEvent* ereignis)
+void FragenForm::anordnen()
 {
-    QWidget::resizeEvent(ereignis);
-    Layout::zentrieren(this, Panel3D1);
+    if (!Panel3D1)
+        return;
+    const QWidget* innen = m_flaeche->innen();
+    Layout::dehnen(Panel3D1, std::max(0, innen->width() - Layout::px(Breite)),
+                   std::max(-Schrumpf, innen->height() - Layout::px(Hoehe)));
+    Layout::zentrieren(m_flaeche->innen(), Panel3D1);
 }
 
 void FragenForm::changeEvent(QEvent* ereignis)

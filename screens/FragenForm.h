@@ -2,6 +2,7 @@
 
 #include "engine/Fortschritt.h"
 #include "engine/Fragenablauf.h"
+#include "screens/Layout.h"
 #include "store/Ergebnis.h"
 
 #include <QString>
@@ -51,7 +52,6 @@ public:
     void setVisible(bool sichtbar) override;
 
 protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
     void changeEvent(QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
@@ -66,6 +66,8 @@ private:
     void variantenAbwaehlen(int bis);
     void notenAbwaehlen();
     void platzhalterEinsetzen();
+    // Places the working panel on the canvas, grown or shrunk with the window.
+    void anordnen();
 
     void Wert_Click(int index, bool gewaehlt);
     void Varian_Click(int index);
@@ -90,6 +92,8 @@ private:
     Beginn m_beginn = Beginn::Fragen;
     Einmalklick* m_einmal = nullptr;     // one press per question on the buttons that move on
     Zeugnisausgabe* m_ausgabe = nullptr; // from the end state on
+
+    Layout::Flaeche* m_flaeche = nullptr;
 
     // Where the reference stands. Answering: a grade and a phrasing for the question on display. End: every
     // question answered, the grade buttons choose the output language and the text may be handed out.

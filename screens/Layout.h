@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QScrollArea>
 #include <QSizeF>
+#include <functional>
 
 class QWidget;
 
@@ -43,8 +45,51 @@ DreiPanels dreiPanels(double W, double H, QSizeF kopf, QSizeF haupt, QSizeF fuss
 // A single panel, centred and lifted 150 twips above the vertical centre.
 Platz einPanel(double W, double H, QSizeF panel);
 
-// Widget forms of the rules, run from a screen's resize handling. `fuss` may be null.
-void anordnen(QWidget* fenster, QWidget* kopf, QWidget* haupt, QWidget* fuss = nullptr);
-void zentrieren(QWidget* fenster, QWidget* panel);
+// Widget forms of the rules, run from a screen's resize handling on the canvas `flaeche` that carries the
+// panels; `fuss` may be null. The rules measure the window's outer size; where the canvas is too small for
+// that, the gaps shrink so that no panel leaves the canvas.
+void anordnen(QWidget* flaeche, QWidget* kopf, QWidget* haupt, QWidget* fuss = nullptr);
+void zentrieren(QWidget* flaeche, QWidget* panel);
+
+// The smallest canvas that holds `panels` (at their design sizes) one below the other with narrow margins.
+QSize platzbedarf(std::initializer_list<const QWidget*> panels);
+
+// The share of a panel's growth beyond its design size that a control follows: `links`/`oben` move it,
+// `breite`/`hoehe` widen it (fractions of the extra width and height).
+struct Anker
+{
+    double links = 0;
+    double breite = 0;
+    double oben = 0;
+    double hoehe = 0;
+};
+
+// Records the control's present geometry as its design geometry and how it follows its panel.
+void verankern(QWidget* w, Anker anker);
+
+// Gives `panel` its design size plus `dx` by `dy` pixels (negative shrinks) and places the controls
+// anchored in it. A panel without anchored controls keeps its size.
+void dehnen(QWidget* panel, int dx, int dy);
+
+// The content area of a screen window. It fills the window; its canvas `innen()` carries the panels in the
+// window's colour and runs `anordnen` whenever its size changes. A window smaller than the canvas's minimum
+// size scrolls it.
+class Flaeche : public QScrollArea
+{
+public:
+    Flaeche(QWidget* fenster, std::function<void()> anordnen);
+    QWidget* innen() const { return m_innen; }
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+private:
+    QWidget* m_innen = nullptr;
+    std::function<void()> m_anordnen;
+};
+
+// Gives a window its design size, or less where the screen's available area is smaller (a title bar and
+// frame allowed for), so that the whole window stays on the screen.
+void startgroesse(QWidget* fenster, QSize design);
 
 } // namespace Layout

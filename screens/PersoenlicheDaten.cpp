@@ -1,6 +1,7 @@
 #include "screens/PersoenlicheDaten.h"
 
 #include "screens/Bausteine.h"
+#include "screens/Layout.h"
 #include "screens/StammdatenForm.h"
 #include "screens/Uebergabe.h"
 #include "screens/Umgebung.h"
@@ -76,6 +77,13 @@ PersoenlicheDaten::PersoenlicheDaten(QWidget* eltern)
     setTabOrder(Stammdaten[2], Stammdaten[3]);
     setTabOrder(Stammdaten[3], AbbrechenButton);
     setTabOrder(AbbrechenButton, WeiterButton);
+
+    // A wider window widens the boxes.
+    Layout::verankern(Statuszeile, {.breite = 1});
+    for (QWidget* feld : Stammdaten)
+        Layout::verankern(feld, {.breite = 1});
+    for (QWidget* w : {AbbrechenButton, WeiterButton})
+        Layout::verankern(w, {.links = 1});
 
     connect(WeiterButton, &QPushButton::clicked, this, &PersoenlicheDaten::WeiterButton_Click);
 }

@@ -128,6 +128,20 @@ StammdatenForm::StammdatenForm(QWidget* eltern)
         vorher = w;
     }
 
+    // A wider window widens the boxes: each column takes half of the extra width.
+    Layout::verankern(Statuszeile, {.breite = 1});
+    for (int i = 0; i < Felder; ++i) {
+        const bool rechts = Plaetze[i].labelLinks > 120;
+        Layout::verankern(Stammdaten[i], {.links = rechts ? 0.5 : 0, .breite = 0.5});
+        if (rechts)
+            Layout::verankern(Panel3D1->findChild<QWidget*>(QStringLiteral("Label%1").arg(i)),
+                              {.links = 0.5});
+    }
+    for (QWidget* w : {Command3D1, Command3D2})
+        Layout::verankern(w, {.links = 0.5});
+    for (QWidget* w : {AbbrechenButton, WeiterButton})
+        Layout::verankern(w, {.links = 1});
+
     connect(Command3D1, &QPushButton::clicked, this, &StammdatenForm::Command3D1_Click);
     connect(Command3D2, &QPushButton::clicked, this, &StammdatenForm::Command3D2_Click);
     connect(WeiterButton, &QPushButton::clicked, this, &StammdatenForm::WeiterButton_Click);

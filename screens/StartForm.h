@@ -1,11 +1,14 @@
 #pragma once
 
+#include "screens/Layout.h"
+
 #include <QWidget>
 
 class QFrame;
 class QPushButton;
 
-// The first window of the program: banner, title and the one way on, ">> Weiter >>".
+// The first window of the program: its name, version and what it does, the way on, ">> Weiter >>", and,
+// when there is one, the last finished reference again.
 class StartForm : public QWidget
 {
     Q_OBJECT
@@ -13,11 +16,16 @@ class StartForm : public QWidget
 public:
     explicit StartForm(QWidget* eltern = nullptr);
 
-protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
+    // Offers the last finished reference, if the working folder's catalogue keeps one, with the button
+    // "Letztes Zeugnis". Called once the folder is locked and its catalogue checked, not before the first
+    // paint: reading it means opening the catalogue.
+    void letztesZeugnisAnbieten();
 
 private:
     void WeiterButton_Click();
+    void anordnen();
+
+    Layout::Flaeche* m_flaeche = nullptr;
     // The last finished reference, kept until the next one is finished, goes to the clipboard again.
     void LetztesZeugnisButton_Click();
 

@@ -1,5 +1,7 @@
 #include "screens/Umgebung.h"
 
+#include "store/Programm.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QMessageBox>
@@ -102,7 +104,7 @@ void beenden()
 
 QString programmtitel()
 {
-    return QStringLiteral("Arbeitszeugnis");
+    return Programm::name();
 }
 
 } // namespace Umgebung

@@ -12,6 +12,7 @@
 #include "screens/Umgebung.h"
 #include "store/Einstellungen.h"
 #include "store/Profil.h"
+#include "store/Programm.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -25,15 +26,14 @@
 
 namespace {
 
-const QString TypHinweis = QStringLiteral("Einen der vier Arbeitnehmertypen per Mausklick auswählen");
+const QString TypHinweis = QStringLiteral("Einen der drei Arbeitnehmertypen per Mausklick auswählen");
 const QString ArtHinweis = QStringLiteral("Eine der zwei Zeugnisarten per Mausklick auswählen");
 
 } // namespace
 
 ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisForm"), 7095, 3975, eltern)
 {
-    auto* titel = Bausteine::label(Panel3D1, QStringLiteral("Titel"), QStringLiteral("Zeugniswerkstatt"), 120,
-                                   120, 6855, 375);
+    auto* titel = Bausteine::label(Panel3D1, QStringLiteral("Titel"), Programm::name(), 120, 120, 6855, 375);
     titel->setAlignment(Qt::AlignCenter);
     Statuszeile =
         Bausteine::statuszeile(Panel3D1, 240, 600, 6615, 375, Bausteine::Dunkelrot, QColor(255, 255, 255));
@@ -78,9 +78,10 @@ ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisFo
         Bausteine::knopf(Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
                          QStringLiteral("Setzt die Arbeitszeugniserstellung fort"), 4560, 3240, 1575, 375);
 
-    Panel3D3 = Bausteine::panel(this, QStringLiteral("Panel3D3"), 7815, 735);
-    auto* dank = Bausteine::label(Panel3D3, QStringLiteral("Autor"),
-                                  QStringLiteral("Texte: Redaktion der Zeugniswerkstatt, Personalfachleute"),
+    Panel3D3 = Bausteine::panel(flaeche(), QStringLiteral("Panel3D3"), 7815, 735);
+    auto* dank = Bausteine::label(Panel3D3, QStringLiteral("Ausgabesprachen"),
+                                  QStringLiteral("Ausgabe in Deutsch, Englisch, Französisch, Italienisch und "
+                                                 "Spanisch"),
                                   120, 120, 7575, 495);
     dank->setAlignment(Qt::AlignCenter);
 
@@ -377,19 +378,19 @@ void ZeugnisForm::WeiterButton_Click()
 
     if (s.Arbeitnehmertyp == Typ::Keiner) {
         Umgebung::zeigen(this,
-                         Umgebung::warnung(QStringLiteral("Bitte Auswählen"),
+                         Umgebung::warnung(QStringLiteral("Bitte auswählen"),
                                            QStringLiteral("Wählen Sie bitte einen Arbeitnehmertyp aus.")));
         return;
     }
     if (s.Zeugnisart == Art::Keine) {
-        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Bitte Auswählen"),
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Bitte auswählen"),
                                                  QStringLiteral("Wählen Sie bitte eine Zeugnisart aus.")));
         return;
     }
     if (s.Arbeitnehmertyp == Typ::Fuehrungskraft && s.Zeugnisart == Art::Einfach) {
         Umgebung::zeigen(
             this,
-            Umgebung::warnung(QStringLiteral("Bitte neu Auswählen"),
+            Umgebung::warnung(QStringLiteral("Bitte neu auswählen"),
                               QStringLiteral("Für den Arbeitnehmertyp Führungskraft/Leitender Angestellter "
                                              "macht ein einfaches Arbeitszeugnis keinen Sinn.")));
         return;

@@ -1,6 +1,7 @@
 // What every screen of the program shares: names, captions and labels that tests and assistive technology
 // rely on, and the quit confirmation of the data-entry screens.
 #include "screens/FragenForm.h"
+#include "screens/Layout.h"
 #include "screens/PersoenlicheDaten.h"
 #include "screens/StammdatenForm.h"
 #include "screens/StartForm.h"
@@ -37,7 +38,9 @@ QList<QWidget*> steuerelemente(QWidget* fenster)
     for (QWidget* w : fenster->findChildren<QWidget*>()) {
         bool innenteil = false;
         for (QWidget* e = w->parentWidget(); e && e != fenster; e = e->parentWidget())
-            innenteil = innenteil || qobject_cast<QAbstractScrollArea*>(e) || istTextfeld(e);
+            innenteil = innenteil ||
+                        (qobject_cast<QAbstractScrollArea*>(e) && !dynamic_cast<Layout::Flaeche*>(e)) ||
+                        istTextfeld(e);
         if (!innenteil && (qobject_cast<QAbstractButton*>(w) || istTextfeld(w) || qobject_cast<QLabel*>(w) ||
                            qobject_cast<QGroupBox*>(w) || qobject_cast<QFrame*>(w)))
             ergebnis << w;

@@ -137,6 +137,7 @@ private slots:
         // The finished reference stays on the start screen.
         auto* start = new StartForm;
         start->show();
+        start->letztesZeugnisAnbieten();
         auto* letztes = kind<QPushButton>(start, QStringLiteral("LetztesZeugnisButton"));
         QVERIFY(letztes->isVisible());
         QVERIFY(Fragenbildschirm::klicken(letztes));

@@ -35,7 +35,7 @@ private slots:
             QVERIFY(k && k->isCheckable() && !k->isChecked() && k->isEnabled());
             QCOMPARE(k->isVisible(), i != 4);
             QCOMPARE(k->toolTip(),
-                     QStringLiteral("Einen der vier Arbeitnehmertypen per Mausklick auswählen"));
+                     QStringLiteral("Einen der drei Arbeitnehmertypen per Mausklick auswählen"));
         }
         QVERIFY(kind<Gruppenknopf>(f, QStringLiteral("Zeugnis2"))->isChecked());
         QVERIFY(!kind<QWidget>(f, QStringLiteral("Frame3D2"))->isVisible());
@@ -56,7 +56,7 @@ private slots:
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 100);
         const QString banner = ZeugnisForm::bannertext();
-        QCOMPARE(banner, QStringLiteral("Zeugniswerkstatt"));
+        QCOMPARE(banner, QStringLiteral("Zeugnisfeder"));
         for (int n = 1; n <= banner.size(); ++n) {
             ticken(timer, 1);
             QCOMPARE(status->text(), banner.left(n));
@@ -111,7 +111,7 @@ private slots:
         QTest::addColumn<int>("art");
         QTest::addColumn<QString>("titel");
         QTest::addColumn<QString>("text");
-        const QString auswaehlen = QStringLiteral("Bitte Auswählen");
+        const QString auswaehlen = QStringLiteral("Bitte auswählen");
         const QString keinTyp = QStringLiteral("Wählen Sie bitte einen Arbeitnehmertyp aus.");
         QTest::newRow("kein Typ") << 0 << 2 << auswaehlen << keinTyp;
         QTest::newRow("kein Typ, einfache Art") << 0 << 1 << auswaehlen << keinTyp;
@@ -119,7 +119,7 @@ private slots:
         QTest::newRow("keine Art") << 1 << 0 << auswaehlen
                                    << QStringLiteral("Wählen Sie bitte eine Zeugnisart aus.");
         QTest::newRow("Führungskraft einfach")
-            << 2 << 1 << QStringLiteral("Bitte neu Auswählen")
+            << 2 << 1 << QStringLiteral("Bitte neu auswählen")
             << QStringLiteral(
                    "Für den Arbeitnehmertyp Führungskraft/Leitender Angestellter macht ein einfaches "
                    "Arbeitszeugnis keinen Sinn.");
