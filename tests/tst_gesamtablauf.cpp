@@ -36,11 +36,14 @@ Arbeitnehmerdaten person(const QString& titel, qint16 geschlecht)
             geschlecht};
 }
 
-QString erwarteterAnfang(const Arbeitnehmerdaten& d)
+// The introduction, whichever of its letters the catalogue offers first, names the employee with the form of
+// address and the entry date as typed.
+bool einleitungStimmt(const QString& kopie, const Arbeitnehmerdaten& d)
 {
-    return (d.Geschlecht == Geschlecht::Mann ? QStringLiteral("Herr ") : QStringLiteral("Frau ")) +
-           vollerName(d) + QStringLiteral(", geboren am ") + d.Geburtsdatum + QStringLiteral(" in ") +
-           d.Geburtsort + QStringLiteral(",");
+    const QString einleitung = kopie.section(QStringLiteral("\r\n"), 0, 0);
+    const QString anrede =
+        d.Geschlecht == Geschlecht::Mann ? QStringLiteral("Herr ") : QStringLiteral("Frau ");
+    return einleitung.contains(anrede + vollerName(d)) && einleitung.contains(d.Eintrittsdatum);
 }
 
 } // namespace
@@ -129,7 +132,7 @@ class TstGesamtablauf : public QObject
         QCOMPARE(b.zwischenablage(), QStringLiteral("dlgBeenden"));
         QCOMPARE(umgebung.zwischenablage, QList<QString>{erwartet});
         const QString& kopie = umgebung.zwischenablage.first();
-        QVERIFY2(kopie.startsWith(erwarteterAnfang(d)), qPrintable(kopie.left(200)));
+        QVERIFY2(einleitungStimmt(kopie, d), qPrintable(kopie.left(200)));
         QVERIFY(kopie.endsWith(erwarteterSchluss(Ort, Zeugnisdatum, Unterzeichner)));
         QCOMPARE(kopie.count(QLatin1Char('\n')), kopie.count(QStringLiteral("\r\n")));
         QCOMPARE(kopie.count(QLatin1Char('\r')), kopie.count(QStringLiteral("\r\n")));
