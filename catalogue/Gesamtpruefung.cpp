@@ -384,16 +384,17 @@ private:
                                           .arg(it.value())
                                           .arg(n)
                                           .arg(zitat(it.key())));
-                    for (const auto& [wort, ausdruck] : verstaerker) {
+                    for (const auto& eintrag : verstaerker) {
+                        // clang 14 cannot capture a structured binding: the lambda takes the pair.
                         const auto anzahl =
-                            std::count_if(saetze.begin(), saetze.end(), [&](const QString& satz) {
-                                return ausdruck.match(satz).hasMatch();
+                            std::count_if(saetze.begin(), saetze.end(), [&eintrag](const QString& satz) {
+                                return eintrag.second.match(satz).hasMatch();
                             });
                         if (10 * anzahl > 4 * n)
                             fehler(o,
                                    QStringLiteral("im ganzen Zeugnis dieser Variante steht %1 in %2 von %3 "
                                                   "Sätzen (höchstens 40 %)")
-                                       .arg(zitat(wort))
+                                       .arg(zitat(eintrag.first))
                                        .arg(anzahl)
                                        .arg(n));
                     }
