@@ -1,5 +1,7 @@
 #include "engine/FragenForm.h"
 
+#include "engine/Antwortuebersicht.h"
+#include "engine/Gesamtpruefung.h"
 #include "engine/Sprachwechsel.h"
 #include "engine/Textfeld.h"
 #include "engine/Zeugnistext.h"
@@ -15,10 +17,13 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <limits>
 
 namespace {
@@ -32,6 +37,26 @@ const QString NotenHinweis = QStringLiteral("Vergeben Sie eine Note per Mausklic
 const QString Sprachen = QStringLiteral("Sprachen");
 const QString NichtGespeichert = QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n");
 const QColor Weiss{255, 255, 255};
+const QString Uebernehmen = QStringLiteral("Übernehmen");
+
+// The output languages on the grade buttons of the end state, Wert1 to Wert5.
+const QStringList& sprachnamen()
+{
+    static const QStringList namen{QStringLiteral("Deutsch"), QStringLiteral("Englisch"),
+                                   QStringLiteral("Italienisch"), QStringLiteral("Spanisch"),
+                                   QStringLiteral("Französisch")};
+    return namen;
+}
+
+// Width of the overview panel left of the question panel, and the gap between them, in twips.
+constexpr double UebersichtBreite = 3720;
+constexpr double PanelAbstand = 120;
+
+// The focus stands out on every control of the screen.
+const QString Fokusrahmen = QStringLiteral(
+    "QRadioButton:focus { background-color: #ffe680; }"
+    "QPushButton:focus { border: 2px solid #0000c0; border-radius: 3px; background-color: #ffe680; }"
+    "QPlainTextEdit:focus, QListWidget:focus { border: 2px solid #0000c0; }");
 
 void beschriften(QPushButton* knopf, const QString& text)
 {
@@ -47,7 +72,8 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(Fenstertitel);
     Bausteine::hintergrund(this, Bausteine::Dunkelblau);
-    resize(Layout::px(9855), Layout::px(7620));
+    resize(Layout::px(9855 + UebersichtBreite + PanelAbstand), Layout::px(7620));
+    setStyleSheet(Fokusrahmen);
 
     Panel3D1 = Bausteine::panel(this, QStringLiteral("Panel3D1"), 9615, 7020);
 
@@ -118,6 +144,44 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
     WeiterButton->setEnabled(false);
     connect(WeiterButton, &QPushButton::clicked, this, &FragenForm::WeiterButton_Click);
 
+    // The overview: the answers given so far and the findings of the check, each leading back to its
+    // question.
+    Panel3D2 = Bausteine::panel(this, QStringLiteral("Panel3D2"), UebersichtBreite, 7020);
+    auto* listenLabel = Bausteine::label(Panel3D2, QStringLiteral("AntwortlisteLabel"),
+                                         QStringLiteral("Antwort&liste"), 120, 120, 3480, 255);
+    Antwortliste = new QListWidget(Panel3D2);
+    Antwortliste->setObjectName(QStringLiteral("Antwortliste"));
+    Antwortliste->setToolTip(QStringLiteral("Wählen Sie eine Antwort, um sie zu ändern"));
+    Layout::setzen(Antwortliste, 120, 405, 3480, 3660);
+    listenLabel->setBuddy(Antwortliste);
+    auto* pruefLabel = Bausteine::label(Panel3D2, QStringLiteral("PrueflisteLabel"),
+                                        QStringLiteral("Prü&fhinweise"), 120, 4140, 3480, 255);
+    Pruefliste = new QListWidget(Panel3D2);
+    Pruefliste->setObjectName(QStringLiteral("Pruefliste"));
+    Pruefliste->setToolTip(QStringLiteral("Wählen Sie einen Hinweis, um zu seiner Frage zu gehen"));
+    Pruefliste->setWordWrap(true);
+    Layout::setzen(Pruefliste, 120, 4425, 3480, 1770);
+    pruefLabel->setBuddy(Pruefliste);
+    for (QListWidget* liste : {Antwortliste, Pruefliste}) {
+        liste->setTextElideMode(Qt::ElideRight);
+        liste->installEventFilter(this);
+    }
+    Tastenhinweis = Bausteine::label(
+        Panel3D2, QStringLiteral("Tastenhinweis"),
+        QStringLiteral("Tasten: 1\u20135 Note, A B C Vorschlag, E eigene Formulierung, \u00dc überspringen, "
+                       "Enter weiter (im Textfeld Strg+Enter), Esc beenden; mit Alt auch im Textfeld."),
+        120, 6255, 3480, 705);
+    Tastenhinweis->setTextFormat(Qt::PlainText);
+    // A click on an entry opens its question once the list has finished with the click: the change
+    // refills the list.
+    for (QListWidget* liste : {Antwortliste, Pruefliste})
+        connect(liste, &QListWidget::itemClicked, this, [this](QListWidgetItem* e) {
+            const qint32 nr = e->data(Qt::UserRole).toInt();
+            QMetaObject::invokeMethod(
+                this, [this, nr] { antwortAendern(nr); }, Qt::QueuedConnection);
+        });
+    tastenEinrichten();
+
     laden();
 }
 
@@ -155,7 +219,7 @@ void FragenForm::laden()
             return;
         }
         if (*text)
-            Textfeld::setzen(Zeugnis, **text);
+            zeugnisSetzen(**text);
     } else if (auto s = Fragenablauf::neuBeginnen(); !s) {
         aufgeben(s.fehler());
         return;
@@ -163,6 +227,8 @@ void FragenForm::laden()
 
     if (Bewertung->isHidden())
         variantenFreigeben();
+    antwortlisteAuffrischen();
+    fokusSetzen();
 }
 
 // What the screen shows of a question change: "mangelhaft" only with five answer rows, the grade frame only
@@ -171,7 +237,12 @@ void FragenForm::FrageWechselAnzeigen()
 {
     if (m_ablauf.amEnde())
         return;
-    Wert[5]->setEnabled(m_ablauf.antwortzahl() == 5);
+    // A grade the question has no answer row for is not offered at all.
+    for (int i = 1; i <= 5; ++i) {
+        const bool angeboten = m_ablauf.noteAngeboten(qint16(i));
+        Wert[i]->setEnabled(angeboten);
+        Wert[i]->setVisible(angeboten);
+    }
     Bewertung->setVisible(m_ablauf.bewertet());
     Varian[4]->setEnabled(m_ablauf.frage().KeineAussage);
     Statuszeile->setText(m_ablauf.frage().Frage);
@@ -278,6 +349,12 @@ void FragenForm::WeiterButton_Click()
 {
     if (m_beendet)
         return;
+    if (WeiterButton->text() != Zwischenablage && eigeneFormulierungFehlt())
+        return;
+    if (m_aendern) {
+        aenderungAbschliessen();
+        return;
+    }
     Textfeld::hintergrund(Variante, Bausteine::Grau);
     if (m_sitzung.Zahl < std::numeric_limits<qint16>::max())
         ++m_sitzung.Zahl;
@@ -291,7 +368,9 @@ void FragenForm::WeiterButton_Click()
         FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
 
     if (WeiterButton->text() == Zwischenablage) {
-        dlgBeenden dialog(Textfeld::text(Zeugnis), this);
+        // The check runs again before the text goes out: answers may have changed since "Fertig".
+        pruefen();
+        dlgBeenden dialog(Textfeld::text(Zeugnis), this, m_hinweise);
         dialog.exec();
         return;
     }
@@ -305,6 +384,7 @@ void FragenForm::WeiterButton_Click()
         Textfeld::anhaengen(Zeugnis, trenner(m_ablauf.frage().Absatz, Textfeld::leer(Zeugnis)) + satz);
         LetztesZeichenMarkieren(Zeugnis);
         Variante->clear();
+        m_zeugnisStand = Textfeld::text(Zeugnis);
     }
 
     auto naechste = m_ablauf.naechsteFrage();
@@ -315,6 +395,10 @@ void FragenForm::WeiterButton_Click()
     if (!*naechste) {
         Fertig();
         Textfeld::anhaengen(Zeugnis, Zeugnisschluss(m_sitzung));
+        m_zeugnisStand = Textfeld::text(Zeugnis);
+        antwortlisteAuffrischen();
+        pruefen();
+        fokusSetzen();
         return;
     }
     FrageWechselAnzeigen();
@@ -324,27 +408,53 @@ void FragenForm::WeiterButton_Click()
         Varian[b]->setEnabled(false);
     if (Bewertung->isHidden())
         variantenFreigeben();
+    antwortlisteAuffrischen();
+    fokusSetzen();
 }
 
 // The end state: the grade buttons choose the output language, the text can go to the clipboard.
 void FragenForm::Fertig()
 {
-    WeiterButton->setEnabled(true);
-    beschriften(WeiterButton, Zwischenablage);
-    beschriften(AbbrechenButton, Beenden);
-    for (int i = 1; i <= 5; ++i) {
-        Wert[i]->setEnabled(true);
-        Wert[i]->setToolTip(Sprachen);
+    m_fertig = true;
+    bewertungAnzeigen();
+    Statuszeile->setText(QStringLiteral(
+        "Das Zeugnis ist vollständig. Wählen Sie die Sprache (1\u20135) und übernehmen Sie es mit "
+        "\u201eZwischenablage\u201c (Enter); die Antwortliste links ändert jede Antwort."));
+}
+
+// Grading or, in the end state, the output languages; the phrasing frame and the phrase box only while a
+// question is open.
+void FragenForm::bewertungAnzeigen()
+{
+    const bool sprachen = m_fertig && !m_aendern;
+    WeiterButton->setEnabled(sprachen);
+    beschriften(WeiterButton, sprachen ? Zwischenablage : m_aendern ? Uebernehmen : Weiter);
+    beschriften(AbbrechenButton, sprachen ? Beenden : Abbrechen);
+    Frame3D1->setVisible(!sprachen);
+    Variante->setVisible(!sprachen);
+    if (!sprachen) {
+        Bewertung->setTitle(QStringLiteral("Ihre Wertung"));
+        const QStringList noten{QStringLiteral("sehr gut"), QStringLiteral("gut"),
+                                QStringLiteral("befriedigend"), QStringLiteral("ausreichend"),
+                                QStringLiteral("mangelhaft")};
+        for (int i = 1; i <= 5; ++i) {
+            Wert[i]->setText(noten.at(i - 1));
+            Wert[i]->setToolTip(NotenHinweis);
+        }
+        return;
     }
     Bewertung->setTitle(QStringLiteral("Zeugnisausgabe in"));
-    Wert[1]->setText(QStringLiteral("Deutsch"));
-    Wert[1]->setChecked(true);
-    Wert[2]->setText(QStringLiteral("Englisch"));
-    Wert[3]->setText(QStringLiteral("Italienisch"));
-    Wert[4]->setText(QStringLiteral("Spanisch"));
-    Wert[5]->setText(QStringLiteral("Französisch"));
+    const qsizetype gewaehlt = std::max<qsizetype>(
+        0, sprachnamen().indexOf(m_sprache == QStringLiteral("Franzoesisch") ? QStringLiteral("Französisch")
+                                                                             : m_sprache));
+    for (int i = 1; i <= 5; ++i) {
+        Wert[i]->setEnabled(true);
+        Wert[i]->setVisible(true);
+        Wert[i]->setToolTip(Sprachen);
+        Wert[i]->setText(sprachnamen().at(i - 1));
+    }
+    Wert[int(gewaehlt) + 1]->setChecked(true);
     Bewertung->show();
-    Frame3D1->hide();
 }
 
 void FragenForm::AbbrechenButton_Click()
@@ -386,14 +496,19 @@ bool FragenForm::verlassen()
 void FragenForm::ChangeLanguage(const QString& sLand)
 {
     Zeugnis->clear();
+    m_sprache = sLand;
     const Neuaufbau neu = zeugnisNeuAufbauen(sLand, m_sitzung);
-    Textfeld::setzen(Zeugnis, neu.text);
+    zeugnisSetzen(neu.text);
     if (!neu.ok())
         meldung(neu.fehler);
 }
 
 Status FragenForm::ArbeitZwischenspeichern()
 {
+    // An open change is concluded first, so that the text matches the recorded choices and the work
+    // resumes at the first unanswered question.
+    if (m_aendern)
+        aenderungAbschliessen();
     return m_ablauf.arbeitZwischenspeichern(Textfeld::text(Zeugnis));
 }
 
@@ -421,12 +536,19 @@ void FragenForm::weiterFehlgeschlagen(const QString& text)
 void FragenForm::setVisible(bool sichtbar)
 {
     QWidget::setVisible(sichtbar && !m_beendet);
+    // The window's first focus would be the phrase box; the keys work outside it.
+    if (sichtbar && !m_beendet)
+        fokusSetzen();
 }
 
 void FragenForm::resizeEvent(QResizeEvent* ereignis)
 {
     QWidget::resizeEvent(ereignis);
+    // The question panel and the overview left of it are centred together.
     Layout::zentrieren(this, Panel3D1);
+    const int versatz = (Panel3D2->width() + Layout::px(PanelAbstand)) / 2;
+    Panel3D1->move(Panel3D1->x() + versatz, Panel3D1->y());
+    Panel3D2->move(Panel3D1->x() - Layout::px(PanelAbstand) - Panel3D2->width(), Panel3D1->y());
 }
 
 void FragenForm::changeEvent(QEvent* ereignis)
@@ -443,4 +565,339 @@ void FragenForm::closeEvent(QCloseEvent* ereignis)
         ereignis->accept();
     else
         ereignis->ignore();
+}
+
+void FragenForm::zeugnisSetzen(const QString& text)
+{
+    Textfeld::setzen(Zeugnis, text);
+    m_zeugnisStand = Textfeld::text(Zeugnis);
+}
+
+bool FragenForm::eigeneFormulierungFehlt()
+{
+    if (m_ablauf.amEnde() || !Varian[3]->isChecked() || m_ablauf.frage().KeineAussage ||
+        !Textfeld::text(Variante).trimmed().isEmpty())
+        return false;
+    Umgebung::zeigen(this,
+                     Umgebung::warnung(QStringLiteral("Eigene Formulierung fehlt"),
+                                       QStringLiteral("Diese Frage kann nicht übersprungen werden. Schreiben "
+                                                      "Sie Ihre eigene Formulierung in das Textfeld oder "
+                                                      "wählen Sie einen Textvorschlag.")));
+    Variante->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+// Keys of the screen: outside the text boxes as they are, from anywhere with Alt; Enter inside a text box
+// with Ctrl, since own wordings may hold line breaks.
+void FragenForm::tastenEinrichten()
+{
+    const QList<int> tasten{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,          Qt::Key_5, Qt::Key_A,
+                            Qt::Key_B, Qt::Key_C, Qt::Key_E, Qt::Key_Udiaeresis, Qt::Key_U};
+    for (int t : tasten) {
+        auto* kurz = new QShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(t))), this);
+        connect(kurz, &QShortcut::activated, this, [this, t] { taste(t); });
+    }
+    for (const QKeySequence& folge :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* kurz = new QShortcut(folge, this);
+        connect(kurz, &QShortcut::activated, this, [this] { taste(Qt::Key_Return); });
+    }
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { taste(Qt::Key_Escape); });
+}
+
+bool FragenForm::taste(int t)
+{
+    if (m_beendet)
+        return false;
+    if (t >= Qt::Key_1 && t <= Qt::Key_5) {
+        QRadioButton* w = Wert[t - Qt::Key_0];
+        if (!Bewertung->isVisible() || !w->isVisible() || !w->isEnabled())
+            return false;
+        w->setFocus(Qt::ShortcutFocusReason);
+        w->click();
+        return true;
+    }
+    int k = -1;
+    switch (t) {
+    case Qt::Key_A:
+    case Qt::Key_B:
+    case Qt::Key_C:
+        k = t - Qt::Key_A;
+        break;
+    case Qt::Key_E:
+        k = Fragenablauf::EigeneFormulierung;
+        break;
+    case Qt::Key_Udiaeresis:
+    case Qt::Key_U:
+        k = Fragenablauf::Ueberspringen;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!WeiterButton->isEnabled())
+            return false;
+        WeiterButton->click();
+        return true;
+    case Qt::Key_Escape:
+        if (m_fertig && !m_aendern) {
+            const Umgebung::Meldung frage{
+                QStringLiteral("Programm Beenden"),
+                QStringLiteral("Das Zeugnis ist fertig. Wollen Sie das Programm beenden?"),
+                Umgebung::Knoepfe::JaNein, Umgebung::Symbol::Keins};
+            if (Umgebung::zeigen(this, frage) != Umgebung::Antwort::Ja)
+                return true;
+        }
+        AbbrechenButton->click();
+        return true;
+    default:
+        return false;
+    }
+    if (!Frame3D1->isVisible() || !Varian[k]->isEnabled())
+        return false;
+    if (k != Fragenablauf::EigeneFormulierung)
+        Varian[k]->setFocus(Qt::ShortcutFocusReason);
+    Varian[k]->click();
+    return true;
+}
+
+void FragenForm::keyPressEvent(QKeyEvent* ereignis)
+{
+    const auto mod = ereignis->modifiers() & ~Qt::KeypadModifier;
+    if (mod == Qt::NoModifier && ereignis->key() != Qt::Key_Escape && taste(ereignis->key())) {
+        ereignis->accept();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
+}
+
+// The lists would take letters and digits for searching; on this screen they choose grade and phrasing.
+bool FragenForm::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::KeyPress && (objekt == Antwortliste || objekt == Pruefliste)) {
+        auto* e = static_cast<QKeyEvent*>(ereignis);
+        const int t = e->key();
+        // Enter in a list opens the entry's question (and is not Continue as well).
+        if (t == Qt::Key_Return || t == Qt::Key_Enter) {
+            if (const QListWidgetItem* eintrag = static_cast<QListWidget*>(objekt)->currentItem())
+                antwortAendern(eintrag->data(Qt::UserRole).toInt());
+            return true;
+        }
+        const bool zeichen = (t >= Qt::Key_1 && t <= Qt::Key_5) || t == Qt::Key_A || t == Qt::Key_B ||
+                             t == Qt::Key_C || t == Qt::Key_E || t == Qt::Key_U || t == Qt::Key_Udiaeresis;
+        if (zeichen && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            taste(t);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void FragenForm::fokusSetzen()
+{
+    if (m_beendet)
+        return;
+    if (Bewertung->isVisible()) {
+        for (int i = 1; i <= 5; ++i)
+            if (Wert[i]->isChecked() && Wert[i]->isVisible()) {
+                Wert[i]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        for (int i = 1; i <= 5; ++i)
+            if (Wert[i]->isVisible() && Wert[i]->isEnabled()) {
+                Wert[i]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+    }
+    for (int k = 0; k < 5; ++k)
+        if (Varian[k]->isVisible() && Varian[k]->isEnabled()) {
+            Varian[k]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
+QSet<qint32> FragenForm::beantworteteFragen() const
+{
+    QSet<qint32> r;
+    for (const Katalog::FrageZeile& f : m_ablauf.fragen()) {
+        if (m_fortsetzung != 0 && f.Nr == m_fortsetzung)
+            break;
+        r.insert(f.Nr);
+    }
+    return r;
+}
+
+void FragenForm::antwortlisteAuffrischen()
+{
+    Antwortliste->clear();
+    auto gewaehlt = m_ablauf.auswahl();
+    if (!gewaehlt)
+        return; // the overview stays empty; answering goes on and reports its own failures
+    qsizetype bis = m_ablauf.position();
+    if (m_aendern) {
+        bis = m_ablauf.fragen().size();
+        for (qsizetype i = 0; i < m_ablauf.fragen().size(); ++i)
+            if (m_ablauf.fragen().at(i).Nr == m_fortsetzung)
+                bis = i;
+    }
+    const qint32 offen = m_aendern ? m_ablauf.frage().Nr : 0;
+    for (const auto& e : Antwortuebersicht::eintraege(m_ablauf.fragen(), bis, *gewaehlt)) {
+        auto* zeile = new QListWidgetItem(
+            QStringLiteral("%1. %2 \u2013 %3").arg(e.position).arg(e.frage, e.antwort), Antwortliste);
+        zeile->setToolTip(e.frage + QStringLiteral("\n") + e.antwort);
+        zeile->setData(Qt::UserRole, e.nr);
+        if (e.nr == offen)
+            Antwortliste->setCurrentItem(zeile);
+    }
+}
+
+void FragenForm::pruefen()
+{
+    Pruefliste->clear();
+    m_hinweise = 0;
+    auto eingabe = Gesamtpruefung::laden(m_sitzung);
+    if (!eingabe) {
+        new QListWidgetItem(QStringLiteral("Die Prüfung konnte nicht laufen: ") + eingabe.fehler(),
+                            Pruefliste);
+        return;
+    }
+    const auto befunde = Gesamtpruefung::pruefen(*eingabe);
+    for (const Gesamtpruefung::Befund& b : befunde) {
+        QString stelle;
+        for (qsizetype i = 0; i < m_ablauf.fragen().size(); ++i)
+            if (m_ablauf.fragen().at(i).Nr == b.frage)
+                stelle = QStringLiteral("Frage %1: ").arg(i + 1);
+        auto* zeile = new QListWidgetItem(stelle + b.text, Pruefliste);
+        zeile->setToolTip(stelle + b.text);
+        zeile->setData(Qt::UserRole, b.frage);
+    }
+    m_hinweise = int(befunde.size());
+}
+
+bool FragenForm::antwortAendern(qint32 nr)
+{
+    if (m_beendet || nr <= 0 || (m_aendern && !m_ablauf.amEnde() && m_ablauf.frage().Nr == nr))
+        return false;
+    if (Textfeld::text(Zeugnis) != m_zeugnisStand) {
+        const Umgebung::Meldung frage{
+            QStringLiteral("Antwort ändern"),
+            QStringLiteral(
+                "Sie haben den Zeugnistext von Hand geändert. Nach der Änderung einer Antwort wird der "
+                "Text aus den Antworten neu aufgebaut, und Ihre Änderungen gehen verloren. Antwort "
+                "trotzdem ändern?"),
+            Umgebung::Knoepfe::JaNein, Umgebung::Symbol::Keins};
+        if (Umgebung::zeigen(this, frage) != Umgebung::Antwort::Ja)
+            return false;
+    }
+    const bool schonOffen = m_aendern;
+    const qint32 fortsetzung = m_ablauf.amEnde() ? 0 : m_ablauf.frage().Nr;
+    auto gefunden = m_ablauf.frageSuchen(QString::number(nr));
+    if (!gefunden) {
+        weiterFehlgeschlagen(gefunden.fehler());
+        return false;
+    }
+    if (!*gefunden)
+        return false;
+    if (!schonOffen) {
+        m_fortsetzung = fortsetzung;
+        m_zaehlerVorher = FrageLabel->text();
+    }
+    m_aendern = true;
+
+    bewertungAnzeigen();
+    FrageWechselAnzeigen();
+    notenAbwaehlen();
+    variantenAbwaehlen(5);
+    for (int b = 0; b < 3; ++b)
+        Varian[b]->setEnabled(false);
+    Variante->clear();
+    Textfeld::hintergrund(Variante, Bausteine::Grau);
+    gewaehltesAnzeigen();
+    FrageLabel->setText(zaehler(qint32(m_ablauf.position() + 1), m_fragenzahl));
+    antwortlisteAuffrischen();
+    fokusSetzen();
+    return true;
+}
+
+void FragenForm::gewaehltesAnzeigen()
+{
+    auto gewaehlt = m_ablauf.gewaehlt();
+    if (!gewaehlt) {
+        meldung(gewaehlt.fehler());
+        return;
+    }
+    if (*gewaehlt && (*gewaehlt)->Note > 0 && m_ablauf.bewertet() && m_ablauf.noteSuchen((*gewaehlt)->Note)) {
+        m_note = (*gewaehlt)->Note;
+        Wert[m_note]->setChecked(true);
+    }
+    if (m_note > 0 || Bewertung->isHidden())
+        variantenFreigeben();
+    if (!*gewaehlt)
+        return;
+    const Katalog::AuswahlZeile& z = **gewaehlt;
+    int k = Fragenablauf::EigeneFormulierung;
+    if (z.KeineAussage.value_or(false))
+        k = Fragenablauf::Ueberspringen;
+    else if (z.Variante && z.Variante->size() == 1 && z.Variante->at(0) >= u'A' && z.Variante->at(0) <= u'C')
+        k = z.Variante->at(0).unicode() - u'A';
+    Varian[k]->setChecked(true);
+    WeiterButton->setEnabled(true);
+    if (k < 3) {
+        Textfeld::setzen(Variante, phrase(m_ablauf.antwort(), static_cast<Katalog::Buchstabe>(k),
+                                          m_sitzung.arbeitnehmer.Name)
+                                       .value_or(QString()));
+        platzhalterEinsetzen();
+    } else if (k == Fragenablauf::EigeneFormulierung) {
+        Textfeld::hintergrund(Variante, Weiss);
+        Textfeld::setzen(Variante, z.EigeneFormulierung.value_or(QString()));
+    }
+}
+
+bool FragenForm::aenderungAbschliessen()
+{
+    if (Varian[3]->isChecked()) {
+        // The own wording goes to this question's row, whether it was chosen anew or kept.
+        auto gewaehlt = m_ablauf.waehlen(Fragenablauf::EigeneFormulierung);
+        Status s = gewaehlt ? m_ablauf.eigeneFormulierungUebernehmen(Textfeld::text(Variante))
+                            : gewaehlt.alsFehler();
+        if (!s) {
+            meldung(s.fehler());
+            return false;
+        }
+    }
+    Aufbauweise weise;
+    weise.schluss = m_fertig;
+    if (m_fortsetzung != 0)
+        weise.nurFragen = beantworteteFragen();
+    const Neuaufbau neu =
+        zeugnisNeuAufbauen(m_fertig ? m_sprache : QStringLiteral("Deutsch"), m_sitzung, weise);
+    zeugnisSetzen(neu.text);
+    if (!neu.ok())
+        meldung(neu.fehler);
+
+    m_aendern = false;
+    notenAbwaehlen();
+    variantenAbwaehlen(5);
+    Variante->clear();
+    Textfeld::hintergrund(Variante, Bausteine::Grau);
+    if (m_fortsetzung == 0) {
+        m_ablauf.ansEnde();
+        Fertig();
+        pruefen();
+    } else {
+        auto gefunden = m_ablauf.frageSuchen(QString::number(m_fortsetzung));
+        if (!gefunden) {
+            weiterFehlgeschlagen(gefunden.fehler());
+            return false;
+        }
+        bewertungAnzeigen();
+        FrageWechselAnzeigen();
+        for (int b = 0; b < 3; ++b)
+            Varian[b]->setEnabled(false);
+        if (Bewertung->isHidden())
+            variantenFreigeben();
+    }
+    FrageLabel->setText(m_zaehlerVorher);
+    antwortlisteAuffrischen();
+    fokusSetzen();
+    return neu.ok();
 }

@@ -102,7 +102,9 @@ private slots:
 
         // The panel stays centred, 150 twips above the middle, whatever the window's size.
         b.form->resize(900, 700);
-        QTRY_VERIFY(qAbs(panel->x() - (b.form->frameGeometry().width() - 641) / 2) <= 1);
+        // The overview panel (248 pixels and a gap of 8) stands left of it; both are centred together.
+        QTRY_VERIFY(qAbs(panel->x() - (b.form->frameGeometry().width() - 641) / 2 - 128) <= 1);
+        QCOMPARE(b.kind<QWidget>(QStringLiteral("Panel3D2"))->geometry().right() + 9, panel->x());
         QVERIFY(qAbs(panel->y() - ((b.form->frameGeometry().height() - 468) / 2 - 10)) <= 1);
     }
 
@@ -436,6 +438,26 @@ private slots:
             QTest::keyClicks(b.variante(), getippt);
         QCOMPARE(b.vorschlag(), getippt);
         QVERIFY(Fragenbildschirm::klicken(b.weiter()));
+        if (getippt.isEmpty()) {
+            // Question 2 cannot be skipped: an empty own wording is refused and the question stays open.
+            QCOMPARE(umgebung.meldungen(),
+                     QList{Umgebung::warnung(
+                         QStringLiteral("Eigene Formulierung fehlt"),
+                         QStringLiteral("Diese Frage kann nicht übersprungen werden. Schreiben "
+                                        "Sie Ihre eigene Formulierung in das Textfeld oder "
+                                        "wählen Sie einen Textvorschlag."))});
+            QCOMPARE(b.zaehler(), QStringLiteral("Frage 2 von     34"));
+            QCOMPARE(QApplication::focusWidget(), b.variante());
+            QCOMPARE(b.zeugnis(), QStringLiteral("F1A."));
+            // On the skippable question 3 the empty own wording passes and adds nothing.
+            QTest::keyClicks(b.variante(), QStringLiteral("Jetzt."));
+            QVERIFY(Fragenbildschirm::klicken(b.weiter()));
+            QVERIFY(Fragenbildschirm::klicken(b.varian(3)));
+            QVERIFY(Fragenbildschirm::klicken(b.weiter()));
+            QCOMPARE(umgebung.gezeigt.size(), 1);
+            QCOMPARE(b.zeugnis(), QStringLiteral("F1A. Jetzt.") + schluss());
+            return;
+        }
 
         const auto gespeichert =
             k.zeilen(QStringLiteral("SELECT EigeneFormulierung FROM Auswahl WHERE Frage = 2")).at(0).at(0);
