@@ -3,8 +3,8 @@
 // stands beside the bare SQLite queries for the same rows, measured alternately in the same run so that
 // machine load hits both alike; the counter "zu_sqlite" is the ratio of the two.
 
-#include "engine/FragenForm.h"
 #include "engine/Zeugnistext.h"
+#include "screens/FragenForm.h"
 #include "store/Sitzung.h"
 #include "tests/Testkatalog.h"
 

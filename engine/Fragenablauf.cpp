@@ -2,7 +2,7 @@
 
 #include "engine/Schema.h"
 #include "engine/Zeugnistext.h"
-#include "store/Profil.h"
+#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -189,17 +189,13 @@ Status Fragenablauf::arbeitZwischenspeichern(const QString& zeugnis) const
 {
     if (m_data1.amEnde())
         return Ok{};
-    // Writes to the settings file are not checked.
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("ArbeitnehmerTyp"),
-                      Text::vorzeichenZahl(m_sitzung.Arbeitnehmertyp));
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Zeugnisart"),
-                      Text::vorzeichenZahl(m_sitzung.Zeugnisart));
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), Text::vorzeichenZahl(frage().Nr));
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Zahl"), Text::vorzeichenZahl(m_sitzung.Zahl));
+    const Status fortschritt = Einstellungen::fortschrittSpeichern(m_sitzung, frage().Nr);
 
-    // Only the table written is required: the text is kept even when other parts of the file fail.
+    // The text is kept even when the settings file fails; only the table written is required.
     Katalog::Verbindung v(Katalog::Zugriff::LesenSchreiben, {QStringLiteral("LetzterBrief")});
     if (!v.offen())
         return Fehler{v.fehler()};
-    return Katalog::letzterBriefSchreiben(v, zeugnis);
+    if (auto s = Katalog::letzterBriefSchreiben(v, zeugnis); !s)
+        return s;
+    return fortschritt;
 }

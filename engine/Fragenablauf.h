@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Ergebnis.h"
 #include "engine/Katalog.h"
+#include "store/Ergebnis.h"
 
 #include <QList>
 #include <QString>

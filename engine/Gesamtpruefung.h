@@ -1,6 +1,6 @@
 #pragma once
 
-#include "engine/Ergebnis.h"
+#include "store/Ergebnis.h"
 
 #include <QList>
 #include <QRegularExpression>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Ergebnis.h"
 #include "engine/Schema.h"
+#include "store/Ergebnis.h"
 
 #include <QList>
 #include <QSqlDatabase>

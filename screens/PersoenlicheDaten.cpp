@@ -5,7 +5,7 @@
 #include "screens/Uebergabe.h"
 #include "screens/Umgebung.h"
 #include "screens/ZeugnisForm.h"
-#include "store/Profil.h"
+#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 
 #include <QApplication>
@@ -17,23 +17,8 @@ namespace {
 
 constexpr int Firma = 4;
 
-// What each box holds, by its index: its key of section "Persönliche Daten" and its field of
-// Arbeitgeberdaten, in the order the keys are written.
-struct Feld
-{
-    QString schluessel;
-    QString Arbeitgeberdaten::*wert;
-};
-
-const std::array<Feld, 5>& felder()
-{
-    static const std::array<Feld, 5> f{{{QStringLiteral("Name"), &Arbeitgeberdaten::Name},
-                                        {QStringLiteral("Strasse"), &Arbeitgeberdaten::Strasse},
-                                        {QStringLiteral("PLZ"), &Arbeitgeberdaten::PLZ},
-                                        {QStringLiteral("Ort"), &Arbeitgeberdaten::Ort},
-                                        {QStringLiteral("Firma"), &Arbeitgeberdaten::Firma}}};
-    return f;
-}
+// Box i shows field i of Einstellungen::arbeitgeberfelder(): Name, Strasse, PLZ, Ort, Firma.
+const auto& felder = Einstellungen::arbeitgeberfelder;
 
 // The hidden master data screen waiting for the employer data, if there is one.
 StammdatenForm* verborgeneStammdaten()
@@ -101,7 +86,8 @@ void PersoenlicheDaten::WeiterButton_Click()
             return;
         }
     }
-    ArbeitgeberdatenSpeichern();
+    if (!ArbeitgeberdatenSpeichern())
+        return;
 
     Sitzung& s = Sitzung::instanz();
     QWidget* zurueck = nullptr;
@@ -116,11 +102,16 @@ void PersoenlicheDaten::WeiterButton_Click()
     s.Aufrufer.clear();
 }
 
-void PersoenlicheDaten::ArbeitgeberdatenSpeichern()
+bool PersoenlicheDaten::ArbeitgeberdatenSpeichern()
 {
-    Arbeitgeberdaten& ag = Sitzung::instanz().arbeitgeber;
-    for (std::size_t i = 0; i < Stammdaten.size(); ++i) {
-        Profil::schreiben(Profil::PersoenlicheDaten, felder()[i].schluessel, Stammdaten[i]->text());
+    Arbeitgeberdaten ag = Sitzung::instanz().arbeitgeber;
+    for (std::size_t i = 0; i < Stammdaten.size(); ++i)
         ag.*felder()[i].wert = Stammdaten[i]->text();
+    if (auto s = Einstellungen::arbeitgeberSpeichern(ag); !s) {
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(
+                                   QStringLiteral("Die Firmendaten wurden nicht gespeichert."), s.fehler()));
+        return false;
     }
+    Sitzung::instanz().arbeitgeber = ag;
+    return true;
 }

@@ -17,8 +17,9 @@ class PersoenlicheDaten : public Bildschirm
 public:
     explicit PersoenlicheDaten(QWidget* eltern = nullptr);
 
-    // Writes the five boxes to section "Persönliche Daten" of the settings file and to `Arbeitgeberdaten`.
-    void ArbeitgeberdatenSpeichern();
+    // Saves the five boxes as the employer data, in the settings file and in `Arbeitgeberdaten`. A failure is
+    // shown and changes neither; the boxes keep their text. True when saved.
+    bool ArbeitgeberdatenSpeichern();
 
 protected:
     void aktivieren() override;

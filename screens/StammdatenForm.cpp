@@ -1,13 +1,13 @@
 #include "screens/StammdatenForm.h"
 
 #include "engine/Datumspruefung.h"
-#include "engine/FragenForm.h"
 #include "screens/Bausteine.h"
+#include "screens/FragenForm.h"
 #include "screens/Layout.h"
 #include "screens/PersoenlicheDaten.h"
 #include "screens/Uebergabe.h"
 #include "screens/Umgebung.h"
-#include "store/Profil.h"
+#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -55,29 +55,9 @@ constexpr double zeilenTop(int zeile)
 constexpr int Titel = 2;
 constexpr int Zeugnisdatum = 10;
 
-// The employee's text fields as section "Klienten Daten" holds them, in the order they are read and written,
-// each with the box that shows it; "Geschlecht" and "Zeugnisdatum" follow them.
-struct Klientenfeld
-{
-    int box;
-    QString schluessel;
-    QString Arbeitnehmerdaten::*wert;
-};
-
-const std::array<Klientenfeld, 8>& klientenfelder()
-{
-    static const std::array<Klientenfeld, 8> felder{{
-        {0, QStringLiteral("Name"), &Arbeitnehmerdaten::Name},
-        {1, QStringLiteral("Vorname"), &Arbeitnehmerdaten::Vorname},
-        {2, QStringLiteral("Titel"), &Arbeitnehmerdaten::Titel},
-        {3, QStringLiteral("Position"), &Arbeitnehmerdaten::Position},
-        {4, QStringLiteral("Geburtsort"), &Arbeitnehmerdaten::Geburtsort},
-        {7, QStringLiteral("Geburtsdatum"), &Arbeitnehmerdaten::Geburtsdatum},
-        {8, QStringLiteral("Eintrittsdatum"), &Arbeitnehmerdaten::Eintrittsdatum},
-        {9, QStringLiteral("Austrittsdatum"), &Arbeitnehmerdaten::Austrittsdatum},
-    }};
-    return felder;
-}
+// The box of each employee text field, by Einstellungen::arbeitnehmerfelder(); the sex and the date of issue
+// follow them.
+constexpr std::array<int, 8> Klientenboxen{0, 1, 2, 3, 4, 7, 8, 9};
 
 } // namespace
 
@@ -172,8 +152,8 @@ StammdatenForm::StammdatenForm(QWidget* eltern)
 Arbeitnehmerdaten StammdatenForm::eingegeben() const
 {
     Arbeitnehmerdaten an = Sitzung::instanz().arbeitnehmer;
-    for (const Klientenfeld& f : klientenfelder())
-        an.*f.wert = feld(f.box);
+    for (std::size_t i = 0; i < Klientenboxen.size(); ++i)
+        an.*Einstellungen::arbeitnehmerfelder()[i].wert = feld(Klientenboxen[i]);
     an.Zeugnisdatum = feld(Zeugnisdatum);
     return an;
 }
@@ -249,18 +229,19 @@ void StammdatenForm::Command3D1_Click()
 void StammdatenForm::Command3D2_Click()
 {
     Sitzung& s = Sitzung::instanz();
-    for (const Klientenfeld& f : klientenfelder())
-        if (const auto wert = Profil::lesen(Profil::KlientenDaten, f.schluessel))
-            setzeFeld(f.box, *wert);
-    if (const auto wert = Profil::lesen(Profil::KlientenDaten, QStringLiteral("Geschlecht"))) {
-        s.arbeitnehmer.Geschlecht = Text::zahlLesen(*wert);
+    const Einstellungen::Arbeitnehmereintraege gespeichert = Einstellungen::arbeitnehmerLaden();
+    for (std::size_t i = 0; i < Klientenboxen.size(); ++i)
+        if (gespeichert.texte[i])
+            setzeFeld(Klientenboxen[i], *gespeichert.texte[i]);
+    if (gespeichert.geschlecht) {
+        s.arbeitnehmer.Geschlecht = *gespeichert.geschlecht;
         if (s.arbeitnehmer.Geschlecht == Geschlecht::Mann)
             Option3D1->setChecked(true);
         else if (s.arbeitnehmer.Geschlecht == Geschlecht::Frau)
             Option3D2->setChecked(true);
     }
-    if (const auto wert = Profil::lesen(Profil::KlientenDaten, QStringLiteral("Zeugnisdatum"))) {
-        setzeFeld(Zeugnisdatum, *wert);
+    if (gespeichert.zeugnisdatum) {
+        setzeFeld(Zeugnisdatum, *gespeichert.zeugnisdatum);
     } else {
         Umgebung::zeigen(this,
                          {QStringLiteral("Arbeitnehmerdaten ausfüllen"),
@@ -296,17 +277,12 @@ void StammdatenForm::WeiterButton_Click()
         an.Geschlecht = Geschlecht::Mann;
     else if (Option3D2->isChecked())
         an.Geschlecht = Geschlecht::Frau;
-    ArbeitnehmerdatenSpeichern();
+    if (auto gespeichert = Einstellungen::arbeitnehmerSpeichern(an); !gespeichert) {
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(
+                                   QStringLiteral("Die Arbeitnehmerdaten wurden nicht gespeichert."),
+                                   gespeichert.fehler()));
+        return;
+    }
 
     uebergeben(this, new FragenForm);
-}
-
-void StammdatenForm::ArbeitnehmerdatenSpeichern()
-{
-    const Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
-    const QString& kd = Profil::KlientenDaten;
-    for (const Klientenfeld& f : klientenfelder())
-        Profil::schreiben(kd, f.schluessel, an.*f.wert);
-    Profil::schreiben(kd, QStringLiteral("Geschlecht"), Text::vorzeichenZahl(an.Geschlecht));
-    Profil::schreiben(kd, QStringLiteral("Zeugnisdatum"), an.Zeugnisdatum);
 }

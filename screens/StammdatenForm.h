@@ -24,9 +24,6 @@ public:
     static constexpr int Felder = 12;
     static constexpr int Anschrift = 11; // the multi-line address box
 
-    // Writes `Arbeitnehmerdaten` of `Sitzung` to section "Klienten Daten" of the settings file.
-    static void ArbeitnehmerdatenSpeichern();
-
     // Today's date as the box "Zeugnisdatum" shows it: the German short date format.
     static QString heute();
 

@@ -41,6 +41,12 @@ inline Meldung warnung(const QString& titel, const QString& text)
     return {titel, text, Knoepfe::Ok, Symbol::Ausrufezeichen};
 }
 
+// A save that failed: what was not saved, then the store's description naming the file and the reason.
+inline Meldung nichtGespeichert(const QString& was, const QString& fehler)
+{
+    return warnung(QStringLiteral("Nicht gespeichert"), was + QStringLiteral("\n\n") + fehler);
+}
+
 // The implementation in use. The program's own shows real message boxes and uses the real clipboard.
 class Anbieter
 {

@@ -1,16 +1,16 @@
 #include "screens/ZeugnisForm.h"
 
-#include "engine/FragenForm.h"
 #include "engine/Fragenbestand.h"
 #include "engine/Schema.h"
 #include "screens/Bausteine.h"
+#include "screens/FragenForm.h"
 #include "screens/Gruppenknopf.h"
 #include "screens/Layout.h"
 #include "screens/PersoenlicheDaten.h"
 #include "screens/StammdatenForm.h"
 #include "screens/Uebergabe.h"
 #include "screens/Umgebung.h"
-#include "store/Profil.h"
+#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -26,16 +26,6 @@ namespace {
 
 const QString TypHinweis = QStringLiteral("Einen der vier Arbeitnehmertypen per Mausklick auswählen");
 const QString ArtHinweis = QStringLiteral("Eine der zwei Zeugnisarten per Mausklick auswählen");
-
-// Reads one key; a present value is passed to `uebernehmen`. Returns whether the key was present.
-template <typename F> bool einlesen(const QString& abschnitt, const QString& schluessel, F uebernehmen)
-{
-    const std::optional<QString> wert = Profil::lesen(abschnitt, schluessel);
-    if (!wert)
-        return false;
-    uebernehmen(*wert);
-    return true;
-}
 
 } // namespace
 
@@ -124,52 +114,22 @@ QString ZeugnisForm::aufforderung()
 void ZeugnisForm::laden()
 {
     Sitzung& s = Sitzung::instanz();
-    Arbeitgeberdaten& ag = s.arbeitgeber;
-    const QString& pd = Profil::PersoenlicheDaten;
-    int vorhanden = 0;
-    for (auto [schluessel, feld] :
-         {std::pair{QStringLiteral("Firma"), &ag.Firma}, std::pair{QStringLiteral("Name"), &ag.Name},
-          std::pair{QStringLiteral("Strasse"), &ag.Strasse}, std::pair{QStringLiteral("PLZ"), &ag.PLZ},
-          std::pair{QStringLiteral("Ort"), &ag.Ort}})
-        vorhanden += einlesen(pd, schluessel, [feld](const QString& w) { *feld = w; });
-    if (vorhanden < 5)
+    if (Einstellungen::arbeitgeberLaden(s.arbeitgeber) < int(Einstellungen::arbeitgeberfelder().size()))
         s.Aufrufer = QStringLiteral("ZeugnisForm");
 
-    einlesen(Profil::Abbruch, QStringLiteral("Frage"), [this, &s](const QString& w) {
-        s.AbbruchFrage = w;
+    const Einstellungen::Fortschritt fortschritt = Einstellungen::fortschrittLaden();
+    if (fortschritt.frage) {
+        s.AbbruchFrage = *fortschritt.frage;
         if (Text::zahlLesen(s.AbbruchFrage) != 0)
-            AbbruchLaden();
-    });
+            AbbruchLaden(fortschritt);
+    }
 }
 
-void ZeugnisForm::AbbruchLaden()
+void ZeugnisForm::AbbruchLaden(const Einstellungen::Fortschritt& fortschritt)
 {
     Sitzung& s = Sitzung::instanz();
-    Arbeitnehmerdaten& an = s.arbeitnehmer;
-    const QString& kd = Profil::KlientenDaten;
-    auto text = [](QString* feld) {
-        return [feld](const QString& w) {
-            *feld = w;
-        };
-    };
-    auto zahl = [](qint16* feld) {
-        return [feld](const QString& w) {
-            *feld = Text::zahlLesen(w);
-        };
-    };
-    einlesen(kd, QStringLiteral("Name"), text(&an.Name));
-    einlesen(kd, QStringLiteral("Vorname"), text(&an.Vorname));
-    einlesen(kd, QStringLiteral("Titel"), text(&an.Titel));
-    einlesen(kd, QStringLiteral("Position"), text(&an.Position));
-    einlesen(kd, QStringLiteral("Geburtsort"), text(&an.Geburtsort));
-    einlesen(kd, QStringLiteral("Geburtsdatum"), text(&an.Geburtsdatum));
-    einlesen(kd, QStringLiteral("Eintrittsdatum"), text(&an.Eintrittsdatum));
-    einlesen(kd, QStringLiteral("Austrittsdatum"), text(&an.Austrittsdatum));
-    einlesen(kd, QStringLiteral("Geschlecht"), zahl(&an.Geschlecht));
-    einlesen(kd, QStringLiteral("Zeugnisdatum"), text(&an.Zeugnisdatum));
-    einlesen(Profil::Abbruch, QStringLiteral("Arbeitnehmertyp"), zahl(&s.Arbeitnehmertyp));
-    einlesen(Profil::Abbruch, QStringLiteral("Zeugnisart"), zahl(&s.Zeugnisart));
-    einlesen(Profil::Abbruch, QStringLiteral("Zahl"), zahl(&s.Zahl));
+    Einstellungen::arbeitnehmerLaden().uebernehmen(s.arbeitnehmer);
+    fortschritt.uebernehmen(s);
 }
 
 void ZeugnisForm::aktivieren()
@@ -223,7 +183,12 @@ ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
         this, Umgebung::warnung(QStringLiteral("Zeugnis fortsetzen"),
                                 QStringLiteral("Das unterbrochene Zeugnis kann nicht fortgesetzt werden. ") +
                                     grund + QStringLiteral("\n\nBitte beginnen Sie ein neues Zeugnis.")));
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+    if (auto gespeichert = Einstellungen::fortschrittVerwerfen(); !gespeichert)
+        Umgebung::zeigen(this,
+                         Umgebung::nichtGespeichert(QStringLiteral("Dass das unterbrochene Zeugnis nicht "
+                                                                   "fortgesetzt wird, wurde nicht "
+                                                                   "gespeichert."),
+                                                    gespeichert.fehler()));
     s.AbbruchFrage = QStringLiteral("0");
     s.Zahl = 0;
     return Fortsetzung::Neubeginn;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "screens/Bildschirm.h"
+#include "store/Einstellungen.h"
 
 #include <array>
 
@@ -24,7 +25,7 @@ public:
     // The status line shows the selected type's caption, " - " and the selected kind's caption.
     void StatuszeileAktualisieren();
     // Fills the employee data, type, kind and counter of `Sitzung` from the settings file.
-    void AbbruchLaden();
+    void AbbruchLaden(const Einstellungen::Fortschritt& fortschritt);
 
     // Text the status line is typed out from, one character per tick, and the prompt at the end.
     static QString bannertext();

@@ -1,85 +1,86 @@
 #include "store/Profil.h"
 
-#include "store/ProfilDatei.h"
+#include "store/Dateiablage.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <utility>
 
 namespace Profil {
 
 namespace {
 
-bool melden(QString* fehler, const QString& text)
+Fehler nichtGeschrieben(const QString& pfad, const QString& grund)
 {
-    if (fehler)
-        *fehler = text;
-    return false;
-}
-
-QString nichtGeschrieben(const QString& pfad, const QString& grund)
-{
-    return QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht geschrieben werden: %2")
-        .arg(QDir::toNativeSeparators(pfad), grund);
+    return Fehler{QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht geschrieben werden: %2")
+                      .arg(QDir::toNativeSeparators(pfad), grund)};
 }
 
 } // namespace
 
-std::optional<QString> lesen(const QString& abschnitt, const QString& schluessel)
+ProfilDatei laden(const QString& pfad)
 {
-    return lesen(pfad(), abschnitt, schluessel);
-}
-
-bool schreiben(const QString& abschnitt, const QString& schluessel, const QString& wert, QString* fehler)
-{
-    return schreiben(pfad(), abschnitt, schluessel, wert, fehler);
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly))
+        return ProfilDatei();
+    QByteArray inhalt = datei.readAll();
+    if (datei.error() != QFileDevice::NoError)
+        return ProfilDatei();
+    return ProfilDatei(std::move(inhalt));
 }
 
 std::optional<QString> lesen(const QString& pfad, const QString& abschnitt, const QString& schluessel)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    const QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return ProfilDatei(inhalt).lesen(abschnitt, schluessel);
+    return laden(pfad).lesen(abschnitt, schluessel);
 }
 
-bool schreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel, const QString& wert,
-               QString* fehler)
+Status schreiben(const QString& pfad, const QList<Eintrag>& eintraege)
 {
     // An existing file that cannot be read is left alone: writing it from nothing would lose its contents.
     QByteArray bisher;
     if (QFileInfo::exists(pfad)) {
         QFile alt(pfad);
         if (!alt.open(QIODevice::ReadOnly))
-            return melden(fehler, nichtGeschrieben(pfad, alt.errorString()));
+            return nichtGeschrieben(pfad, alt.errorString());
         bisher = alt.readAll();
         if (alt.error() != QFileDevice::NoError)
-            return melden(fehler, nichtGeschrieben(pfad, alt.errorString()));
+            return nichtGeschrieben(pfad, alt.errorString());
     }
 
     ProfilDatei datei(std::move(bisher));
-    QString grund;
-    if (!datei.schreiben(abschnitt, schluessel, wert, &grund))
-        return melden(fehler, grund);
-
-    // The new contents go to a temporary file that replaces the old one only when complete, so a crash or
-    // a full disk leaves the old file as it was.
-    QSaveFile neu(pfad);
-    if (!neu.open(QIODevice::WriteOnly))
-        return melden(fehler, nichtGeschrieben(pfad, neu.errorString()));
-    if (neu.write(datei.inhalt()) != datei.inhalt().size()) {
-        const QString text = nichtGeschrieben(pfad, neu.errorString());
-        neu.cancelWriting();
-        return melden(fehler, text);
+    for (const Eintrag& e : eintraege) {
+        QString grund;
+        if (!datei.schreiben(e.abschnitt, e.schluessel, e.wert, &grund))
+            return nichtGeschrieben(pfad, grund);
     }
-    if (!neu.commit())
-        return melden(fehler, nichtGeschrieben(pfad, neu.errorString()));
-    return true;
+    if (auto s = Dateiablage::ersetzen(pfad, datei.inhalt()); !s)
+        return nichtGeschrieben(pfad, s.fehler());
+    return Ok{};
+}
+
+Status schreiben(const QList<Eintrag>& eintraege)
+{
+    return schreiben(pfad(), eintraege);
+}
+
+std::optional<QString> lesen(const QString& abschnitt, const QString& schluessel)
+{
+    return lesen(pfad(), abschnitt, schluessel);
+}
+
+bool schreiben(const QString& pfad, const QString& abschnitt, const QString& schluessel, const QString& wert,
+               QString* fehler)
+{
+    const Status s = schreiben(pfad, {{abschnitt, schluessel, wert}});
+    if (!s && fehler)
+        *fehler = s.fehler();
+    return s.ok();
+}
+
+bool schreiben(const QString& abschnitt, const QString& schluessel, const QString& wert, QString* fehler)
+{
+    return schreiben(pfad(), abschnitt, schluessel, wert, fehler);
 }
 
 QString pfad()

@@ -261,8 +261,10 @@ bool ProfilDatei::schreiben(QStringView abschnitt, QStringView schluessel, QStri
 
     const Fundstelle f = suchen(abschnittName, schluesselName);
     if (f.eintrag >= 0) {
+        // The key keeps the spelling it has in the file; only its value changes.
         const Zeile& z = m_zeilen[f.eintrag];
-        m_inhalt.replace(z.anfang, z.ende - z.anfang, kodiert(zeile));
+        const QString ersatz = z.name + QLatin1Char('=') + wertFuerDatei(wert) + Text::Zeilenumbruch;
+        m_inhalt.replace(z.anfang, z.ende - z.anfang, kodiert(ersatz));
     } else if (f.abschnitt >= 0) {
         const Zeile& nach = m_zeilen[f.letzterEintrag >= 0 ? f.letzterEintrag : f.abschnitt];
         m_inhalt.insert(nach.ende, kodiert(nach.hatUmbruch() ? zeile : Text::Zeilenumbruch + zeile));

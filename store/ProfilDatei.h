@@ -42,14 +42,14 @@ public:
     std::optional<QString> lesen(QStringView abschnitt, QStringView schluessel) const;
 
     // Sets a key's value. An existing key's line is rewritten in place as "<key>=<value>" CR LF, with the
-    // key spelled as given; a new key goes after the last entry of its section (or right after the section
-    // line); a new section goes at the end as "[<section>]" CR LF "<key>=<value>" CR LF. Every other byte
-    // stays as it was.
-    // A line break in the value (CR LF, CR or LF) becomes one blank, so it can never start a line of its own.
-    // A value that would lose a pair of quotes when read is written inside one more pair of double quotes.
-    // A Windows-1252 file that cannot hold the new text becomes UTF-16LE with a byte-order mark.
-    // Returns false, with a German description in `fehler` when given, for a section or key name that the
-    // file cannot hold (empty, a line break, "]" in a section name, "=" in a key or a key starting with "[").
+    // key spelled as the file has it; a new key goes after the last entry of its section (or right after the
+    // section line); a new section goes at the end as "[<section>]" CR LF "<key>=<value>" CR LF. Every other
+    // byte stays as it was. A line break in the value (CR LF, CR or LF) becomes one blank, so it can never
+    // start a line of its own. A value that would lose a pair of quotes when read is written inside one more
+    // pair of double quotes. A Windows-1252 file that cannot hold the new text becomes UTF-16LE with a
+    // byte-order mark. Returns false, with a German description in `fehler` when given, for a section or key
+    // name that the file cannot hold (empty, a line break, "]" in a section name, "=" in a key or a key
+    // starting with "[").
     bool schreiben(QStringView abschnitt, QStringView schluessel, QStringView wert,
                    QString* fehler = nullptr);
 

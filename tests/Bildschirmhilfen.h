@@ -174,7 +174,8 @@ inline bool profilBereit()
 {
     QTemporaryDir ordner;
     const QString pfad = ordner.filePath(Profil::Dateiname);
-    Profil::schreiben(pfad, Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+    if (!Profil::schreiben(pfad, Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0")))
+        return false;
     return Profil::lesen(pfad, Profil::Abbruch, QStringLiteral("Frage")) == QStringLiteral("0");
 }
 
@@ -200,9 +201,6 @@ inline bool katalogAnlegen()
 
 } // namespace Hilfe
 
-// Skips a test that needs the real settings file while the store still lacks it.
+// Fails a test that needs the real settings file when the store cannot write and read it back.
 #define PROFIL_NOETIG()                                                                                      \
-    do {                                                                                                     \
-        if (!Hilfe::profilBereit())                                                                          \
-            QSKIP("Die Einstellungsdatei kann noch nicht gelesen und geschrieben werden");                   \
-    } while (false)
+    QVERIFY2(Hilfe::profilBereit(), "Die Einstellungsdatei kann nicht gelesen und geschrieben werden")

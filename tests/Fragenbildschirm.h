@@ -1,8 +1,8 @@
 #pragma once
 
-#include "engine/FragenForm.h"
-#include "engine/Textfeld.h"
 #include "engine/Zeugnistext.h"
+#include "screens/FragenForm.h"
+#include "screens/Textfeld.h"
 #include "store/Profil.h"
 #include "store/Sitzung.h"
 #include "tests/Beispielsitzung.h"

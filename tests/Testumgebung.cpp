@@ -1,7 +1,6 @@
 #include "tests/Testumgebung.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QWidget>
 
 Testumgebung::Testumgebung()
@@ -39,21 +38,6 @@ void Testumgebung::inZwischenablage(const QString& text)
 void Testumgebung::beenden()
 {
     ++beendet;
-}
-
-Arbeitsordner::Arbeitsordner() : m_vorher(QDir::currentPath())
-{
-    QDir::setCurrent(m_ordner.path());
-}
-
-Arbeitsordner::~Arbeitsordner()
-{
-    QDir::setCurrent(m_vorher);
-}
-
-QString Arbeitsordner::pfad(const QString& datei) const
-{
-    return m_ordner.filePath(datei);
 }
 
 namespace Umgebung {

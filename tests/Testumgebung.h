@@ -1,10 +1,10 @@
 #pragma once
 
 #include "screens/Umgebung.h"
+#include "tests/Arbeitsordner.h"
 
 #include <QList>
 #include <QString>
-#include <QTemporaryDir>
 #include <functional>
 
 // Scripted surroundings for tests: message boxes answer from a queue (OK when it is empty) and are
@@ -40,16 +40,3 @@ namespace Umgebung {
 bool operator==(const Meldung& a, const Meldung& b);
 char* toString(const Meldung& m);
 } // namespace Umgebung
-
-// A fresh temporary working folder, made current for the lifetime of this object.
-class Arbeitsordner
-{
-public:
-    Arbeitsordner();
-    ~Arbeitsordner();
-    QString pfad(const QString& datei) const;
-
-private:
-    QTemporaryDir m_ordner;
-    QString m_vorher;
-};

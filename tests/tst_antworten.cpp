@@ -1,3 +1,4 @@
+#include "tests/Echterkatalog.h"
 #include "tests/Fragenbildschirm.h"
 
 #include <QListWidget>
@@ -327,6 +328,84 @@ private slots:
         QCOMPARE(b.zeugnis(), QStringLiteral("F1A. F2N3A.\r\nF3N2A. F4N1A.") + schluss());
         QCOMPARE(b.zwischenablage(), QStringLiteral("dlgBeenden"));
         QCOMPARE(umgebung.zwischenablage, QStringList{b.zeugnis()});
+    }
+
+    // A whole qualified reference of type 1 on the delivered catalogue, written and corrected by keys alone:
+    // per question a grade (cycling through those offered), a phrasing (cycling through those offered) and
+    // Enter; then one answer changed through the overview; then the hand-out.
+    void ganzesZeugnisPerTastatur()
+    {
+        if (!Echterkatalog::vorhanden())
+            QSKIP("Kein Katalog gebaut");
+        Arbeitsordner ordner;
+        QVERIFY(Echterkatalog::kopieren(ordner));
+        QList<Echterkatalog::Frage> fragen;
+        {
+            Echterkatalog katalog;
+            fragen = katalog.fragen(1, 1, 2);
+        }
+        QCOMPARE(fragen.size(), 34);
+        Testumgebung umgebung;
+        Fragenbildschirm b;
+        QVERIFY(QTest::qWaitForWindowActive(b.form));
+
+        QList<Echterkatalog::Antwort> antworten;
+        int anschlaege = 0;
+        for (int i = 0; i < fragen.size(); ++i) {
+            QString folge;
+            Echterkatalog::Antwort a{fragen.at(i).nr};
+            if (b.bewertung()->isVisible()) {
+                for (int n = 0; n < 5 && a.note == 0; ++n)
+                    if (b.wert((i + n) % 5 + 1)->isVisible())
+                        a.note = (i + n) % 5 + 1;
+                folge += QString::number(a.note);
+                anschlaege += tippen(b, folge);
+            }
+            a.wahl = -1;
+            for (int n = 0; n < 3 && a.wahl < 0; ++n)
+                if (b.varian((i + n) % 3)->isEnabled())
+                    a.wahl = (i + n) % 3;
+            QVERIFY2(a.wahl >= 0, qPrintable(fragen.at(i).text));
+            const int vorher = anschlaege;
+            anschlaege += tippen(b, QString(QChar(u'A' + a.wahl)) + QStringLiteral("⏎"));
+            QVERIFY(anschlaege - vorher + (a.note > 0 ? 1 : 0) <= 3);
+            antworten << a;
+        }
+        QCOMPARE(b.weiter()->text(), QStringLiteral("Zwischenablage"));
+        qInfo("Ganzes Zeugnis mit %d Fragen: %d Tastenanschläge", int(fragen.size()), anschlaege);
+
+        // Question 5 changed: Alt+L to the overview, down to the fifth entry, Enter, then grade, phrasing,
+        // Enter.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_L, Qt::AltModifier);
+        QCOMPARE(Hilfe::fokus(), QStringLiteral("Antwortliste"));
+        int korrektur = 1;
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Home);
+        ++korrektur;
+        for (int n = 0; n < 4; ++n, ++korrektur)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        korrektur += tippen(b, QStringLiteral("⏎"));
+        QCOMPARE(b.frage(), fragen.at(4).text);
+        Echterkatalog::Antwort neu{fragen.at(4).nr, 0, 0};
+        QString folge;
+        if (b.bewertung()->isVisible()) {
+            neu.note = b.wert(1)->isChecked() ? 2 : 1;
+            folge += QString::number(neu.note);
+        }
+        korrektur += tippen(b, folge + QStringLiteral("A⏎"));
+        antworten[4] = neu;
+        qInfo("Korrektur einer Antwort: %d Tastenanschläge", korrektur);
+
+        Echterkatalog katalog;
+        const Sitzung& s = Sitzung::instanz();
+        QCOMPARE(b.zeugnis(),
+                 katalog.text(antworten, 1, QStringLiteral("Deutsch"), s.arbeitnehmer) + Zeugnisschluss(s));
+
+        // Hand-out: Enter for "Zwischenablage", Enter for "Ja".
+        QPointer<QTimer> suche = imDialog([](QDialog* d) { QTest::keyClick(d, Qt::Key_Return); });
+        anschlaege += tippen(b, QStringLiteral("⏎")) + 1;
+        delete suche;
+        QCOMPARE(umgebung.zwischenablage, QStringList{b.zeugnis()});
+        qInfo("Mit Übergabe in die Zwischenablage: %d Tastenanschläge", anschlaege);
     }
 };
 

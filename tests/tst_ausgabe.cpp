@@ -1,5 +1,5 @@
 #include "engine/Sprachwechsel.h"
-#include "engine/dlgBeenden.h"
+#include "screens/dlgBeenden.h"
 #include "tests/Fragenbildschirm.h"
 
 #include <QLabel>
@@ -271,7 +271,7 @@ private slots:
         Arbeitsordner ordner;
         Testkatalog k;
         k.ungewerteteFrage(1, true).bewerteteFrage(2, 4, true);
-        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 2"));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 2")));
         Testumgebung umgebung;
         Fragenbildschirm b;
         QVERIFY(b.beantworten(0, 0));
@@ -317,7 +317,7 @@ private slots:
         Testkatalog k;
         k.ungewerteteFrage(1).bewerteteFrage(2, 4).bewerteteFrage(3, 4);
         k.sql(QStringLiteral("UPDATE LetzterBrief SET Text = 'alter Text'"));
-        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 9"));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 9")));
         Testumgebung umgebung;
         umgebung.antworten = {antwort};
         Fragenbildschirm b;

@@ -1,11 +1,11 @@
 // What every screen of the program shares: names, captions and labels that tests and assistive technology
 // rely on, and the quit confirmation of the data-entry screens.
-#include "engine/FragenForm.h"
-#include "engine/dlgBeenden.h"
+#include "screens/FragenForm.h"
 #include "screens/PersoenlicheDaten.h"
 #include "screens/StammdatenForm.h"
 #include "screens/StartForm.h"
 #include "screens/ZeugnisForm.h"
+#include "screens/dlgBeenden.h"
 #include "tests/Bildschirmhilfen.h"
 #include "tests/Fragenbildschirm.h"
 

@@ -28,7 +28,7 @@ private slots:
         sitzungSetzen(1, 2, qint16(geschlecht));
         Sitzung& s = Sitzung::instanz();
         s.arbeitnehmer.Titel = QStringLiteral("Dr.");
-        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 5"));
+        QVERIFY(Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 5")));
 
         Testumgebung umgebung;
         Echterkatalog katalog;

@@ -2,8 +2,8 @@
 // (no settings file) over the employer, type and master data screens and every question to the closing
 // dialog, the clipboard and the end of the program. The expected text is composed from the catalogue's rows
 // and the values typed.
-#include "engine/FragenForm.h"
 #include "engine/Zeugnistext.h"
+#include "screens/FragenForm.h"
 #include "tests/Bildschirmhilfen.h"
 #include "tests/Echterkatalog.h"
 #include "tests/Fragenbildschirm.h"

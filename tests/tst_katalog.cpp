@@ -1,7 +1,7 @@
 #include "engine/Katalog.h"
 #include "engine/Schema.h"
+#include "tests/Arbeitsordner.h"
 #include "tests/Testkatalog.h"
-#include "tests/Testumgebung.h"
 
 #include <QFile>
 #include <QSqlDatabase>

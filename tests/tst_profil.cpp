@@ -2,7 +2,7 @@
 #include "store/ProfilDatei.h"
 #include "store/Text.h"
 #include "store/Windows1252.h"
-#include "tests/Testumgebung.h"
+#include "tests/Arbeitsordner.h"
 
 #include <QDir>
 #include <QFile>
@@ -251,9 +251,9 @@ private slots:
         const QString k = QStringLiteral("k");
         const QString v = QStringLiteral("v");
         // clang-format off
-        QTest::newRow("an Ort und Stelle, alles andere bleibt")
+        QTest::newRow("an Ort und Stelle in der Schreibweise der Datei, alles andere bleibt")
             << w("; Kopf\r\n[A]\r\nx=1\r\n  k = alt \r\ny=2\r\n\r\n[B]\r\nk=3\r\n") << a << u("K") << u("neu")
-            << w("; Kopf\r\n[A]\r\nx=1\r\nK=neu\r\ny=2\r\n\r\n[B]\r\nk=3\r\n");
+            << w("; Kopf\r\n[A]\r\nx=1\r\nk=neu\r\ny=2\r\n\r\n[B]\r\nk=3\r\n");
         QTest::newRow("an Ort und Stelle in einer LF-Datei")
             << w("[A]\nk=1\nz=2\n") << a << k << v << w("[A]\nk=v\r\nz=2\n");
         QTest::newRow("an Ort und Stelle in einer CR-Datei")

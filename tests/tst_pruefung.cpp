@@ -4,7 +4,7 @@
 #include "store/Sitzung.h"
 #include "tests/Beispielsitzung.h"
 #include "tests/Testkatalog.h"
-#include "tests/Testumgebung.h"
+#include "tests/Arbeitsordner.h"
 
 #include <QTest>
 

@@ -227,6 +227,31 @@ private slots:
         QVERIFY(!ini.contains(QStringLiteral("Freiburg")));
     }
 
+    // A save that fails is shown; the screen stays with every box as typed and the questions do not start.
+    void speicherfehlerWirdGemeldet()
+    {
+        Arbeitsordner ordner;
+        QVERIFY(katalogAnlegen());
+        Testumgebung umgebung;
+        Sitzung::instanz().Arbeitnehmertyp = Typ::Gewerblich;
+        Sitzung::instanz().Zeugnisart = Art::Qualifiziert;
+        auto f = zeigen<StammdatenForm>();
+        ausfuellen(f);
+        kind<QRadioButton>(f, QStringLiteral("Option3D2"))->setChecked(true);
+        Schreibsperre sperre;
+        QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
+        QCOMPARE(umgebung.meldungen(),
+                 QList<Umgebung::Meldung>{Umgebung::warnung(
+                     QStringLiteral("Nicht gespeichert"),
+                     Schreibsperre::meldung(QStringLiteral("Die Arbeitnehmerdaten wurden nicht gespeichert."),
+                                            ordner))});
+        QCOMPARE(sperre.versucht.size(), 1); // ten keys in one replacement
+        QVERIFY(!f.isNull() && f->isVisible());
+        QVERIFY(!fenster(QStringLiteral("FragenForm")));
+        QCOMPARE(box(f, 0)->text(), QStringLiteral("Mustermann"));
+        QVERIFY(kind<QRadioButton>(f, QStringLiteral("Option3D2"))->isChecked());
+    }
+
     void arbeitnehmerdatenAusDatei()
     {
         PROFIL_NOETIG();

@@ -1,15 +1,15 @@
-#include "engine/FragenForm.h"
+#include "screens/FragenForm.h"
 
 #include "engine/Antwortuebersicht.h"
 #include "engine/Gesamtpruefung.h"
 #include "engine/Sprachwechsel.h"
-#include "engine/Textfeld.h"
 #include "engine/Zeugnistext.h"
-#include "engine/dlgBeenden.h"
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
+#include "screens/Textfeld.h"
 #include "screens/Umgebung.h"
-#include "store/Profil.h"
+#include "screens/dlgBeenden.h"
+#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -36,6 +36,9 @@ const QString Beenden = QStringLiteral("Beenden");
 const QString NotenHinweis = QStringLiteral("Vergeben Sie eine Note per Mausklick");
 const QString Sprachen = QStringLiteral("Sprachen");
 const QString NichtGespeichert = QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.\n");
+const QString NichtVerworfen = QStringLiteral(
+    "Dass die Arbeit nicht fortgesetzt werden soll, wurde nicht gespeichert: beim nächsten Start "
+    "wird sie zur Fortsetzung angeboten.");
 const QColor Weiss{255, 255, 255};
 const QString Uebernehmen = QStringLiteral("Übernehmen");
 
@@ -483,7 +486,8 @@ bool FragenForm::verlassen()
         }
         break;
     case Umgebung::Antwort::Nein:
-        Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+        if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
+            Umgebung::zeigen(this, Umgebung::nichtGespeichert(NichtVerworfen, s.fehler()));
         break;
     default:
         return false;

@@ -4,8 +4,8 @@
 #include <optional>
 #include <utility>
 
-// The result of an operation on the catalogue: a value, or the German or driver text of the failure.
-// The engine never shows a failure itself; the screen decides how to report it.
+// The result of an operation on the settings file or the catalogue: a value, or the German or driver text of
+// the failure. Store and engine never show a failure themselves; the screen decides how to report it.
 
 struct Fehler
 {

@@ -1,4 +1,4 @@
-#include "engine/Textfeld.h"
+#include "screens/Textfeld.h"
 
 #include "store/Text.h"
 

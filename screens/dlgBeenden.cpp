@@ -1,9 +1,9 @@
-#include "engine/dlgBeenden.h"
+#include "screens/dlgBeenden.h"
 
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
-#include "store/Profil.h"
+#include "store/Einstellungen.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -84,7 +84,12 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern, int hinweise)
 void dlgBeenden::cmdJa_Click()
 {
     Umgebung::inZwischenablage(m_zeugnis);
-    Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral("0"));
+    if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(QStringLiteral("Dass das Zeugnis fertig ist, wurde "
+                                                                         "nicht gespeichert: beim nächsten "
+                                                                         "Start wird es zur Fortsetzung "
+                                                                         "angeboten."),
+                                                          s.fehler()));
     accept();
 }
 

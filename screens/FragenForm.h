@@ -1,7 +1,7 @@
 #pragma once
 
-#include "engine/Ergebnis.h"
 #include "engine/Fragenablauf.h"
+#include "store/Ergebnis.h"
 
 #include <QSet>
 #include <QString>
