@@ -2,9 +2,9 @@
 #include "engine/Gesamtpruefung.h"
 #include "engine/Wendungen.h"
 #include "store/Sitzung.h"
+#include "tests/Arbeitsordner.h"
 #include "tests/Beispielsitzung.h"
 #include "tests/Testkatalog.h"
-#include "tests/Arbeitsordner.h"
 
 #include <QTest>
 
