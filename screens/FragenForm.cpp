@@ -59,6 +59,7 @@ constexpr double PanelAbstand = 120;
 const QString Fokusrahmen = QStringLiteral(
     "QRadioButton:focus { background-color: #ffe680; }"
     "QPushButton:focus { border: 2px solid #0000c0; border-radius: 3px; background-color: #ffe680; }"
+    "QPushButton:focus:checked { background-color: #e0b000; }"
     "QPlainTextEdit:focus, QListWidget:focus { border: 2px solid #0000c0; }");
 
 void beschriften(QPushButton* knopf, const QString& text)
@@ -155,25 +156,26 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
     Antwortliste = new QListWidget(Panel3D2);
     Antwortliste->setObjectName(QStringLiteral("Antwortliste"));
     Antwortliste->setToolTip(QStringLiteral("Wählen Sie eine Antwort, um sie zu ändern"));
-    Layout::setzen(Antwortliste, 120, 405, 3480, 3660);
+    Layout::setzen(Antwortliste, 120, 405, 3480, 3435);
     listenLabel->setBuddy(Antwortliste);
     auto* pruefLabel = Bausteine::label(Panel3D2, QStringLiteral("PrueflisteLabel"),
-                                        QStringLiteral("Prü&fhinweise"), 120, 4140, 3480, 255);
+                                        QStringLiteral("Prü&fhinweise"), 120, 3915, 3480, 255);
     Pruefliste = new QListWidget(Panel3D2);
     Pruefliste->setObjectName(QStringLiteral("Pruefliste"));
     Pruefliste->setToolTip(QStringLiteral("Wählen Sie einen Hinweis, um zu seiner Frage zu gehen"));
     Pruefliste->setWordWrap(true);
-    Layout::setzen(Pruefliste, 120, 4425, 3480, 1770);
+    Layout::setzen(Pruefliste, 120, 4200, 3480, 1560);
     pruefLabel->setBuddy(Pruefliste);
     for (QListWidget* liste : {Antwortliste, Pruefliste}) {
         liste->setTextElideMode(Qt::ElideRight);
+        liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         liste->installEventFilter(this);
     }
     Tastenhinweis = Bausteine::label(
         Panel3D2, QStringLiteral("Tastenhinweis"),
         QStringLiteral("Tasten: 1\u20135 Note, A B C Vorschlag, E eigene Formulierung, \u00dc überspringen, "
-                       "Enter weiter (im Textfeld Strg+Enter), Esc beenden; mit Alt auch im Textfeld."),
-        120, 6255, 3480, 705);
+                       "Enter weiter (Strg+Enter im Textfeld), Esc beenden; mit Alt überall."),
+        120, 5820, 3480, 1110);
     Tastenhinweis->setTextFormat(Qt::PlainText);
     // A click on an entry opens its question once the list has finished with the click: the change
     // refills the list.
@@ -745,8 +747,9 @@ void FragenForm::antwortlisteAuffrischen()
     }
     const qint32 offen = m_aendern ? m_ablauf.frage().Nr : 0;
     for (const auto& e : Antwortuebersicht::eintraege(m_ablauf.fragen(), bis, *gewaehlt)) {
+        // The choice first: the question's text is cut off where the list is too narrow.
         auto* zeile = new QListWidgetItem(
-            QStringLiteral("%1. %2 \u2013 %3").arg(e.position).arg(e.frage, e.antwort), Antwortliste);
+            QStringLiteral("%1. %2: %3").arg(e.position).arg(e.antwort, e.frage), Antwortliste);
         zeile->setToolTip(e.frage + QStringLiteral("\n") + e.antwort);
         zeile->setData(Qt::UserRole, e.nr);
         if (e.nr == offen)
