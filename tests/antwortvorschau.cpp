@@ -120,8 +120,6 @@ int main(int argc, char* argv[])
         QTest::keyClick(liste, Qt::Key_Return);
         QWidget* fokus = QApplication::focusWidget();
         QTest::keyClick(fokus ? fokus : b.form.data(), Qt::Key_2);
-                QApplication::focusWidget() ? qPrintable(QApplication::focusWidget()->objectName()) : "-",
-                int(b.form->isActiveWindow()));
     }
     return QApplication::exec();
 }
