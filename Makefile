@@ -2,7 +2,7 @@
 PRESET   ?= release
 WORKDIR  ?= $(or $(XDG_DATA_HOME),$(HOME)/.local/share)/arbeitszeugnis
 SUDO     := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
-DEBS     := g++ cmake ninja-build pkg-config qt6-base-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev \
+DEBS     := g++ clang-14 libclang-rt-14-dev cmake ninja-build pkg-config qt6-base-dev libgl-dev libqt6sql6-sqlite libsqlite3-dev \
             qt6-translations-l10n fonts-dejavu-core libbenchmark-dev clang-format xvfb xauth xclip
 
 .PHONY: deps build run test asan-test format format-check bench clean

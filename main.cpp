@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QLockFile>
+#include <QTimer>
 
 int main(int argc, char* argv[])
 {
@@ -17,5 +18,6 @@ int main(int argc, char* argv[])
 
     auto* start = new StartForm; // deletes itself on close
     start->show();
+    QTimer::singleShot(0, start, [start] { static_cast<void>(Einzelstart::ordnerPruefen(start)); });
     return QApplication::exec();
 }

@@ -10,20 +10,37 @@
 #include <benchmark/benchmark.h>
 #include <chrono>
 #include <cstring>
+
+#if defined(Q_OS_UNIX)
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#else
+#include <QProcess>
+#endif
 
+#if defined(Q_OS_UNIX)
 extern char** environ;
+#endif
 
 namespace {
 
 const char* selbst = nullptr;
 
-// Runs this program again in `modus` and returns its wall time in seconds and peak memory in KiB.
+// Runs this program again in `modus` and returns its wall time in seconds and peak memory in KiB (0 where
+// the system does not report it to the parent).
 std::pair<double, long> kindLaufen(const char* modus)
 {
+#if !defined(Q_OS_UNIX)
+    const auto anfang = std::chrono::steady_clock::now();
+    QProcess kind;
+    kind.start(QString::fromLocal8Bit(selbst), {QString::fromLatin1(modus)});
+    if (!kind.waitForFinished(-1))
+        return {0, 0};
+    const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - anfang;
+    return {dauer.count(), 0};
+#else
     char* argv[] = {const_cast<char*>(selbst), const_cast<char*>(modus), nullptr};
     const auto anfang = std::chrono::steady_clock::now();
     pid_t pid = 0;
@@ -34,6 +51,7 @@ std::pair<double, long> kindLaufen(const char* modus)
     wait4(pid, &status, 0, &verbrauch);
     const std::chrono::duration<double> dauer = std::chrono::steady_clock::now() - anfang;
     return {dauer.count(), verbrauch.ru_maxrss};
+#endif
 }
 
 void BM_Programmstart(benchmark::State& state)

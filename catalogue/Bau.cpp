@@ -10,7 +10,7 @@
 #include <QTemporaryFile>
 #include <algorithm>
 
-namespace Katalog {
+namespace Katalogbau {
 
 namespace {
 
@@ -110,6 +110,12 @@ bool schreiben(QSqlDatabase& db, const QList<const Frage*>& fragen, QString* feh
                     fehler))
         return false;
 
+    if (!ausfuehren(db,
+                    QStringLiteral("CREATE TABLE %1 (Nr INTEGER PRIMARY KEY, Rolle TEXT NOT NULL)")
+                        .arg(Rollentabelle),
+                    fehler))
+        return false;
+
     QCryptographicHash summe(QCryptographicHash::Sha256);
     summe.addData(QByteArrayView("Katalog 1"));
     const QStringList fragespalten{
@@ -151,6 +157,11 @@ bool schreiben(QSqlDatabase& db, const QList<const Frage*>& fragen, QString* feh
                         return false;
         }
     }
+
+    Einfueger rollen(db, summe, Rollentabelle, {QStringLiteral("Nr"), QStringLiteral("Rolle")});
+    for (const Frage* frage : fragen)
+        if (!rollen.einfuegen({frage->nr, frage->rolle}, fehler))
+            return false;
 
     QSqlQuery stand(db);
     stand.prepare(QStringLiteral("INSERT INTO %1 (Pruefsumme) VALUES (?)").arg(Standtabelle));
@@ -213,4 +224,4 @@ bool bauen(const QList<Satz>& saetze, const QString& ziel, QString* fehler)
     return true;
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

@@ -4,11 +4,14 @@
 #include "engine/Schema.h"
 
 // Writing the catalogue file system98.dll from the checked source.
-namespace Katalog {
+namespace Katalogbau {
 
 // Table of the build's own: one row with the checksum of the content tables, so that an installation can
 // tell an up-to-date catalogue at a glance.
 inline const QString Standtabelle = QStringLiteral("Katalogstand");
+
+// Table of the build's own beside the schema's: the role of every question (Nr, Rolle), see rollen().
+inline const QString Rollentabelle = QStringLiteral("Fragenrolle");
 
 // The twelve content tables: both question tables and the ten answer tables.
 using Schema::inhaltstabellen;
@@ -20,4 +23,4 @@ using Schema::inhaltstabellen;
 // The sets are expected to have passed pruefen() without errors.
 bool bauen(const QList<Satz>& saetze, const QString& ziel, QString* fehler);
 
-} // namespace Katalog
+} // namespace Katalogbau

@@ -1,6 +1,5 @@
 #include "catalogue/Datei.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <filesystem>
 
@@ -8,9 +7,11 @@ namespace Datei {
 
 namespace {
 
+// Through UTF-16, so that every character of the name arrives on every system; the local 8-bit encoding
+// cannot hold every name on Windows.
 std::filesystem::path systempfad(const QString& pfad)
 {
-    return QFile::encodeName(QFileInfo(pfad).absoluteFilePath()).toStdString();
+    return std::filesystem::path(QFileInfo(pfad).absoluteFilePath().toStdU16String());
 }
 
 } // namespace

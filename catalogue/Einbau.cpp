@@ -13,7 +13,7 @@
 #include <QTemporaryFile>
 #include <optional>
 
-namespace Katalog {
+namespace Katalogbau {
 
 namespace {
 
@@ -154,7 +154,7 @@ std::optional<QString> beiseitelegen(const QString& ziel, QString* fehler)
 bool ersetzen(QSqlDatabase& db, QString* fehler)
 {
     QStringList tabellen = inhaltstabellen();
-    tabellen << Standtabelle;
+    tabellen << Rollentabelle << Standtabelle;
     for (const QString& tabelle : tabellen) {
         // The content tables take the layout of the new catalogue, whatever an older file had.
         QSqlQuery ddl(db);
@@ -227,7 +227,7 @@ Einbau installieren(const QString& ziel, const QString& neu)
             Einbau ergebnis;
             bool inhaltAktuell =
                 pruefsumme(db, QStringLiteral("main")) == pruefsumme(db, QStringLiteral("neu"));
-            for (const QString& tabelle : inhaltstabellen())
+            for (const QString& tabelle : inhaltstabellen() + QStringList{Rollentabelle})
                 inhaltAktuell = inhaltAktuell && !spalten(db, QStringLiteral("main"), tabelle).isEmpty();
 
             if (!db.transaction()) {
@@ -268,4 +268,4 @@ Einbau installieren(const QString& ziel, const QString& neu)
             *beiseite};
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

@@ -4,7 +4,7 @@
 
 // Bringing a newly built catalogue into a user's working folder without losing the unfinished work kept in
 // it (tables Auswahl and LetzterBrief).
-namespace Katalog {
+namespace Katalogbau {
 
 struct Einbau
 {
@@ -33,4 +33,4 @@ struct Einbau
 // `neu` must be a catalogue written by bauen(); otherwise nothing is touched.
 Einbau installieren(const QString& ziel, const QString& neu);
 
-} // namespace Katalog
+} // namespace Katalogbau

@@ -1,5 +1,6 @@
 #include "catalogue/Platzhalter.h"
 
+#include "engine/Regeln.h"
 #include "engine/Zeugnistext.h"
 #include "store/Sitzung.h"
 
@@ -7,16 +8,21 @@ namespace Platzhalter {
 
 const QStringList& alle()
 {
-    static const QStringList namen{QStringLiteral("(Eintrittsdatum)"), QStringLiteral("(Austrittsdatum)"),
-                                   QStringLiteral("(Position)"),       QStringLiteral("(Geburtsdatum)"),
-                                   QStringLiteral("(Geburtsort)"),     QStringLiteral("(VollerName)")};
+    static const QStringList namen = [] {
+        QStringList n;
+        for (const Regeln::Platzhalter& p : Regeln::Platzhaltertabelle)
+            n << p.name.toString();
+        return n;
+    }();
     return namen;
 }
 
 bool schluckt(const QString& platzhalter)
 {
-    const qsizetype i = alle().indexOf(platzhalter);
-    return i >= 0 && i < 4;
+    for (const Regeln::Platzhalter& p : Regeln::Platzhaltertabelle)
+        if (p.name == platzhalter)
+            return p.schluckt;
+    return false;
 }
 
 bool wirdGefuellt(const QString& text)

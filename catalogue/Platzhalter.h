@@ -10,7 +10,7 @@ namespace Platzhalter {
 // in the order in which they are filled.
 const QStringList& alle();
 
-// The first four of alle(): they take the one character after them with them and leave a blank instead.
+// Whether the placeholder takes the one character after it with it and leaves a blank instead.
 bool schluckt(const QString& platzhalter);
 
 // True when the text holds "(Eintrittsdatum)" or "(Austrittsdatum)"; only then are placeholders filled.

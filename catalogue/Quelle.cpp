@@ -1,5 +1,6 @@
 #include "catalogue/Quelle.h"
 
+#include "engine/Regeln.h"
 #include "engine/Schema.h"
 
 #include <QFile>
@@ -11,18 +12,27 @@
 #include <QSet>
 #include <cmath>
 
-namespace Katalog {
+namespace Katalogbau {
 
 const QStringList& sprachen()
 {
-    static const QStringList s{QStringLiteral("de"), QStringLiteral("en"), QStringLiteral("fr"),
-                               QStringLiteral("it"), QStringLiteral("es")};
+    static const QStringList s = [] {
+        QStringList k;
+        for (const Regeln::Sprache& sprache : Regeln::Sprachen)
+            k << sprache.quelle.toString();
+        return k;
+    }();
     return s;
 }
 
 const QStringList& geschlechter()
 {
-    static const QStringList g{QStringLiteral("m"), QStringLiteral("w")};
+    static const QStringList g = [] {
+        QStringList k;
+        for (const Regeln::Geschlechtsregel& geschlecht : Regeln::Geschlechter)
+            k << geschlecht.quelle.toString();
+        return k;
+    }();
     return g;
 }
 
@@ -32,24 +42,35 @@ const QStringList& buchstaben()
     return b;
 }
 
+const QStringList& rollen()
+{
+    static const QStringList r{QStringLiteral("einleitung"),   QStringLiteral("unternehmen"),
+                               QStringLiteral("werdegang"),    QStringLiteral("aufgaben"),
+                               QStringLiteral("befugnisse"),   QStringLiteral("ausbildungsinhalte"),
+                               QStringLiteral("berufsschule"), QStringLiteral("leistung"),
+                               QStringLiteral("fuehrung"),     QStringLiteral("zusammenfassung"),
+                               QStringLiteral("vertrauen"),    QStringLiteral("verhalten"),
+                               QStringLiteral("austritt"),     QStringLiteral("bedauern"),
+                               QStringLiteral("dank"),         QStringLiteral("wuensche")};
+    return r;
+}
+
 QString sprachwort(const QString& sprache)
 {
-    // The answer tables' language words come in the same order as the source languages.
-    const qsizetype i = sprachen().indexOf(sprache);
-    return i < 0 ? QString() : Schema::sprachwoerter().at(i);
+    for (const Regeln::Sprache& s : Regeln::Sprachen)
+        if (s.quelle == sprache)
+            return s.wort.toString();
+    return {};
 }
 
 const QList<Satzart>& satzarten()
 {
-    static const QList<Satzart> arten{
-        {QStringLiteral("typ1-einfach"), 1, 1, 1, 1},
-        {QStringLiteral("typ1-qualifiziert"), 1, 2, 34, 101},
-        {QStringLiteral("typ2-qualifiziert"), 2, 2, 27, 201},
-        {QStringLiteral("typ3-einfach"), 3, 1, 3, 301},
-        {QStringLiteral("typ3-qualifiziert"), 3, 2, 17, 311},
-        {QStringLiteral("typ4-einfach"), 4, 1, 1, 401},
-        {QStringLiteral("typ4-qualifiziert"), 4, 2, 10, 411},
-    };
+    static const QList<Satzart> arten = [] {
+        QList<Satzart> a;
+        for (const Regeln::Satz& s : Regeln::Saetze)
+            a.append({s.quelle.toString(), s.typ, s.art, s.fragen, s.ersteNr});
+        return a;
+    }();
     return arten;
 }
 
@@ -294,11 +315,22 @@ public:
         f.nr = *nr;
         ort.nr = f.nr;
         unbekannteSchluessel(ort, objekt,
-                             {QStringLiteral("nr"), QStringLiteral("thema"), QStringLiteral("frage"),
-                              QStringLiteral("keineAussage"), QStringLiteral("absatz"),
-                              QStringLiteral("antworten")},
+                             {QStringLiteral("nr"), QStringLiteral("thema"), QStringLiteral("rolle"),
+                              QStringLiteral("frage"), QStringLiteral("keineAussage"),
+                              QStringLiteral("absatz"), QStringLiteral("antworten")},
                              QStringLiteral("der Frage"));
         f.thema = freierText(ort, objekt, QStringLiteral("thema"));
+        const QJsonValue rolle = objekt.value(QStringLiteral("rolle"));
+        if (rolle.isUndefined())
+            fehler(ort, QStringLiteral("\u201erolle\u201c fehlt (erlaubt: %1)")
+                            .arg(rollen().join(QStringLiteral(", "))));
+        else if (!rolle.isString() || !rollen().contains(rolle.toString()))
+            fehler(ort, QStringLiteral("unbekannte Rolle %1 (erlaubt: %2)")
+                            .arg(rolle.isString() ? QStringLiteral("\u201e%1\u201c").arg(rolle.toString())
+                                                  : typname(rolle),
+                                 rollen().join(QStringLiteral(", "))));
+        else
+            f.rolle = rolle.toString();
         f.keineAussage = pflichtWahrheitswert(ort, objekt, QStringLiteral("keineAussage"));
         f.absatz = pflichtWahrheitswert(ort, objekt, QStringLiteral("absatz"));
 
@@ -449,4 +481,4 @@ QList<Satz> lesen(const QString& pfad, Meldungen& meldungen)
     return lesen(datei.readAll(), name, meldungen);
 }
 
-} // namespace Katalog
+} // namespace Katalogbau

@@ -9,12 +9,16 @@
 
 // The catalogue's JSON source (catalogue/quelle/*.json) as a model: sets of questions, each question with its
 // answer rows, each row with up to three phrasings (letters A, B, C) in five languages and for both sexes.
-namespace Katalog {
+namespace Katalogbau {
 
 // Languages of the source in the order of the answer tables, and the sexes ("m" male, "w" female employee).
 const QStringList& sprachen();     // "de", "en", "fr", "it", "es"
 const QStringList& geschlechter(); // "m", "w"
 const QStringList& buchstaben();   // "A", "B", "C"
+
+// What a question contributes to the reference ("einleitung", "leistung", "zusammenfassung", "austritt" …),
+// so that checks of a whole reference can find its summary, conduct and closing questions.
+const QStringList& rollen();
 
 // The language word of the answer tables for a source language ("fr" -> "Franzoesisch"); empty if unknown.
 QString sprachwort(const QString& sprache);
@@ -59,6 +63,7 @@ struct Frage
 {
     int nr = 0;
     QString thema;
+    QString rolle;                // one of rollen()
     QMap<QString, QString> frage; // "m", "w" -> question text
     bool keineAussage = false;
     bool absatz = false;
@@ -106,4 +111,4 @@ bool hatFehler(const Meldungen& meldungen);
 QList<Satz> lesen(const QString& pfad, Meldungen& meldungen);
 QList<Satz> lesen(const QByteArray& json, const QString& datei, Meldungen& meldungen);
 
-} // namespace Katalog
+} // namespace Katalogbau

@@ -5,8 +5,12 @@
 #include "catalogue/Bau.h"
 #include "catalogue/Einbau.h"
 #include "catalogue/Pruefung.h"
+#include "store/Sperre.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QStringList>
 #include <QTextStream>
 
@@ -37,20 +41,21 @@ int aufruf()
 }
 
 // Reads and checks the sources; prints every finding and a summary. True when no check failed.
-bool pruefenUndLesen(const QStringList& quellen, const Katalog::Regeln& regeln, QList<Katalog::Satz>& saetze)
+bool pruefenUndLesen(const QStringList& quellen, const Katalogbau::Regeln& regeln,
+                     QList<Katalogbau::Satz>& saetze)
 {
-    Katalog::Meldungen meldungen;
+    Katalogbau::Meldungen meldungen;
     for (const QString& quelle : quellen)
-        saetze << Katalog::lesen(quelle, meldungen);
-    meldungen << Katalog::pruefen(saetze, regeln);
+        saetze << Katalogbau::lesen(quelle, meldungen);
+    meldungen << Katalogbau::pruefen(saetze, regeln);
     int fehler = 0;
-    for (const Katalog::Meldung& m : meldungen) {
+    for (const Katalogbau::Meldung& m : meldungen) {
         fehlerausgabe() << m.alsText() << '\n';
-        if (m.stufe == Katalog::Meldung::Stufe::Fehler)
+        if (m.stufe == Katalogbau::Meldung::Stufe::Fehler)
             ++fehler;
     }
     int fragen = 0;
-    for (const Katalog::Satz& s : saetze)
+    for (const Katalogbau::Satz& s : saetze)
         fragen += int(s.fragen.size());
     fehlerausgabe() << QStringLiteral("Katalogprüfung: %1 Sätze, %2 Fragen, %3 Fehler, %4 Warnungen.\n")
                            .arg(saetze.size())
@@ -74,9 +79,27 @@ int main(int argc, char* argv[])
     if (befehl == QStringLiteral("--installieren")) {
         if (argumente.size() != 2)
             return aufruf();
-        const Katalog::Einbau ergebnis = Katalog::installieren(argumente.at(0), argumente.at(1));
+        // The program must not find its tables replaced under a running reference; the lock is held until
+        // the installation is done, so that no run starts meanwhile.
+        const QString ordner = QFileInfo(argumente.at(0)).absolutePath();
+        const Sperre::Versuch sperre = Sperre::sperren(ordner);
+        if (sperre.art == Sperre::Versuch::Art::Belegt ||
+            sperre.art == Sperre::Versuch::Art::AndererRechner) {
+            fehlerausgabe() << QStringLiteral(
+                                   "Fehler: das Programm arbeitet gerade im Ordner %1 (Sperrdatei %2%3). "
+                                   "Der Katalog wurde nicht installiert. Beenden Sie bitte das "
+                                   "Programm und rufen Sie die Installation dann erneut auf.\n")
+                                   .arg(QDir::toNativeSeparators(ordner),
+                                        QDir::toNativeSeparators(Sperre::pfad(ordner)),
+                                        sperre.rechner.isEmpty()
+                                            ? QString()
+                                            : QStringLiteral(", vom Rechner „%1“").arg(sperre.rechner))
+                            << Qt::flush;
+            return 1;
+        }
+        const Katalogbau::Einbau ergebnis = Katalogbau::installieren(argumente.at(0), argumente.at(1));
         const QString vorsatz = !ergebnis.ok() ? QStringLiteral("Fehler: ")
-                                : ergebnis.art == Katalog::Einbau::Art::Beiseitegelegt
+                                : ergebnis.art == Katalogbau::Einbau::Art::Beiseitegelegt
                                     ? QStringLiteral("Achtung: ")
                                     : QString();
         fehlerausgabe() << vorsatz << ergebnis.text << '\n' << Qt::flush;
@@ -104,13 +127,14 @@ int main(int argc, char* argv[])
         else
             quellen << a;
     }
-    Katalog::Regeln regeln = testkatalog ? Katalog::Regeln::testkatalog() : Katalog::Regeln::streng();
+    Katalogbau::Regeln regeln =
+        testkatalog ? Katalogbau::Regeln::testkatalog() : Katalogbau::Regeln::streng();
     if (nurDeutsch)
         regeln.sprachen = QStringList{QStringLiteral("de")};
     if (quellen.isEmpty())
         return aufruf();
 
-    QList<Katalog::Satz> saetze;
+    QList<Katalogbau::Satz> saetze;
     if (!pruefenUndLesen(quellen, regeln, saetze)) {
         if (!ausgabe.isEmpty())
             fehlerausgabe() << QStringLiteral("Der Katalog %1 wurde nicht gebaut.\n").arg(ausgabe)
@@ -120,7 +144,7 @@ int main(int argc, char* argv[])
     if (ausgabe.isEmpty())
         return 0;
     QString fehler;
-    if (!Katalog::bauen(saetze, ausgabe, &fehler)) {
+    if (!Katalogbau::bauen(saetze, ausgabe, &fehler)) {
         fehlerausgabe()
             << QStringLiteral("Fehler: der Katalog %1 ließ sich nicht bauen: %2\n").arg(ausgabe, fehler)
             << Qt::flush;

@@ -2,7 +2,6 @@
 
 #include "engine/Schema.h"
 #include "engine/Zeugnistext.h"
-#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -185,17 +184,23 @@ Status Fragenablauf::neuBeginnen()
     return Katalog::auswahlLeeren(v);
 }
 
-Status Fragenablauf::arbeitZwischenspeichern(const QString& zeugnis) const
+Fortschritt::Stand Fragenablauf::stand(Fortschritt::Zustand zustand, const QString& zeugnis,
+                                       const QString& sprache) const
+{
+    Fortschritt::Stand s;
+    s.zustand = zustand;
+    s.frage = zustand == Fortschritt::Zustand::Fragen && !m_data1.amEnde() ? frage().Nr : 0;
+    s.zahl = m_sitzung.Zahl;
+    s.typ = m_sitzung.Arbeitnehmertyp;
+    s.art = m_sitzung.Zeugnisart;
+    s.sprache = sprache;
+    s.text = zeugnis;
+    return s;
+}
+
+Fortschritt::Gespeichert Fragenablauf::arbeitZwischenspeichern(const QString& zeugnis) const
 {
     if (m_data1.amEnde())
-        return Ok{};
-    const Status fortschritt = Einstellungen::fortschrittSpeichern(m_sitzung, frage().Nr);
-
-    // The text is kept even when the settings file fails; only the table written is required.
-    Katalog::Verbindung v(Katalog::Zugriff::LesenSchreiben, {QStringLiteral("LetzterBrief")});
-    if (!v.offen())
-        return Fehler{v.fehler()};
-    if (auto s = Katalog::letzterBriefSchreiben(v, zeugnis); !s)
-        return s;
-    return fortschritt;
+        return {};
+    return Fortschritt::speichern(stand(Fortschritt::Zustand::Fragen, zeugnis));
 }

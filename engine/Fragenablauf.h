@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Fortschritt.h"
 #include "engine/Katalog.h"
 #include "store/Ergebnis.h"
 
@@ -114,9 +115,14 @@ public:
     static Ergebnis<std::optional<QString>> gespeicherterText();
     static Status neuBeginnen();
 
-    // Keeps unfinished work: section "Abbruch" of the settings file and the text in LetzterBrief. Does
-    // nothing once the set has passed its last question.
-    Status arbeitZwischenspeichern(const QString& zeugnis) const;
+    // Where work stands in state `zustand` with the reference text `zeugnis`: the current question (none once
+    // the set has passed its last one), the counter, type and kind of the shared record.
+    Fortschritt::Stand stand(Fortschritt::Zustand zustand, const QString& zeugnis,
+                             const QString& sprache = {}) const;
+
+    // Keeps unfinished work in the progress record (Fortschritt::speichern). Does nothing once the set has
+    // passed its last question.
+    Fortschritt::Gespeichert arbeitZwischenspeichern(const QString& zeugnis) const;
 
 private:
     Status frageWechsel();

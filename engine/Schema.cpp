@@ -1,48 +1,41 @@
 #include "engine/Schema.h"
 
+#include "engine/Regeln.h"
+
 namespace Schema {
 
 const QStringList& sprachwoerter()
 {
-    static const QStringList woerter{QStringLiteral("Deutsch"), QStringLiteral("Englisch"),
-                                     QStringLiteral("Franzoesisch"), QStringLiteral("Italienisch"),
-                                     QStringLiteral("Spanisch")};
+    static const QStringList woerter = [] {
+        QStringList w;
+        for (const Regeln::Sprache& s : Regeln::Sprachen)
+            w << s.wort.toString();
+        return w;
+    }();
     return woerter;
 }
 
 QString fragenTabelle(qint16 geschlecht)
 {
-    switch (geschlecht) {
-    case 1:
-        return QStringLiteral("FragenMann");
-    case 2:
-        return QStringLiteral("FragenFrau");
-    default:
-        return {};
-    }
+    const Regeln::Geschlechtsregel* g = Regeln::geschlecht(geschlecht);
+    return g ? QStringLiteral("Fragen") + g->tabellenwort.toString() : QString();
 }
 
 QString antwortTabelle(qint16 geschlecht, const QString& sprachwort)
 {
-    if (!sprachwoerter().contains(sprachwort))
+    const Regeln::Geschlechtsregel* g = Regeln::geschlecht(geschlecht);
+    if (!g || !sprachwoerter().contains(sprachwort))
         return {};
-    switch (geschlecht) {
-    case 1:
-        return QStringLiteral("AntwortenMann") + sprachwort;
-    case 2:
-        return QStringLiteral("AntwortenFrau") + sprachwort;
-    default:
-        return {};
-    }
+    return QStringLiteral("Antworten") + g->tabellenwort.toString() + sprachwort;
 }
 
 QStringList inhaltstabellen()
 {
     QStringList t;
-    for (qint16 g : {qint16(1), qint16(2)}) {
-        t << fragenTabelle(g);
+    for (const Regeln::Geschlechtsregel& g : Regeln::Geschlechter) {
+        t << fragenTabelle(g.code);
         for (const QString& wort : sprachwoerter())
-            t << antwortTabelle(g, wort);
+            t << antwortTabelle(g.code, wort);
     }
     return t;
 }

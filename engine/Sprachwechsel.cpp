@@ -11,14 +11,13 @@ namespace {
 // The phrase of an Auswahl row that records a phrasing letter, looked up in the language of `nachschlagen`.
 // A letter other than A, B or C yields no phrase; so does phrasing C when both its parts are null.
 Ergebnis<QString> gewaehltePhrase(Katalog::Nachschlagen& nachschlagen, const Katalog::AuswahlZeile& z,
-                                  const QString& antworttabelle, const QString& name)
+                                  const QString& name)
 {
     auto antwort = nachschlagen.antwort(z.Frage, z.Note);
     if (!antwort)
         return antwort.alsFehler();
     if (!*antwort)
-        return Fehler{QStringLiteral("Zur Frage%1 mit der Note%2 fehlt die Antwort in der Tabelle %3.")
-                          .arg(Text::vorzeichenZahl(z.Frage), Text::vorzeichenZahl(z.Note), antworttabelle)};
+        return QString(); // the row went with a catalogue update: counts as skipped
     const QString& buchstabe = *z.Variante;
     if (buchstabe != QStringLiteral("A") && buchstabe != QStringLiteral("B") &&
         buchstabe != QStringLiteral("C"))
@@ -71,15 +70,12 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung, const
             r.fehler = frage.fehler();
             return r;
         }
-        if (!*frage) {
-            r.fehler = QStringLiteral("Die Frage%1 fehlt in der Tabelle %2.")
-                           .arg(Text::vorzeichenZahl(z.Frage), Schema::fragenTabelle(geschlecht));
-            return r;
-        }
+        if (!*frage)
+            continue; // the question went with a catalogue update: counts as skipped
 
         QString satz;
         if (z.Variante) {
-            auto gewaehlt = gewaehltePhrase(nachschlagen, z, antworttabelle, sitzung.arbeitnehmer.Name);
+            auto gewaehlt = gewaehltePhrase(nachschlagen, z, sitzung.arbeitnehmer.Name);
             if (!gewaehlt) {
                 r.fehler = gewaehlt.fehler();
                 return r;

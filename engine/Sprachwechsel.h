@@ -17,7 +17,8 @@ struct Neuaufbau
 // Rebuilds the text from Auswahl (in the order its rows were added) and the answer tables of language word
 // `sLand` ("Deutsch", "Englisch", "Franzoesisch", "Italienisch", "Spanisch") for the employee's sex, with
 // separators, placeholders filled in and the closing block. Stops at the first failure. A skipped question,
-// and a phrase that comes out empty, add nothing, not even a separator.
+// a choice whose question or answer row the catalogue no longer has (after an update), and a phrase that
+// comes out empty add nothing, not even a separator.
 // `nurFragen` limits it to the choices of those questions (the ones passed so far while the questions are
 // still being answered); `schluss` false leaves the closing block off (it comes only after the last
 // question).

@@ -1,7 +1,10 @@
 #include "engine/Zeugnistext.h"
 
+#include "engine/Regeln.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -26,27 +29,22 @@ void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool 
 
 QString vollerName(const Arbeitnehmerdaten& d)
 {
-    QString name;
-    if (!d.Titel.isEmpty())
-        name = d.Titel + QLatin1Char(' ');
-    return name + d.Vorname + QLatin1Char(' ') + d.Name;
+    return Regeln::vollerName(d);
 }
 
 bool bausteineEinsetzbar(const QString& sText)
 {
-    return sText.contains(u"(Eintrittsdatum)") || sText.contains(u"(Austrittsdatum)");
+    return std::any_of(
+        Regeln::Platzhaltertabelle.begin(), Regeln::Platzhaltertabelle.end(),
+        [&sText](const Regeln::Platzhalter& p) { return p.ausloeser && sText.contains(p.name); });
 }
 
 QString TextBausteineEinsetzen(QString& sText, const Arbeitnehmerdaten& d)
 {
     if (!bausteineEinsetzbar(sText))
         return sText;
-    ersetzen(sText, u"(Eintrittsdatum)", d.Eintrittsdatum, true);
-    ersetzen(sText, u"(Austrittsdatum)", d.Austrittsdatum, true);
-    ersetzen(sText, u"(Position)", d.Position, true);
-    ersetzen(sText, u"(Geburtsdatum)", d.Geburtsdatum, true);
-    ersetzen(sText, u"(Geburtsort)", d.Geburtsort, false);
-    ersetzen(sText, u"(VollerName)", vollerName(d), false);
+    for (const Regeln::Platzhalter& p : Regeln::Platzhaltertabelle)
+        ersetzen(sText, p.name, p.wert(d), p.schluckt);
     return sText;
 }
 
@@ -75,19 +73,8 @@ QString trenner(bool absatz, bool textLeer)
 
 QString Fragenzahl(qint16 typ, qint16 art)
 {
-    const bool einfach = art == 1;
-    switch (typ) {
-    case 1:
-        return einfach ? QStringLiteral("1") : QStringLiteral("34");
-    case 2:
-        return QStringLiteral("27");
-    case 3:
-        return einfach ? QStringLiteral("3") : QStringLiteral("17");
-    case 4:
-        return einfach ? QStringLiteral("1") : QStringLiteral("10");
-    default:
-        return {};
-    }
+    const Regeln::Satz* satz = Regeln::satz(typ, art);
+    return satz ? QString::number(satz->fragen) : QString();
 }
 
 QString zaehler(qint32 naechste, const QString& fragenzahl)

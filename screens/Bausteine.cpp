@@ -1,5 +1,6 @@
 #include "screens/Bausteine.h"
 
+#include "screens/Einzeilig.h"
 #include "screens/Layout.h"
 #include "screens/Statusanzeige.h"
 
@@ -92,6 +93,7 @@ QLineEdit* textfeld(QWidget* eltern, const QString& name, QLabel* beschriftung, 
     e->setObjectName(name);
     beschriftung->setBuddy(e);
     e->setAccessibleName(beschriftung->text());
+    new Einzeilig(e);
     Layout::setzen(e, left, top, width, height);
     return e;
 }

@@ -2,14 +2,15 @@
 
 #include "engine/Antwortuebersicht.h"
 #include "engine/Gesamtpruefung.h"
+#include "engine/Regeln.h"
 #include "engine/Sprachwechsel.h"
 #include "engine/Zeugnistext.h"
 #include "screens/Bausteine.h"
+#include "screens/Einmalklick.h"
 #include "screens/Layout.h"
 #include "screens/Textfeld.h"
 #include "screens/Umgebung.h"
 #include "screens/dlgBeenden.h"
-#include "store/Einstellungen.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -39,17 +40,11 @@ const QString NichtGespeichert = QStringLiteral("Die Arbeit konnte nicht zwische
 const QString NichtVerworfen = QStringLiteral(
     "Dass die Arbeit nicht fortgesetzt werden soll, wurde nicht gespeichert: beim nächsten Start "
     "wird sie zur Fortsetzung angeboten.");
+const QString Abschrift = QStringLiteral(
+    "Die Arbeit ist im Fragenkatalog gesichert; nur die Abschrift für ältere Programmversionen in der "
+    "Einstellungsdatei blieb auf dem alten Stand.");
 const QColor Weiss{255, 255, 255};
 const QString Uebernehmen = QStringLiteral("Übernehmen");
-
-// The output languages on the grade buttons of the end state, Wert1 to Wert5.
-const QStringList& sprachnamen()
-{
-    static const QStringList namen{QStringLiteral("Deutsch"), QStringLiteral("Englisch"),
-                                   QStringLiteral("Italienisch"), QStringLiteral("Spanisch"),
-                                   QStringLiteral("Französisch")};
-    return namen;
-}
 
 // Width of the overview panel left of the question panel, and the gap between them, in twips.
 constexpr double UebersichtBreite = 3720;
@@ -70,7 +65,8 @@ void beschriften(QPushButton* knopf, const QString& text)
 
 } // namespace
 
-FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::instanz()), m_ablauf(m_sitzung)
+FragenForm::FragenForm(QWidget* eltern, Beginn beginn)
+    : QWidget(eltern), m_sitzung(Sitzung::instanz()), m_ablauf(m_sitzung), m_beginn(beginn)
 {
     setObjectName(QStringLiteral("FragenForm"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -187,7 +183,14 @@ FragenForm::FragenForm(QWidget* eltern) : QWidget(eltern), m_sitzung(Sitzung::in
         });
     tastenEinrichten();
 
-    laden();
+    m_einmal = new Einmalklick(this);
+    m_einmal->beobachten(WeiterButton);
+    m_einmal->beobachten(Varian[4]);
+
+    if (m_beginn == Beginn::Fertig)
+        fertigLaden();
+    else
+        laden();
 }
 
 FragenForm::~FragenForm() = default;
@@ -228,12 +231,65 @@ void FragenForm::laden()
     } else if (auto s = Fragenablauf::neuBeginnen(); !s) {
         aufgeben(s.fehler());
         return;
+    } else {
+        fortschrittSichern(Fortschritt::Zustand::Fragen);
     }
 
     if (Bewertung->isHidden())
         variantenFreigeben();
     antwortlisteAuffrischen();
     fokusSetzen();
+}
+
+// The end state as the progress record keeps it: the finished text in its output language.
+void FragenForm::fertigLaden()
+{
+    auto stand = Fortschritt::lesen();
+    if (!stand || !*stand || (*stand)->zustand != Fortschritt::Zustand::Ende) {
+        aufgeben(stand ? QStringLiteral("Das fertige Zeugnis ist nicht mehr gespeichert.") : stand.fehler());
+        return;
+    }
+    const Fortschritt::Stand& s = **stand;
+    m_sitzung.Zahl = s.zahl;
+    m_fragenzahl = Fragenzahl(m_sitzung.Arbeitnehmertyp, m_sitzung.Zeugnisart);
+    FrageLabel->setText(
+        zaehler(qint32(m_sitzung.Zahl) + (Text::zahlLesen(m_fragenzahl) > s.zahl ? 1 : 0), m_fragenzahl));
+    if (!s.sprache.isEmpty())
+        m_sprache = s.sprache;
+    Fertig();
+    zeugnisSetzen(s.text);
+    antwortlisteAuffrischen();
+    pruefen();
+    fokusSetzen();
+}
+
+bool FragenForm::fortschrittSichern(Fortschritt::Zustand zustand, const QString& sprache)
+{
+    const QString text = zustand == Fortschritt::Zustand::Keiner ? QString() : Textfeld::text(Zeugnis);
+    const Fortschritt::Gespeichert g = Fortschritt::speichern(m_ablauf.stand(zustand, text, sprache));
+    if (!g.ok()) {
+        QString was;
+        switch (zustand) {
+        case Fortschritt::Zustand::Keiner:
+            was = NichtVerworfen;
+            break;
+        case Fortschritt::Zustand::Ausgegeben:
+            was = QStringLiteral(
+                "Dass das Zeugnis übernommen wurde, wurde nicht gespeichert: beim nächsten Start "
+                "wird es noch einmal angeboten.");
+            break;
+        case Fortschritt::Zustand::Fragen:
+        case Fortschritt::Zustand::Ende:
+            was = QStringLiteral("Der Stand der Arbeit wurde nicht gespeichert: nach einem Absturz ginge "
+                                 "verloren, was seit dem letzten Speichern hinzukam.");
+            break;
+        }
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(was, g.fehler));
+        return false;
+    }
+    if (!g.hinweis.isEmpty())
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(Abschrift, g.hinweis));
+    return true;
 }
 
 // What the screen shows of a question change: "mangelhaft" only with five answer rows, the grade frame only
@@ -294,9 +350,10 @@ void FragenForm::Wert_Click(int index, bool gewaehlt)
 {
     if (m_beendet)
         return;
-    if (Wert[index]->toolTip() == Sprachen) {
+    if (sprachwahl()) {
         // Language mode: every click rebuilds the text, whether it selected the button or not.
-        ChangeLanguage(Text::sprachwort(Wert[index]->text()));
+        if (const Regeln::Sprache* sprache = Regeln::spracheMitBeschriftung(Wert[index]->text()))
+            ChangeLanguage(sprache->wort.toString());
         return;
     }
 
@@ -354,6 +411,8 @@ void FragenForm::WeiterButton_Click()
 {
     if (m_beendet)
         return;
+    // Presses of the buttons that move on count again once the next question is shown.
+    const Einmalklick::Sperre sperre(*m_einmal);
     if (WeiterButton->text() != Zwischenablage && eigeneFormulierungFehlt())
         return;
     if (m_aendern) {
@@ -372,11 +431,14 @@ void FragenForm::WeiterButton_Click()
     if (Text::zahlLesen(m_fragenzahl) > m_sitzung.Zahl)
         FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
 
-    if (WeiterButton->text() == Zwischenablage) {
+    if (sprachwahl()) {
         // The check runs again before the text goes out: answers may have changed since "Fertig".
         pruefen();
         dlgBeenden dialog(Textfeld::text(Zeugnis), this, m_hinweise);
-        dialog.exec();
+        if (dialog.exec() == QDialog::Accepted) {
+            m_zustand = Zustand::Ausgegeben;
+            fortschrittSichern(Fortschritt::Zustand::Ausgegeben);
+        }
         return;
     }
 
@@ -400,6 +462,7 @@ void FragenForm::WeiterButton_Click()
     if (!*naechste) {
         Fertig();
         Textfeld::anhaengen(Zeugnis, Zeugnisschluss(m_sitzung));
+        fortschrittSichern(Fortschritt::Zustand::Ende, Regeln::Sprachen.front().wort.toString());
         m_zeugnisStand = Textfeld::text(Zeugnis);
         antwortlisteAuffrischen();
         pruefen();
@@ -415,12 +478,13 @@ void FragenForm::WeiterButton_Click()
         variantenFreigeben();
     antwortlisteAuffrischen();
     fokusSetzen();
+    fortschrittSichern(Fortschritt::Zustand::Fragen);
 }
 
 // The end state: the grade buttons choose the output language, the text can go to the clipboard.
 void FragenForm::Fertig()
 {
-    m_fertig = true;
+    m_zustand = Zustand::Ende;
     bewertungAnzeigen();
     Statuszeile->setText(QStringLiteral(
         "Das Zeugnis ist vollständig. Wählen Sie die Sprache (1\u20135) und übernehmen Sie es mit "
@@ -431,7 +495,7 @@ void FragenForm::Fertig()
 // question is open.
 void FragenForm::bewertungAnzeigen()
 {
-    const bool sprachen = m_fertig && !m_aendern;
+    const bool sprachen = sprachwahl();
     WeiterButton->setEnabled(sprachen);
     beschriften(WeiterButton, sprachen ? Zwischenablage : m_aendern ? Uebernehmen : Weiter);
     beschriften(AbbrechenButton, sprachen ? Beenden : Abbrechen);
@@ -449,16 +513,18 @@ void FragenForm::bewertungAnzeigen()
         return;
     }
     Bewertung->setTitle(QStringLiteral("Zeugnisausgabe in"));
-    const qsizetype gewaehlt = std::max<qsizetype>(
-        0, sprachnamen().indexOf(m_sprache == QStringLiteral("Franzoesisch") ? QStringLiteral("Französisch")
-                                                                             : m_sprache));
+    // The buttons from the top: German, English, Italian, Spanish, French.
+    constexpr std::array<std::size_t, 6> sprache{0, 0, 1, 3, 4, 2};
     for (int i = 1; i <= 5; ++i) {
         Wert[i]->setEnabled(true);
         Wert[i]->setVisible(true);
         Wert[i]->setToolTip(Sprachen);
-        Wert[i]->setText(sprachnamen().at(i - 1));
+        Wert[i]->setText(Regeln::Sprachen[sprache[i]].beschriftung.toString());
     }
-    Wert[int(gewaehlt) + 1]->setChecked(true);
+    Wert[1]->setChecked(true);
+    for (int i = 1; i <= 5; ++i)
+        if (Regeln::Sprachen[sprache[i]].wort == m_sprache)
+            Wert[i]->setChecked(true);
     Bewertung->show();
 }
 
@@ -470,7 +536,7 @@ void FragenForm::AbbrechenButton_Click()
 
 bool FragenForm::verlassen()
 {
-    if (AbbrechenButton->text() == Beenden) {
+    if (sprachwahl()) {
         m_beendet = true;
         Umgebung::beenden();
         return true;
@@ -488,8 +554,8 @@ bool FragenForm::verlassen()
         }
         break;
     case Umgebung::Antwort::Nein:
-        if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
-            Umgebung::zeigen(this, Umgebung::nichtGespeichert(NichtVerworfen, s.fehler()));
+        // Recorded before the program ends, so that the next start begins a new reference.
+        fortschrittSichern(Fortschritt::Zustand::Keiner);
         break;
     default:
         return false;
@@ -507,6 +573,8 @@ void FragenForm::ChangeLanguage(const QString& sLand)
     zeugnisSetzen(neu.text);
     if (!neu.ok())
         meldung(neu.fehler);
+    else
+        fortschrittSichern(Fortschritt::Zustand::Ende, sLand);
 }
 
 Status FragenForm::ArbeitZwischenspeichern()
@@ -515,7 +583,12 @@ Status FragenForm::ArbeitZwischenspeichern()
     // resumes at the first unanswered question.
     if (m_aendern)
         aenderungAbschliessen();
-    return m_ablauf.arbeitZwischenspeichern(Textfeld::text(Zeugnis));
+    const Fortschritt::Gespeichert g = m_ablauf.arbeitZwischenspeichern(Textfeld::text(Zeugnis));
+    if (!g.ok())
+        return Fehler{g.fehler};
+    if (!g.hinweis.isEmpty())
+        Umgebung::zeigen(this, Umgebung::nichtGespeichert(Abschrift, g.hinweis));
+    return Ok{};
 }
 
 void FragenForm::meldung(const QString& text)
@@ -645,7 +718,7 @@ bool FragenForm::taste(int t)
         WeiterButton->click();
         return true;
     case Qt::Key_Escape:
-        if (m_fertig && !m_aendern) {
+        if (sprachwahl()) {
             const Umgebung::Meldung frage{
                 QStringLiteral("Programm Beenden"),
                 QStringLiteral("Das Zeugnis ist fertig. Wollen Sie das Programm beenden?"),
@@ -872,11 +945,11 @@ bool FragenForm::aenderungAbschliessen()
         }
     }
     Aufbauweise weise;
-    weise.schluss = m_fertig;
+    weise.schluss = fertig();
     if (m_fortsetzung != 0)
         weise.nurFragen = beantworteteFragen();
     const Neuaufbau neu =
-        zeugnisNeuAufbauen(m_fertig ? m_sprache : QStringLiteral("Deutsch"), m_sitzung, weise);
+        zeugnisNeuAufbauen(fertig() ? m_sprache : QStringLiteral("Deutsch"), m_sitzung, weise);
     zeugnisSetzen(neu.text);
     if (!neu.ok())
         meldung(neu.fehler);
@@ -906,5 +979,9 @@ bool FragenForm::aenderungAbschliessen()
     FrageLabel->setText(m_zaehlerVorher);
     antwortlisteAuffrischen();
     fokusSetzen();
+    // The record takes the reference as it stands after the change, in one piece.
+    if (neu.ok())
+        fortschrittSichern(m_fortsetzung == 0 ? Fortschritt::Zustand::Ende : Fortschritt::Zustand::Fragen,
+                           m_sprache);
     return neu.ok();
 }

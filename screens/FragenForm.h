@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Fortschritt.h"
 #include "engine/Fragenablauf.h"
 #include "store/Ergebnis.h"
 
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <array>
 
+class Einmalklick;
 class QButtonGroup;
 class QFrame;
 class QGroupBox;
@@ -27,7 +29,15 @@ class FragenForm : public QWidget
     Q_OBJECT
 
 public:
-    explicit FragenForm(QWidget* eltern = nullptr);
+    // How the screen opens: at a question (a new reference, or interrupted work as the shared record names
+    // it), or in the end state with the finished reference of the progress record.
+    enum class Beginn
+    {
+        Fragen,
+        Fertig
+    };
+
+    explicit FragenForm(QWidget* eltern = nullptr, Beginn beginn = Beginn::Fragen);
     ~FragenForm() override;
 
     // Rebuilds the whole reference text in the language of `sLand` ("Deutsch", "Englisch", "Franzoesisch",
@@ -35,8 +45,8 @@ public:
     // text built up to it stays, and the program goes on.
     void ChangeLanguage(const QString& sLand);
 
-    // Keeps unfinished work for a later run: section "Abbruch" of the settings file and the text in
-    // LetzterBrief. Does nothing once the last question is passed.
+    // Keeps unfinished work for a later run in the progress record; a failed copy into the settings file is
+    // shown, the work is kept all the same. Does nothing once the last question is passed.
     Status ArbeitZwischenspeichern();
 
     // A screen that has ended the program (a failure while opening, for instance) never shows itself.
@@ -56,6 +66,10 @@ protected:
 
 private:
     void laden();
+    void fertigLaden();
+    // Saves where work stands after each step, so that a crash loses nothing; a failure is shown and the
+    // work goes on. Returns whether the progress record was saved.
+    bool fortschrittSichern(Fortschritt::Zustand zustand, const QString& sprache = {});
     void FrageWechselAnzeigen();
     void variantenFreigeben();
     void variantenAbwaehlen(int bis);
@@ -103,13 +117,29 @@ private:
     QString m_fragenzahl;
     int m_note = 0;           // the grade the user chose for the question on display, 0 for none
     bool m_beendet = false;   // the program is ending; nothing more happens on this screen
-    bool m_fertig = false;    // the last question has been passed
     bool m_aendern = false;   // an earlier answer is open for a change
     qint32 m_fortsetzung = 0; // during a change: the first unanswered question, 0 in the end state
     QString m_zaehlerVorher;  // during a change: the counter as it stood before
     QString m_sprache = QStringLiteral("Deutsch"); // the language word of the text shown
     QString m_zeugnisStand; // the reference text as the program last set it; differs once the user typed
     int m_hinweise = 0;     // findings of the last check
+    Beginn m_beginn = Beginn::Fragen;
+    Einmalklick* m_einmal = nullptr; // one press per question on the buttons that move on
+
+    // Where the reference stands. Answering: a grade and a phrasing for the question on display. End: every
+    // question answered, the grade buttons choose the output language and the text may be handed out.
+    // Handed out: the text went to the clipboard. Only Fertig() leaves Answering, only an accepted closing
+    // dialog reaches Handed out; the captions follow the state, never the other way round. An earlier
+    // answer may be opened for a change in any state; while it is open the grade buttons grade.
+    enum class Zustand
+    {
+        Beantworten,
+        Ende,
+        Ausgegeben
+    };
+    Zustand m_zustand = Zustand::Beantworten;
+    bool fertig() const { return m_zustand != Zustand::Beantworten; }
+    bool sprachwahl() const { return fertig() && !m_aendern; }
 
     QFrame* Panel3D1 = nullptr;
     QLabel* FrageLabel = nullptr;

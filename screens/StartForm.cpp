@@ -1,8 +1,10 @@
 #include "screens/StartForm.h"
 
+#include "engine/Fortschritt.h"
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Uebergabe.h"
+#include "screens/Umgebung.h"
 #include "screens/ZeugnisForm.h"
 
 #include <QFrame>
@@ -59,6 +61,28 @@ StartForm::StartForm(QWidget* eltern) : QWidget(eltern)
                                     QString(), 6360, 3600, 1575, 345);
     WeiterButton->setDefault(true);
     connect(WeiterButton, &QPushButton::clicked, this, &StartForm::WeiterButton_Click);
+
+    // Without a usable catalogue there is nothing to offer; the check of the working folder says why.
+    LetztesZeugnisButton = Bausteine::knopf(
+        Panel3D1, QStringLiteral("LetztesZeugnisButton"), QStringLiteral("Letztes Zeugnis"),
+        QStringLiteral(
+            "Kopiert das zuletzt fertiggestellte Arbeitszeugnis noch einmal in die Zwischenablage"),
+        6360, 3120, 1575, 345);
+    if (auto stand = Fortschritt::lesen(); stand && *stand)
+        m_letztesZeugnis = (*stand)->fertig;
+    LetztesZeugnisButton->setVisible(!m_letztesZeugnis.isEmpty());
+    connect(LetztesZeugnisButton, &QPushButton::clicked, this, &StartForm::LetztesZeugnisButton_Click);
+    setTabOrder(LetztesZeugnisButton, WeiterButton);
+}
+
+void StartForm::LetztesZeugnisButton_Click()
+{
+    Umgebung::inZwischenablage(m_letztesZeugnis);
+    Umgebung::zeigen(this,
+                     {Umgebung::programmtitel(),
+                      QStringLiteral("Das zuletzt fertiggestellte Arbeitszeugnis steht wieder in der "
+                                     "Zwischenablage. Sie können es in Ihrer Textverarbeitung einfügen."),
+                      Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins});
 }
 
 void StartForm::resizeEvent(QResizeEvent* ereignis)

@@ -11,6 +11,7 @@
 #include "screens/Uebergabe.h"
 #include "screens/Umgebung.h"
 #include "store/Einstellungen.h"
+#include "store/Profil.h"
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
@@ -113,15 +114,45 @@ QString ZeugnisForm::aufforderung()
 
 void ZeugnisForm::laden()
 {
+    // The settings file is read once for the whole screen.
+    const ProfilDatei datei = Profil::laden(Profil::pfad(), &m_profilFehler);
     Sitzung& s = Sitzung::instanz();
-    if (Einstellungen::arbeitgeberLaden(s.arbeitgeber) < int(Einstellungen::arbeitgeberfelder().size()))
+    if (Einstellungen::arbeitgeberLaden(datei, s.arbeitgeber) <
+        int(Einstellungen::arbeitgeberfelder().size()))
         s.Aufrufer = QStringLiteral("ZeugnisForm");
 
-    const Einstellungen::Fortschritt fortschritt = Einstellungen::fortschrittLaden();
+    const Einstellungen::Fortschritt fortschritt = Einstellungen::fortschrittLaden(datei);
+    const Einstellungen::Arbeitnehmereintraege arbeitnehmer = Einstellungen::arbeitnehmerLaden(datei);
     if (fortschritt.frage) {
         s.AbbruchFrage = *fortschritt.frage;
-        if (Text::zahlLesen(s.AbbruchFrage) != 0)
-            AbbruchLaden(fortschritt);
+        if (Text::zahlLesen(s.AbbruchFrage) != 0) {
+            arbeitnehmer.uebernehmen(s.arbeitnehmer);
+            fortschritt.uebernehmen(s);
+        }
+    }
+
+    // The progress record of the catalogue file counts over the settings file. Without a usable catalogue
+    // the check of the working folder and the resume report it.
+    auto stand = Fortschritt::beimStart(fortschritt);
+    if (!stand)
+        return;
+    m_stand = *stand;
+    if (auto satz = Fortschritt::lesen(); !satz || !*satz)
+        return; // no record yet: the settings file as read above
+    switch (m_stand.zustand) {
+    case Fortschritt::Zustand::Fragen:
+    case Fortschritt::Zustand::Ende:
+        arbeitnehmer.uebernehmen(s.arbeitnehmer);
+        s.AbbruchFrage = m_stand.zustand == Fortschritt::Zustand::Fragen ? Text::vorzeichenZahl(m_stand.frage)
+                                                                         : QStringLiteral("0");
+        s.Arbeitnehmertyp = m_stand.typ;
+        s.Zeugnisart = m_stand.art;
+        s.Zahl = m_stand.zahl;
+        break;
+    case Fortschritt::Zustand::Keiner:
+    case Fortschritt::Zustand::Ausgegeben:
+        s.AbbruchFrage = QStringLiteral("0");
+        break;
     }
 }
 
@@ -135,6 +166,10 @@ void ZeugnisForm::AbbruchLaden(const Einstellungen::Fortschritt& fortschritt)
 void ZeugnisForm::aktivieren()
 {
     Sitzung& s = Sitzung::instanz();
+    if (!m_profilFehler.isEmpty()) {
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Einstellungsdatei"), m_profilFehler));
+        m_profilFehler.clear();
+    }
     if (s.Aufrufer == QStringLiteral("ZeugnisForm")) {
         Umgebung::zeigen(
             this, Umgebung::warnung(QStringLiteral("Persönliche Daten"),
@@ -144,8 +179,64 @@ void ZeugnisForm::aktivieren()
         uebergeben(this, new PersoenlicheDaten, Uebergabeart::ErstSchliessen);
         return;
     }
-    if (Text::zahlLesen(s.AbbruchFrage) > 0 && fortsetzungPruefen() == Fortsetzung::Moeglich)
-        uebergeben(this, new FragenForm);
+    if (m_stand.zustand == Fortschritt::Zustand::Ende) {
+        fertigesAnbieten();
+        return;
+    }
+    if (Text::zahlLesen(s.AbbruchFrage) > 0) {
+        switch (fortsetzungPruefen()) {
+        case Fortsetzung::Moeglich:
+            uebergeben(this, new FragenForm);
+            break;
+        case Fortsetzung::Fertig:
+            uebergeben(this, new FragenForm(nullptr, FragenForm::Beginn::Fertig));
+            break;
+        case Fortsetzung::Neubeginn:
+        case Fortsetzung::Programmende:
+            break;
+        }
+    }
+}
+
+void ZeugnisForm::fertigesAnbieten()
+{
+    const Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
+    const Umgebung::Meldung frage{
+        QStringLiteral("Fertiges Zeugnis"),
+        QStringLiteral(
+            "Das Arbeitszeugnis für %1 %2 ist fertig, wurde aber noch nicht übernommen.\n\nMöchten "
+            "Sie es jetzt ansehen, in die Zwischenablage kopieren oder in einer anderen Sprache "
+            "ausgeben? Mit „Nein“ beginnen Sie ein neues Zeugnis; das fertige bleibt im Startfenster "
+            "unter „Letztes Zeugnis“ erhalten.")
+            .arg(an.Vorname, an.Name),
+        Umgebung::Knoepfe::JaNein, Umgebung::Symbol::Keins};
+    if (Umgebung::zeigen(this, frage) == Umgebung::Antwort::Ja) {
+        uebergeben(this, new FragenForm(nullptr, FragenForm::Beginn::Fertig));
+        return;
+    }
+    neuBeginnen();
+}
+
+void ZeugnisForm::neuBeginnen()
+{
+    Sitzung& s = Sitzung::instanz();
+    Fortschritt::Stand neu;
+    neu.typ = s.Arbeitnehmertyp;
+    neu.art = s.Zeugnisart;
+    const Fortschritt::Gespeichert g = Fortschritt::speichern(neu);
+    QString fehler = g.ok() ? g.hinweis : g.fehler;
+    // Without a usable catalogue at least the settings file forgets the interrupted work.
+    if (!g.ok() && Einstellungen::fortschrittVerwerfen())
+        fehler.clear();
+    if (!fehler.isEmpty())
+        Umgebung::zeigen(this,
+                         Umgebung::nichtGespeichert(QStringLiteral("Dass das unterbrochene Zeugnis nicht "
+                                                                   "fortgesetzt wird, wurde nicht "
+                                                                   "gespeichert."),
+                                                    fehler));
+    m_stand = neu;
+    s.AbbruchFrage = QStringLiteral("0");
+    s.Zahl = 0;
 }
 
 ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
@@ -176,21 +267,51 @@ ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
                                    "diese Zeugnisart.")
                         .arg(Schema::Dateiname);
     }
-    if (grund.isEmpty())
-        return Fortsetzung::Moeglich;
+    if (grund.isEmpty()) {
+        // The resume point and the text must fit the set and the recorded choices.
+        Fortschritt::Stand stand = m_stand;
+        stand.typ = s.Arbeitnehmertyp;
+        stand.art = s.Zeugnisart;
+        const auto f = Fortschritt::fortsetzungPruefen(stand, s);
+        if (!f) {
+            Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Fragenkatalog"),
+                                                     f.fehler() + QStringLiteral("\n\nDas Programm kann ohne "
+                                                                                 "den Fragenkatalog nicht "
+                                                                                 "fortgesetzt werden.")));
+            Umgebung::beenden();
+            return Fortsetzung::Programmende;
+        }
+        switch (f->art) {
+        case Fortschritt::Fortsetzung::Art::Weiter:
+            return Fortsetzung::Moeglich;
+        case Fortschritt::Fortsetzung::Art::Neubeginn:
+            grund = f->grund;
+            break;
+        case Fortschritt::Fortsetzung::Art::Wiederhergestellt: {
+            const Fortschritt::Gespeichert g = Fortschritt::speichern(f->stand);
+            if (!g.ok()) {
+                Umgebung::zeigen(this, Umgebung::nichtGespeichert(f->grund, g.fehler));
+                Umgebung::beenden();
+                return Fortsetzung::Programmende;
+            }
+            Umgebung::zeigen(this,
+                             {QStringLiteral("Zeugnis fortsetzen"),
+                              g.hinweis.isEmpty() ? f->grund : f->grund + QStringLiteral("\n\n") + g.hinweis,
+                              Umgebung::Knoepfe::Ok, Umgebung::Symbol::Keins});
+            m_stand = f->stand;
+            s.AbbruchFrage = Text::vorzeichenZahl(m_stand.frage);
+            s.Zahl = m_stand.zahl;
+            return m_stand.zustand == Fortschritt::Zustand::Ende ? Fortsetzung::Fertig
+                                                                 : Fortsetzung::Moeglich;
+        }
+        }
+    }
 
     Umgebung::zeigen(
         this, Umgebung::warnung(QStringLiteral("Zeugnis fortsetzen"),
                                 QStringLiteral("Das unterbrochene Zeugnis kann nicht fortgesetzt werden. ") +
                                     grund + QStringLiteral("\n\nBitte beginnen Sie ein neues Zeugnis.")));
-    if (auto gespeichert = Einstellungen::fortschrittVerwerfen(); !gespeichert)
-        Umgebung::zeigen(this,
-                         Umgebung::nichtGespeichert(QStringLiteral("Dass das unterbrochene Zeugnis nicht "
-                                                                   "fortgesetzt wird, wurde nicht "
-                                                                   "gespeichert."),
-                                                    gespeichert.fehler()));
-    s.AbbruchFrage = QStringLiteral("0");
-    s.Zahl = 0;
+    neuBeginnen();
     return Fortsetzung::Neubeginn;
 }
 

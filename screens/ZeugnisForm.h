@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/Fortschritt.h"
 #include "screens/Bildschirm.h"
 #include "store/Einstellungen.h"
 
@@ -48,10 +49,15 @@ private:
     enum class Fortsetzung
     {
         Moeglich,
+        Fertig, // the mended record is a finished reference
         Neubeginn,
         Programmende
     };
     Fortsetzung fortsetzungPruefen();
+    // A finished reference that was not handed out: shown again, or a new one begins.
+    void fertigesAnbieten();
+    // Records that a new reference begins.
+    void neuBeginnen();
     void faerben(QButtonGroup* gruppe);
 
     QGroupBox* Frame3D1 = nullptr;
@@ -65,4 +71,7 @@ private:
     QPushButton* WeiterButton = nullptr;
     QTimer* Timer1 = nullptr;
     qint16 m_takte = 0;
+    // Where work stands by the progress record (or, written by an earlier version, the settings file).
+    Fortschritt::Stand m_stand;
+    QString m_profilFehler; // the settings file could not be read
 };

@@ -3,7 +3,6 @@
 #include "screens/Bausteine.h"
 #include "screens/Layout.h"
 #include "screens/Umgebung.h"
-#include "store/Einstellungen.h"
 
 #include <QLabel>
 #include <QPalette>
@@ -84,13 +83,7 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern, int hinweise)
 void dlgBeenden::cmdJa_Click()
 {
     Umgebung::inZwischenablage(m_zeugnis);
-    if (auto s = Einstellungen::fortschrittVerwerfen(); !s)
-        Umgebung::zeigen(this, Umgebung::nichtGespeichert(QStringLiteral("Dass das Zeugnis fertig ist, wurde "
-                                                                         "nicht gespeichert: beim nächsten "
-                                                                         "Start wird es zur Fortsetzung "
-                                                                         "angeboten."),
-                                                          s.fehler()));
-    accept();
+    accept(); // the question screen records the hand-out
 }
 
 void dlgBeenden::cmdNein_Click()

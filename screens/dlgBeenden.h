@@ -7,7 +7,7 @@ class QLabel;
 class QPushButton;
 
 // The closing dialog of the question screen: asks whether the reference text goes to the clipboard.
-// "Ja" puts it there and marks the interrupted work as finished; "Nein" only closes.
+// "Ja" puts it there and accepts the dialog, so that its caller records the hand-out; "Nein" only closes.
 class dlgBeenden : public QDialog
 {
     Q_OBJECT

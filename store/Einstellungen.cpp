@@ -53,7 +53,11 @@ const std::array<Feld<Arbeitnehmerdaten>, 8>& arbeitnehmerfelder()
 
 int arbeitgeberLaden(Arbeitgeberdaten& ag)
 {
-    const ProfilDatei datei = Profil::laden(Profil::pfad());
+    return arbeitgeberLaden(Profil::laden(Profil::pfad()), ag);
+}
+
+int arbeitgeberLaden(const ProfilDatei& datei, Arbeitgeberdaten& ag)
+{
     int vorhanden = 0;
     for (const auto& f : arbeitgeberfelder())
         if (auto wert = datei.lesen(Profil::PersoenlicheDaten, f.schluessel)) {
@@ -84,7 +88,11 @@ void Arbeitnehmereintraege::uebernehmen(Arbeitnehmerdaten& an) const
 
 Arbeitnehmereintraege arbeitnehmerLaden()
 {
-    const ProfilDatei datei = Profil::laden(Profil::pfad());
+    return arbeitnehmerLaden(Profil::laden(Profil::pfad()));
+}
+
+Arbeitnehmereintraege arbeitnehmerLaden(const ProfilDatei& datei)
+{
     Arbeitnehmereintraege e;
     for (std::size_t i = 0; i < e.texte.size(); ++i)
         e.texte[i] = datei.lesen(Profil::KlientenDaten, arbeitnehmerfelder()[i].schluessel);
@@ -117,7 +125,11 @@ void Fortschritt::uebernehmen(Sitzung& s) const
 
 Fortschritt fortschrittLaden()
 {
-    const ProfilDatei datei = Profil::laden(Profil::pfad());
+    return fortschrittLaden(Profil::laden(Profil::pfad()));
+}
+
+Fortschritt fortschrittLaden(const ProfilDatei& datei)
+{
     Fortschritt f;
     f.frage = datei.lesen(Profil::Abbruch, Frage);
     f.arbeitnehmertyp = zahl(datei.lesen(Profil::Abbruch, Arbeitnehmertyp));
@@ -128,11 +140,16 @@ Fortschritt fortschrittLaden()
 
 Status fortschrittSpeichern(const Sitzung& s, qint32 frage)
 {
+    return fortschrittSpeichern(s.Arbeitnehmertyp, s.Zeugnisart, frage, s.Zahl);
+}
+
+Status fortschrittSpeichern(qint16 typ, qint16 art, qint32 frage, qint16 zahl)
+{
     return Profil::schreiben({
-        {Profil::Abbruch, Arbeitnehmertyp, Text::vorzeichenZahl(s.Arbeitnehmertyp)},
-        {Profil::Abbruch, Zeugnisart, Text::vorzeichenZahl(s.Zeugnisart)},
+        {Profil::Abbruch, Arbeitnehmertyp, Text::vorzeichenZahl(typ)},
+        {Profil::Abbruch, Zeugnisart, Text::vorzeichenZahl(art)},
         {Profil::Abbruch, Frage, Text::vorzeichenZahl(frage)},
-        {Profil::Abbruch, Zahl, Text::vorzeichenZahl(s.Zahl)},
+        {Profil::Abbruch, Zahl, Text::vorzeichenZahl(zahl)},
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "store/Ergebnis.h"
+#include "store/ProfilDatei.h"
 #include "store/Sitzung.h"
 
 #include <QString>
@@ -27,6 +28,8 @@ const std::array<Feld<Arbeitnehmerdaten>, 8>& arbeitnehmerfelder();
 
 // Every stored employer field replaces its field in `ag`; returns how many of the five were stored.
 int arbeitgeberLaden(Arbeitgeberdaten& ag);
+// The same from a file read before, for a screen that reads the file once (Profil::laden).
+int arbeitgeberLaden(const ProfilDatei& datei, Arbeitgeberdaten& ag);
 [[nodiscard]] Status arbeitgeberSpeichern(const Arbeitgeberdaten& ag);
 
 // The stored employee data, each absent when its key is missing or empty.
@@ -40,6 +43,7 @@ struct Arbeitnehmereintraege
     void uebernehmen(Arbeitnehmerdaten& an) const;
 };
 Arbeitnehmereintraege arbeitnehmerLaden();
+Arbeitnehmereintraege arbeitnehmerLaden(const ProfilDatei& datei);
 [[nodiscard]] Status arbeitnehmerSpeichern(const Arbeitnehmerdaten& an);
 
 // The progress of interrupted work.
@@ -54,8 +58,10 @@ struct Fortschritt
     void uebernehmen(Sitzung& s) const;
 };
 Fortschritt fortschrittLaden();
+Fortschritt fortschrittLaden(const ProfilDatei& datei);
 // Work to resume at question `frage` of the session's type and kind, with the session's count.
 [[nodiscard]] Status fortschrittSpeichern(const Sitzung& s, qint32 frage);
+[[nodiscard]] Status fortschrittSpeichern(qint16 typ, qint16 art, qint32 frage, qint16 zahl);
 // Nothing to resume: the question becomes "0", the other keys stay.
 [[nodiscard]] Status fortschrittVerwerfen();
 

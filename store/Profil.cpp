@@ -17,17 +17,52 @@ Fehler nichtGeschrieben(const QString& pfad, const QString& grund)
                       .arg(QDir::toNativeSeparators(pfad), grund)};
 }
 
+// The bytes of an existing file; a missing file reads as empty. Fails, with the reason in `grund`, for a file
+// that cannot be read or is larger than any this program writes.
+std::optional<QByteArray> einlesen(const QString& pfad, QString& grund)
+{
+    const QFileInfo info(pfad);
+    if (!info.exists())
+        return QByteArray();
+    if (info.size() > Hoechstgroesse) {
+        grund =
+            QStringLiteral("Sie ist mit %1 KB zu groß für eine Einstellungsdatei (höchstens %2 KB). Benennen "
+                           "Sie sie bitte um oder verschieben Sie sie; das Programm legt dann eine neue an.")
+                .arg(info.size() / 1024)
+                .arg(Hoechstgroesse / 1024);
+        return std::nullopt;
+    }
+    QFile datei(pfad);
+    if (!datei.open(QIODevice::ReadOnly)) {
+        grund = datei.errorString();
+        return std::nullopt;
+    }
+    QByteArray inhalt = datei.read(Hoechstgroesse + 1);
+    if (datei.error() != QFileDevice::NoError) {
+        grund = datei.errorString();
+        return std::nullopt;
+    }
+    return inhalt;
+}
+
 } // namespace
 
 ProfilDatei laden(const QString& pfad)
 {
-    QFile datei(pfad);
-    if (!datei.open(QIODevice::ReadOnly))
+    return laden(pfad, nullptr);
+}
+
+ProfilDatei laden(const QString& pfad, QString* fehler)
+{
+    QString grund;
+    auto inhalt = einlesen(pfad, grund);
+    if (!inhalt) {
+        if (fehler)
+            *fehler = QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht gelesen werden: %2")
+                          .arg(QDir::toNativeSeparators(pfad), grund);
         return ProfilDatei();
-    QByteArray inhalt = datei.readAll();
-    if (datei.error() != QFileDevice::NoError)
-        return ProfilDatei();
-    return ProfilDatei(std::move(inhalt));
+    }
+    return ProfilDatei(std::move(*inhalt));
 }
 
 std::optional<QString> lesen(const QString& pfad, const QString& abschnitt, const QString& schluessel)
@@ -38,17 +73,12 @@ std::optional<QString> lesen(const QString& pfad, const QString& abschnitt, cons
 Status schreiben(const QString& pfad, const QList<Eintrag>& eintraege)
 {
     // An existing file that cannot be read is left alone: writing it from nothing would lose its contents.
-    QByteArray bisher;
-    if (QFileInfo::exists(pfad)) {
-        QFile alt(pfad);
-        if (!alt.open(QIODevice::ReadOnly))
-            return nichtGeschrieben(pfad, alt.errorString());
-        bisher = alt.readAll();
-        if (alt.error() != QFileDevice::NoError)
-            return nichtGeschrieben(pfad, alt.errorString());
-    }
+    QString grund;
+    auto bisher = einlesen(pfad, grund);
+    if (!bisher)
+        return nichtGeschrieben(pfad, grund);
 
-    ProfilDatei datei(std::move(bisher));
+    ProfilDatei datei(std::move(*bisher));
     for (const Eintrag& e : eintraege) {
         QString grund;
         if (!datei.schreiben(e.abschnitt, e.schluessel, e.wert, &grund))

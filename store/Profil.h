@@ -25,13 +25,20 @@ struct Eintrag
     QString wert;
 };
 
-// The contents of the file at `pfad`; empty when it is missing or cannot be read. Never fails loudly.
+// Largest settings file that is read. This program never writes one that large; a larger file is something
+// else under the name and is neither parsed nor overwritten.
+inline constexpr qint64 Hoechstgroesse = 1024 * 1024;
+
+// The contents of the file at `pfad`; empty when it is missing, cannot be read or is larger than
+// Hoechstgroesse. Never fails loudly.
 ProfilDatei laden(const QString& pfad);
+// The same, with a German description in `fehler` when an existing file could not be read or was too large.
+ProfilDatei laden(const QString& pfad, QString* fehler);
 
 // Writes every entry, in order, as ProfilDatei::schreiben does: the file is read once and replaced once, so
 // either all entries are written or none is; every other byte of the file stays as it was. A failure says in
-// German which file could not be written and why: the file could not be read or written, or a name cannot
-// stand in it.
+// German which file could not be written and why: the file could not be read or written, is too large, or a
+// name cannot stand in it.
 Status schreiben(const QString& pfad, const QList<Eintrag>& eintraege);
 
 // The same in the settings file of the current working folder.

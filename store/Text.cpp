@@ -48,11 +48,4 @@ qint16 zahlLesen(QStringView text)
     return static_cast<qint16>(std::nearbyint(wert)); // default rounding mode: halves to even
 }
 
-QString sprachwort(const QString& sprachname)
-{
-    if (sprachname == QStringLiteral("Französisch"))
-        return QStringLiteral("Franzoesisch");
-    return sprachname;
-}
-
 } // namespace Text

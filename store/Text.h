@@ -18,8 +18,4 @@ QString vorzeichenZahl(qint64 zahl);
 // the even neighbour); a value outside the 16-bit range is clamped to it.
 qint16 zahlLesen(QStringView text);
 
-// The language word of an output language as it appears in the answer tables' names:
-// "Französisch" becomes "Franzoesisch", every other name stays as it is.
-QString sprachwort(const QString& sprachname);
-
 } // namespace Text

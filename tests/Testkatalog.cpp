@@ -18,6 +18,28 @@ QVariant nullbar(const QString& text, const QString& vorsatz = {})
 
 } // namespace
 
+// Everything written while one of these lives goes to the file in one transaction: one commit instead of one
+// per row. Nested ones join the outermost.
+class Testkatalog::Schreibvorgang
+{
+public:
+    explicit Schreibvorgang(Testkatalog& k) : m_k(k)
+    {
+        if (m_k.m_tiefe++ == 0)
+            m_k.sql(QStringLiteral("BEGIN"));
+    }
+    ~Schreibvorgang()
+    {
+        if (--m_k.m_tiefe == 0)
+            m_k.sql(QStringLiteral("COMMIT"));
+    }
+    Schreibvorgang(const Schreibvorgang&) = delete;
+    Schreibvorgang& operator=(const Schreibvorgang&) = delete;
+
+private:
+    Testkatalog& m_k;
+};
+
 Testkatalog::Testkatalog(const QString& datei)
 {
     static std::atomic<int> zaehler{0};
@@ -27,6 +49,7 @@ Testkatalog::Testkatalog(const QString& datei)
     db.setDatabaseName(datei);
     if (!db.open())
         qFatal("Testkatalog: %s", qPrintable(db.lastError().text()));
+    Schreibvorgang vorgang(*this);
     for (const QString& s : Schema::anlegen())
         sql(s);
 }
@@ -82,6 +105,7 @@ QList<QVariantList> Testkatalog::zeilen(const QString& abfrage, const QVariantLi
 
 Testkatalog& Testkatalog::frage(const Frage& f, qint16 geschlecht)
 {
+    Schreibvorgang vorgang(*this);
     for (qint16 g : {qint16(1), qint16(2)}) {
         if (geschlecht != 0 && geschlecht != g)
             continue;
@@ -96,6 +120,7 @@ Testkatalog& Testkatalog::frage(const Frage& f, qint16 geschlecht)
 
 Testkatalog& Testkatalog::antwort(const Antwort& a, qint16 geschlecht, const QString& sprache)
 {
+    Schreibvorgang vorgang(*this);
     for (qint16 g : {qint16(1), qint16(2)}) {
         if (geschlecht != 0 && geschlecht != g)
             continue;
@@ -117,6 +142,7 @@ Testkatalog& Testkatalog::antwort(const Antwort& a, qint16 geschlecht, const QSt
 Testkatalog& Testkatalog::bewerteteFrage(qint32 nr, int noten, bool absatz, bool keineAussage, qint16 typ,
                                          qint16 art)
 {
+    Schreibvorgang vorgang(*this);
     frage({nr, QStringLiteral("Frage %1?").arg(nr), typ, art, keineAussage, absatz});
     for (int n = 1; n <= noten; ++n) {
         const QString s = QStringLiteral("F%1N%2").arg(nr).arg(n);
@@ -134,6 +160,7 @@ Testkatalog& Testkatalog::bewerteteFrage(qint32 nr, int noten, bool absatz, bool
 
 Testkatalog& Testkatalog::ungewerteteFrage(qint32 nr, bool absatz, bool keineAussage, qint16 typ, qint16 art)
 {
+    Schreibvorgang vorgang(*this);
     frage({nr, QStringLiteral("Frage %1?").arg(nr), typ, art, keineAussage, absatz});
     const QString s = QStringLiteral("F%1").arg(nr);
     antwort(

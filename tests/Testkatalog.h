@@ -7,7 +7,8 @@
 #include <QtGlobal>
 
 // Builds a catalogue file for one test: the empty schema of the program (Schema::anlegen) and exactly the
-// rows the test asks for. Texts given as null QString are stored as NULL.
+// rows the test asks for. Texts given as null QString are stored as NULL. Each call that adds rows writes
+// them in one transaction.
 class Testkatalog
 {
 public:
@@ -57,7 +58,9 @@ public:
     static QString kennung(const QString& sprache);
 
 private:
+    class Schreibvorgang;
     QString m_verbindung;
+    int m_tiefe = 0;
 };
 
 // Runs a statement with bound values on the named connection and returns the query, positioned before its

@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSqlDatabase>
 #include <QTimer>
 
 using namespace Hilfe;
@@ -168,8 +169,8 @@ private slots:
         QCOMPARE(Sitzung::instanz().arbeitgeber.Ort, QStringLiteral("Basel"));
     }
 
-    // An interrupted reference at question 17: straight to the question screen with the stored employee,
-    // type, kind and counter.
+    // An interrupted reference at question 17, with the text so far: straight to the question screen with the
+    // stored employee, type, kind and counter.
     void fortsetzungBeiFrage17_data()
     {
         QTest::addColumn<QString>("frage");
@@ -181,6 +182,14 @@ private slots:
         QFETCH(QString, frage);
         Arbeitsordner ordner;
         QVERIFY(katalogAnlegen());
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), QStringLiteral("brief"));
+            db.setDatabaseName(ordner.pfad(QStringLiteral("system98.dll")));
+            QVERIFY(db.open());
+            sqlAusfuehren(db.connectionName(), QStringLiteral("UPDATE LetzterBrief SET Text = 'Bisher.'"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("brief"));
         iniSchreiben(
             ArbeitgeberAbschnitt + KlientenAbschnitt +
             QStringLiteral("[Abbruch]\nArbeitnehmerTyp= 3\nZeugnisart= 2\nFrage=%1\nZahl= 16\n").arg(frage));

@@ -1,3 +1,4 @@
+#include "engine/Fortschritt.h"
 #include "engine/Sprachwechsel.h"
 #include "screens/dlgBeenden.h"
 #include "tests/Fragenbildschirm.h"
@@ -72,6 +73,23 @@ private slots:
                              QStringLiteral("Frau Maier kam 1.4.2010 ") + schluss());
     }
 
+    // An own wording gets the employee's data on a rebuild, by the same rules as a phrase: each date, the
+    // position and the date of birth take the character behind them and leave a blank.
+    void eigeneFormulierungMitPlatzhaltern()
+    {
+        Arbeitsordner ordner;
+        Testkatalog k;
+        k.ungewerteteFrage(1);
+        auswahlZeile(k, 1, 0, {}, 0,
+                     QStringLiteral("Seit (Eintrittsdatum)x als (Position)y, geboren (Geburtsdatum)z in "
+                                    "(Geburtsort)."));
+        const Neuaufbau r = zeugnisNeuAufbauen(QStringLiteral("Englisch"), Sitzung::instanz());
+        QVERIFY2(r.ok(), qPrintable(r.fehler));
+        QCOMPARE(r.text, QStringLiteral("Seit 1.4.2010  als Buchhalterin , geboren 1.2.1980  in %1.")
+                                 .arg(Sitzung::instanz().arbeitnehmer.Geburtsort) +
+                             schluss());
+    }
+
     void namensteileUndLeereVarianteC_data()
     {
         QTest::addColumn<QString>("c1");
@@ -116,13 +134,14 @@ private slots:
         QTest::newRow("A ohne ersten Teil")
             << QStringLiteral("A leer") << QStringLiteral("Inkonsistente Datenbank bei Frage  7")
             << QStringLiteral("EN:F1A.");
+        QTest::newRow("A ohne beide Teile")
+            << QStringLiteral("A null") << QStringLiteral("Inkonsistente Datenbank bei Frage  7")
+            << QStringLiteral("EN:F1A.");
+        QTest::newRow("B ohne beide Teile")
+            << QStringLiteral("B null") << QStringLiteral("Inkonsistente Datenbank bei Frage  7")
+            << QStringLiteral("EN:F1A.");
         QTest::newRow("C nur zweiter Teil")
             << QStringLiteral("C halb") << QStringLiteral("Inkonsistente Datenbank bei Frage  7")
-            << QStringLiteral("EN:F1A.");
-        QTest::newRow("keine Antwortzeile")
-            << QStringLiteral("ohne Zeile")
-            << QStringLiteral("Zur Frage 7 mit der Note 2 fehlt die Antwort in der "
-                              "Tabelle AntwortenMannEnglisch.")
             << QStringLiteral("EN:F1A.");
         QTest::newRow("Auswahl leer")
             << QStringLiteral("leer") << QStringLiteral("Die Tabelle Auswahl enthält keine Antworten.")
@@ -145,10 +164,18 @@ private slots:
             k.antwort({7, 2, {}, QStringLiteral("zwei"), {}, {}, {}, {}}, 1, QStringLiteral("Englisch"));
         if (fall == QStringLiteral("C halb"))
             k.antwort({7, 2, {}, {}, {}, {}, {}, QStringLiteral("zwei")}, 1, QStringLiteral("Englisch"));
+        // German has every phrasing; the target language has none of the chosen one.
+        if (fall == QStringLiteral("A null") || fall == QStringLiteral("B null")) {
+            const QString x = QStringLiteral("x");
+            k.antwort({7, 2, x, x, x, x, x, x}, 1, QStringLiteral("Deutsch"));
+            k.antwort({7, 2, {}, {}, {}, {}, x, x}, 1, QStringLiteral("Englisch"));
+        }
         if (fall != QStringLiteral("leer")) {
             auswahlZeile(k, 1, 0, QStringLiteral("A"), 0);
-            auswahlZeile(k, 7, 2,
-                         fall == QStringLiteral("C halb") ? QStringLiteral("C") : QStringLiteral("A"), 0);
+            const QString variante = fall == QStringLiteral("C halb")   ? QStringLiteral("C")
+                                     : fall == QStringLiteral("B null") ? QStringLiteral("B")
+                                                                        : QStringLiteral("A");
+            auswahlZeile(k, 7, 2, variante, 0);
             auswahlZeile(k, 8, 0, QStringLiteral("A"), 0);
         }
         if (fall == QStringLiteral("geschlecht"))
@@ -156,6 +183,37 @@ private slots:
         const Neuaufbau r = zeugnisNeuAufbauen(QStringLiteral("Englisch"), Sitzung::instanz());
         QCOMPARE(r.fehler, fehler);
         QCOMPARE(r.text, bisher);
+    }
+
+    // After a catalogue update a recorded choice may point at a grade or a question the catalogue no longer
+    // has; the rebuild passes over it as over a skipped question.
+    void veralteteAuswahlGiltAlsUebersprungen_data()
+    {
+        QTest::addColumn<int>("frage");
+        QTest::addColumn<int>("note");
+        QTest::newRow("Note fehlt") << 7 << 2;
+        QTest::newRow("Frage fehlt") << 9 << 3;
+    }
+    void veralteteAuswahlGiltAlsUebersprungen()
+    {
+        QFETCH(int, frage);
+        QFETCH(int, note);
+        Arbeitsordner ordner;
+        Testkatalog k;
+        k.ungewerteteFrage(1).frage({7, QStringLiteral("sieben?")}).ungewerteteFrage(8);
+        auswahlZeile(k, 1, 0, QStringLiteral("A"), 0);
+        auswahlZeile(k, 8, 0, QStringLiteral("A"), 0);
+        const Neuaufbau ohne = zeugnisNeuAufbauen(QStringLiteral("Englisch"), Sitzung::instanz());
+        QVERIFY(ohne.ok());
+
+        k.sql(QStringLiteral("DELETE FROM Auswahl"));
+        auswahlZeile(k, 1, 0, QStringLiteral("A"), 0);
+        auswahlZeile(k, frage, note, QStringLiteral("B"), 0);
+        auswahlZeile(k, 8, 0, QStringLiteral("A"), 0);
+        const Neuaufbau r = zeugnisNeuAufbauen(QStringLiteral("Englisch"), Sitzung::instanz());
+        QCOMPARE(r.fehler, QString());
+        QCOMPARE(r.text, ohne.text);
+        QVERIFY(r.text.startsWith(QStringLiteral("EN:F1A. EN:F8A.")));
     }
 
     // A whole reference through the widgets, then every language button; German gives back the text of the
@@ -198,7 +256,7 @@ private slots:
         Arbeitsordner ordner;
         Testkatalog k;
         k.ungewerteteFrage(1).bewerteteFrage(2, 4);
-        k.sql(QStringLiteral("DELETE FROM AntwortenMannSpanisch WHERE Frage = 2"));
+        k.sql(QStringLiteral("UPDATE AntwortenMannSpanisch SET VarianteAAntwort1 = NULL WHERE Frage = 2"));
         Testumgebung umgebung;
         Fragenbildschirm b;
         QVERIFY(b.beantworten(0, 0));
@@ -209,7 +267,7 @@ private slots:
         QCOMPARE(m.titel, Umgebung::programmtitel());
         QCOMPARE(m.knoepfe, Umgebung::Knoepfe::Ok);
         QCOMPARE(m.symbol, Umgebung::Symbol::Keins);
-        QVERIFY(m.text.contains(QStringLiteral("AntwortenMannSpanisch")));
+        QVERIFY(m.text.contains(QStringLiteral("Inkonsistente Datenbank bei Frage  2")));
         QCOMPARE(b.zeugnis(), QStringLiteral("ES:F1A.")); // built so far, no closing
         QCOMPARE(umgebung.beendet, 0);
         QVERIFY(Fragenbildschirm::klicken(b.wert(2)));
@@ -282,8 +340,11 @@ private slots:
                            .replace(QStringLiteral("F"), QStringLiteral("EN:F")));
         QCOMPARE(b.zwischenablage(knopf), QStringLiteral("dlgBeenden"));
         QCOMPARE(umgebung.zwischenablage, kopiert ? QList<QString>{text} : QList<QString>{});
+        // The end state is saved as soon as it is reached, the hand-out when the text was copied.
         QCOMPARE(Hilfe::iniZeilen(),
-                 kopiert ? QStringLiteral("[Abbruch]|Frage=0") : QStringLiteral("[Abbruch]|Frage= 2"));
+                 QStringLiteral("[Abbruch]|Frage=0|ArbeitnehmerTyp= 1|Zeugnisart= 2|Zahl= 1"));
+        QCOMPARE(Fortschritt::lesen()->value().zustand,
+                 kopiert ? Fortschritt::Zustand::Ausgegeben : Fortschritt::Zustand::Ende);
         // Back in the end state, unchanged but for the counter, which moves on while below the announced
         // number.
         QCOMPARE(b.zeugnis(), text);
@@ -302,10 +363,14 @@ private slots:
         QTest::newRow("Ja") << Umgebung::Antwort::Ja
                             << QStringLiteral("[Abbruch]|Frage= 2|ArbeitnehmerTyp= 1|Zeugnisart= 2|Zahl= 1")
                             << QStringLiteral("F1A.") << 1;
-        QTest::newRow("Nein") << Umgebung::Antwort::Nein << QStringLiteral("[Abbruch]|Frage=0")
-                              << QStringLiteral("alter Text") << 1;
-        QTest::newRow("Abbrechen") << Umgebung::Antwort::Abbrechen << QStringLiteral("[Abbruch]|Frage= 9")
-                                   << QStringLiteral("alter Text") << 0;
+        // Every answer is saved at once; "Nein" discards it.
+        QTest::newRow("Nein") << Umgebung::Antwort::Nein
+                              << QStringLiteral("[Abbruch]|Frage=0|ArbeitnehmerTyp= 1|Zeugnisart= 2|Zahl= 1")
+                              << QString() << 1;
+        QTest::newRow("Abbrechen") << Umgebung::Antwort::Abbrechen
+                                   << QStringLiteral(
+                                          "[Abbruch]|Frage= 2|ArbeitnehmerTyp= 1|Zeugnisart= 2|Zahl= 1")
+                                   << QStringLiteral("F1A.") << 0;
     }
     void abbrechen()
     {
@@ -368,15 +433,18 @@ private slots:
         Testumgebung umgebung;
         Fragenbildschirm b;
         QVERIFY(b.beantworten(0, 0));
-        // Keeping the work writes nothing once the last question is passed.
+        // The end state was saved when it was reached; keeping the work writes nothing more.
+        const QString ini = Hilfe::iniZeilen();
+        QCOMPARE(ini, QStringLiteral("[Abbruch]|ArbeitnehmerTyp= 1|Zeugnisart= 2|Frage=0|Zahl= 0"));
         QVERIFY(b.form->ArbeitZwischenspeichern());
         QCOMPARE(b.abbrechen()->text(), QStringLiteral("Beenden"));
         QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
         QCOMPARE(umgebung.beendet, 1);
         QVERIFY(umgebung.gezeigt.isEmpty());
-        QCOMPARE(Hilfe::iniZeilen(), QString());
+        QCOMPARE(Hilfe::iniZeilen(), ini);
         QCOMPARE(k.zeilen(QStringLiteral("SELECT Text FROM LetzterBrief")).at(0).at(0).toString(),
-                 QStringLiteral("alter Text"));
+                 b.zeugnis());
+        QCOMPARE(Fortschritt::lesen()->value().zustand, Fortschritt::Zustand::Ende);
     }
 
     void schliessenDurchRahmen_data()

@@ -550,6 +550,24 @@ private slots:
         QVERIFY(umgebung.gezeigt.isEmpty());
     }
 
+    // The counter counts up to the announced number of the full set and stays there after its last question.
+    void zaehlerAmEndeDesVollenSatzes()
+    {
+        Arbeitsordner ordner;
+        Testkatalog k;
+        for (int nr = 1; nr <= 34; ++nr)
+            k.ungewerteteFrage(nr);
+        Testumgebung umgebung;
+        Fragenbildschirm b;
+        for (int nr = 1; nr <= 34; ++nr) {
+            QCOMPARE(b.zaehler(), QStringLiteral("Frage %1 von     34").arg(nr));
+            QVERIFY(b.beantworten(0, 0));
+        }
+        QCOMPARE(b.weiter()->text(), QStringLiteral("Zwischenablage"));
+        QCOMPARE(b.zaehler(), QStringLiteral("Frage 34 von     34"));
+        QVERIFY(umgebung.gezeigt.isEmpty());
+    }
+
     void zahlBleibtIm16BitBereich()
     {
         Arbeitsordner ordner;
@@ -626,6 +644,48 @@ private slots:
         QVERIFY(umgebung.gezeigt.at(1).meldung.text.startsWith(
             QStringLiteral("Die Arbeit konnte nicht zwischengespeichert werden.")));
         QCOMPARE(umgebung.beendet, 1);
+    }
+
+    // The settings file cannot be replaced: the work (or its end) is kept in the catalogue file all the same,
+    // so only the copy in the settings file is reported, with the file named, and the program ends.
+    void einstellungsdateiNichtGeschrieben_data()
+    {
+        QTest::addColumn<Umgebung::Antwort>("antwort");
+        QTest::addColumn<QString>("meldung");
+        QTest::addColumn<bool>("beendet");
+        const QString abschrift = QStringLiteral("Die Arbeit ist im Fragenkatalog gesichert; nur die "
+                                                 "Abschrift für ältere Programmversionen in der "
+                                                 "Einstellungsdatei blieb auf dem alten Stand.\n\n");
+        QTest::newRow("Ja") << Umgebung::Antwort::Ja << abschrift << true;
+        QTest::newRow("Nein") << Umgebung::Antwort::Nein << abschrift << true;
+    }
+    void einstellungsdateiNichtGeschrieben()
+    {
+        QFETCH(Umgebung::Antwort, antwort);
+        QFETCH(QString, meldung);
+        QFETCH(bool, beendet);
+        Arbeitsordner ordner;
+        Testkatalog k;
+        dreiFragen(k);
+        Testumgebung umgebung;
+        Fragenbildschirm b;
+        QVERIFY(b.beantworten(0, 0));
+        const QString text = Textfeld::text(b.zeugnisFeld());
+        const QString vorher = Hilfe::iniLesen();
+        Schreibsperre sperre;
+        umgebung.antworten = {antwort};
+        QVERIFY(Fragenbildschirm::klicken(b.abbrechen()));
+        QCOMPARE(umgebung.gezeigt.size(), 2);
+        const QString erwartet =
+            meldung +
+            QStringLiteral("Die Einstellungsdatei „%1“ konnte nicht geschrieben "
+                           "werden: %2")
+                .arg(QDir::toNativeSeparators(ordner.pfad(Profil::Dateiname)), Schreibsperre::grund());
+        QCOMPARE(umgebung.gezeigt.at(1).meldung.text, erwartet);
+        QCOMPARE(sperre.versucht.size(), 1); // the four progress keys in one replacement
+        QCOMPARE(umgebung.beendet, int(beendet));
+        QCOMPARE(Textfeld::text(b.zeugnisFeld()), text);
+        QCOMPARE(Hilfe::iniLesen(), vorher);
     }
 
     void fehlerBeiDerWahlSpeichertArbeit()

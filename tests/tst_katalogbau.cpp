@@ -19,7 +19,7 @@
 #include <QTest>
 #include <functional>
 
-using namespace Katalog;
+using namespace Katalogbau;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -49,7 +49,7 @@ QString rumpf(const QString& sprache, int note)
             u" erledigte die Aufgaben stets zu unserer vollen Zufriedenheit."_s,
             u" erledigte die Aufgaben zu unserer vollen Zufriedenheit."_s,
             u" erledigte die Aufgaben zu unserer Zufriedenheit."_s,
-            u" erledigte die Aufgaben im Wesentlichen zu unserer Zufriedenheit."_s};
+            u" erledigte die Aufgaben im Großen und Ganzen zu unserer Zufriedenheit."_s};
         return leiter.at(note);
     }
     static const QMap<QString, QString> rest{{u"en"_s, u" completed the tasks."_s},
@@ -66,12 +66,10 @@ QString einleitung(const QString& sprache, const QString& g)
                                  "(Eintrittsdatum) bis zum (Austrittsdatum) als (Position) bei uns tätig.")},
         {u"en"_s, QStringLiteral("%1(VollerName), born on (Geburtsdatum) in (Geburtsort), worked for us "
                                  "from (Eintrittsdatum) to (Austrittsdatum) as (Position) in sales.")},
-        {u"fr"_s,
-         QStringLiteral("%1(VollerName), de (Geburtsort), a travaillé chez nous du "
-                        "(Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) à la vente.")},
-        {u"it"_s,
-         QStringLiteral("%1(VollerName), di (Geburtsort), ha lavorato da noi dal "
-                        "(Eintrittsdatum) al (Austrittsdatum) in qualità di (Position) in vendita.")},
+        {u"fr"_s, QStringLiteral("%1(VollerName), domicile à (Geburtsort), a travaillé chez nous du "
+                                 "(Eintrittsdatum) au (Austrittsdatum) comme (Position) à la vente.")},
+        {u"it"_s, QStringLiteral("%1(VollerName), residente a (Geburtsort), ha lavorato da noi dal "
+                                 "(Eintrittsdatum) al (Austrittsdatum) come (Position) in vendita.")},
         {u"es"_s, QStringLiteral("%1(VollerName), de (Geburtsort), trabajó con nosotros desde el "
                                  "(Eintrittsdatum) hasta el (Austrittsdatum) como (Position) en ventas.")},
     };
@@ -97,6 +95,9 @@ QJsonObject frage(int nr, const QString& m, const QString& w, bool keineAussage,
 {
     return QJsonObject{{u"nr"_s, nr},
                        {u"thema"_s, u"Probe"_s},
+                       {u"rolle"_s, nr == 101 ? u"einleitung"_s
+                                    : nr == 1 ? u"aufgaben"_s
+                                              : u"zusammenfassung"_s},
                        {u"frage"_s, QJsonObject{{u"m"_s, m}, {u"w"_s, w}}},
                        {u"keineAussage"_s, keineAussage},
                        {u"absatz"_s, absatz},
@@ -157,6 +158,32 @@ QJsonObject einfach()
                                                      })}}})}}};
 }
 
+// A qualified set of questions 101 onwards, one per German sentence of grade 1 (letter A only); grades 2 to 4
+// say something plain, so that only grade 1 carries what is checked.
+QJsonObject vielfaltSatz(const QStringList& saetze)
+{
+    QJsonArray fragen;
+    for (int i = 0; i < saetze.size(); ++i) {
+        QJsonArray noten;
+        for (int note = 1; note <= 4; ++note) {
+            static const QStringList ordnung{u"Erstens"_s,  u"Zweitens"_s,  u"Drittens"_s, u"Viertens"_s,
+                                             u"Fünftens"_s, u"Sechstens"_s, u"Siebtens"_s};
+            const QString deutsch = note == 1 ? saetze.at(i) : ordnung.at(i) + u" war alles erledigt."_s;
+            noten.append(
+                QJsonObject{{u"note"_s, note}, {u"A"_s, variante([deutsch](const QString& s, const QString&) {
+                                                    return QJsonArray{s == u"de"_s ? deutsch : u"Done."_s};
+                                                })}});
+        }
+        fragen.append(QJsonObject{{u"nr"_s, 101 + i},
+                                  {u"rolle"_s, u"leistung"_s},
+                                  {u"frage"_s, QJsonObject{{u"m"_s, u"Wie?"_s}, {u"w"_s, u"Wie?"_s}}},
+                                  {u"keineAussage"_s, false},
+                                  {u"absatz"_s, false},
+                                  {u"antworten"_s, noten}});
+    }
+    return QJsonObject{{u"arbeitnehmertyp"_s, 1}, {u"zeugnisart"_s, 2}, {u"fragen"_s, fragen}};
+}
+
 // Sets (or, with an undefined value, removes) the value at a path such as "fragen/1/antworten/0/A/de/m".
 QJsonValue setzen(const QJsonValue& wurzel, QStringList pfad, const QJsonValue& wert)
 {
@@ -197,6 +224,7 @@ Regeln ohneAnzahl()
     Regeln r = Regeln::streng();
     r.anzahlPruefen = false;
     r.pflicht.clear();
+    r.vorlaeufig.clear();
     return r;
 }
 
@@ -343,6 +371,9 @@ private slots:
             {"schluckender Platzhalter vor Komma", a0 + u"de/m"_s,
              e(u"(Austrittsdatum) als"_s, u"(Austrittsdatum), als"_s),
              u"nach (Austrittsdatum) muss ein Leerzeichen stehen"_s, 101, 0, u"A/de/m"_s, false},
+            {"(Geburtsdatum) vor Komma", a0 + u"de/m"_s,
+             e(u"(VollerName) war"_s, u"(VollerName), geboren am (Geburtsdatum), war"_s),
+             u"nach (Geburtsdatum) muss ein Leerzeichen stehen, nicht „,“"_s, 101, 0, u"A/de/m"_s, false},
             {"Platzhalter, Leerzeichen, Komma", a0 + u"de/m"_s,
              e(u"(Austrittsdatum) als"_s, u"(Austrittsdatum) , als"_s),
              u"es bliebe ein Leerzeichen vor dem Satzzeichen"_s, 101, 0, u"A/de/m"_s, false},
@@ -444,6 +475,9 @@ private slots:
              -1, u"//"_s, false},
             {"Schlüssel vertippt", u"fragen/1/keineaussage"_s, true,
              u"unbekannter Schlüssel „keineaussage“"_s, 102, -1, u"//"_s, false},
+            {"Rolle fehlt", u"fragen/1/rolle"_s, weg, u"„rolle“ fehlt"_s, 102, -1, u"//"_s, false},
+            {"Rolle unbekannt", u"fragen/1/rolle"_s, u"schluss"_s, u"unbekannte Rolle „schluss“"_s, 102, -1,
+             u"//"_s, false},
             {"Fragetext fehlt", u"fragen/1/frage/w"_s, weg, u"der Fragetext fehlt"_s, 102, -1, u"//w"_s,
              false},
             {"Fragetext mit Platzhalter", u"fragen/1/frage/m"_s, u"Wie arbeitete er als (Position)?"_s,
@@ -456,6 +490,83 @@ private slots:
             {"Anrede passt nicht", n + u"4/A/de/w"_s,
              t2(u"Herr "_s, u" erledigte die Aufgaben im Wesentlichen."_s),
              u"die Anrede „Herr“ passt nicht"_s, 102, 5, u"A/de/w"_s, true},
+            // grade markers of each language
+            {"äußerst in Note 3", n + u"2/C/de/m"_s, t(u"Er erledigte seine Arbeit äußerst sorgfältig."_s),
+             u"„äußerst“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/de/m"_s, false},
+            {"stets in Note 4", n + u"3/B/de/w"_s, t(u"Sie erledigte ihre Arbeit stets sorgfältig."_s),
+             u"„stets“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"B/de/w"_s, false},
+            {"insgesamt in Note 3", n + u"2/C/de/m"_s,
+             t(u"Er erledigte seine Arbeit insgesamt sorgfältig."_s), u"„insgesamt“ gehört nur in Note 5"_s,
+             102, 3, u"C/de/m"_s, false},
+            {"Schulnote", n + u"1/B/de/m"_s, t(u"Seine Leistungen waren sehr gut."_s),
+             u"„waren sehr gut“ gehört in keine Note"_s, 102, 2, u"B/de/m"_s, false},
+            {"mit großem Interesse", n + u"0/C/de/w"_s,
+             t(u"Sie nahm Schulungen stets mit großem Interesse wahr."_s), u"Geheimcode (Interesse)"_s, 102,
+             1, u"C/de/w"_s, false},
+            {"Verständnis", a0 + u"de/m"_s,
+             e(u"bei uns."_s, u"bei uns; wir nehmen es mit Verständnis hin."_s), u"Geheimcode (Verständnis"_s,
+             101, 0, u"A/de/m"_s, false},
+            {"Kammer", a0 + u"de/w"_s,
+             e(u"bei uns."_s, u"bei uns und legte die Prüfung vor der Kammer ab."_s), u"keine Kammer"_s, 101,
+             0, u"A/de/w"_s, false},
+            {"englisch utmost in Note 3", n + u"2/B/en/m"_s,
+             t(u"He completed the tasks with the utmost care."_s),
+             u"„utmost“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/en/m"_s, false},
+            {"spanisch plenamente in Note 3", n + u"2/B/es/w"_s, t(u"Ella realizó las tareas plenamente."_s),
+             u"„plenamente“ gehört nur"_s, 102, 3, u"B/es/w"_s, false},
+            {"spanisch intachable in Note 5", n + u"4/B/es/m"_s, t(u"Él fue intachable en lo esencial."_s),
+             u"„intachable“ gehört nur"_s, 102, 5, u"B/es/m"_s, false},
+            {"italienisch sostanzialmente ineccepibile", n + u"4/B/it/w"_s,
+             t(u"Ella era sostanzialmente ineccepibile."_s), u"gehört in keine Note"_s, 102, 5, u"B/it/w"_s,
+             false},
+            {"französisch très satisfaits in Note 3", n + u"2/B/fr/m"_s,
+             t(u"Nous avons été très satisfaits de son travail."_s), u"„très satisfaits“ gehört nur"_s, 102,
+             3, u"B/fr/m"_s, false},
+            {"englisch at all times", n + u"0/B/en/w"_s, t(u"She always worked carefully at all times."_s),
+             u"deutscher Rhythmus"_s, 102, 1, u"B/en/w"_s, true},
+            // elision in French and Italian
+            {"französisch de (Position)", a0 + u"fr/m"_s,
+             t(u"M. (VollerName) a travaillé du (Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) chez nous."_s),
+             u"„de (Position)“ müsste vor einem Vokal elidieren"_s, 101, 0, u"A/fr/m"_s, false},
+            {"französisch que (VollerName)", a0 + u"fr/w"_s,
+             t(u"Nous certifions que (VollerName) a travaillé chez nous du (Eintrittsdatum) au (Austrittsdatum) comme (Position) à la vente."_s),
+             u"„que (VollerName)“ müsste"_s, 101, 0, u"A/fr/w"_s, false},
+            {"italienisch di (Position)", a0 + u"it/w"_s,
+             t(u"La signora (VollerName) ha lavorato dal (Eintrittsdatum) al (Austrittsdatum) in qualità di (Position) da noi."_s),
+             u"„di (Position)“ müsste"_s, 101, 0, u"A/it/w"_s, false},
+            {"französisch de vor dem Nachnamen", n + u"2/A/fr/m"_s,
+             t2(u"Le travail de "_s, u" nous a donné satisfaction."_s), u"direkt vor dem Nachnamen"_s, 102, 3,
+             u"A/fr/m"_s, false},
+            {"italienisch che vor dem Nachnamen", n + u"2/A/it/w"_s,
+             t2(u"Confermiamo che "_s, u" ha svolto i compiti."_s), u"direkt vor dem Nachnamen"_s, 102, 3,
+             u"A/it/w"_s, false},
+            // summary fragments at their one grade
+            {"volle Zufriedenheit mit stets in Note 3", n + u"2/A/de/m"_s,
+             t2(u"Herr "_s, u" erledigte die Aufgaben stets zu unserer vollen Zufriedenheit."_s),
+             u"„stets zu unserer vollen Zufriedenheit“ ist eine Stufe der Zusammenfassung und gehört in Note 2"_s,
+             102, 3, u"A/de/m"_s, false},
+            {"unsere Anerkennung in Note 3", n + u"2/B/de/w"_s,
+             t(u"Ihre Leistungen fanden unsere Anerkennung."_s), u"gehört in Note 4"_s, 102, 3, u"B/de/w"_s,
+             false},
+            {"Zufriedenheit ohne Einschränkung in Note 5", n + u"4/C/de/m"_s,
+             t(u"Er erledigte seine Arbeit zu unserer Zufriedenheit."_s), u"gehört in Note 4"_s, 102, 5,
+             u"C/de/m"_s, false},
+            {"volle Anerkennung in Note 4", n + u"3/C/de/m"_s,
+             t(u"Seine Arbeit fand unsere volle Anerkennung."_s), u"gehört in Note 3"_s, 102, 4, u"C/de/m"_s,
+             false},
+            // roles
+            {"bemüht in der Zusammenfassung", n + u"4/C/de/w"_s,
+             t(u"Sie war bemüht, die Aufgaben zu erledigen."_s), u"in der Zusammenfassung"_s, 102, 5,
+             u"C/de/w"_s, false},
+            {"Vertrauen gewertet", u"fragen/1/rolle"_s, u"vertrauen"_s, u"ist ungewertet"_s, 102, -1, u"//"_s,
+             false},
+            {"Austritt nicht überspringbar", u"fragen/0/rolle"_s, u"austritt"_s,
+             u"übersprungen werden können"_s, 101, -1, u"//"_s, false},
+            {"Einleitung nur mit Geburtsdaten", u"fragen/0/antworten/0"_s,
+             QJsonObject{{u"note"_s, 0}, {u"A"_s, variante([](const QString& s, const QString& g) {
+                                              return QJsonArray{einleitung(s, g)};
+                                          })}},
+             u"Variante ohne Geburtsdatum"_s, 101, -1, u"//"_s, false},
         };
         for (const Fall& f : faelle)
             QTest::newRow(f.name) << f.pfad << f.wert << f.text << f.nr << f.note << f.ort << f.warnung;
@@ -488,6 +599,85 @@ private slots:
         QCOMPARE(hatFehler(meldungen), !warnung);
     }
 
+    // The whole reference of one letter at one grade: no opening word in more than a third of the sentences,
+    // no time word or intensifier in more than 40 % of them.
+    void vielfalt_data()
+    {
+        QTest::addColumn<QStringList>("saetze");
+        QTest::addColumn<QString>("fehler"); // empty: none
+        const QString er = u"Er arbeitete sehr genau."_s;
+        QTest::newRow("zwei von sechs mit Er") << QStringList{er,
+                                                              er,
+                                                              u"Die Ergebnisse überzeugten."_s,
+                                                              u"Herr Maier half gern."_s,
+                                                              u"Im Team war er beliebt."_s,
+                                                              u"Seine Arbeit war sauber."_s}
+                                               << QString();
+        QTest::newRow("drei von sechs mit Er") << QStringList{er,
+                                                              er,
+                                                              u"Er half gern."_s,
+                                                              u"Herr Maier lernte schnell."_s,
+                                                              u"Im Team war er beliebt."_s,
+                                                              u"Seine Arbeit war sauber."_s}
+                                               << u"beginnen 3 von 6 Sätzen mit „er“"_s;
+        QTest::newRow("zwei Sätze in einer Phrase zählen einzeln")
+            << QStringList{u"Er half. Er lernte."_s, u"Er plante gut."_s, u"Die Arbeit war sauber."_s,
+                           u"Im Team war er beliebt."_s, u"Seine Ergebnisse waren sauber."_s}
+            << u"beginnen 3 von 6 Sätzen mit „er“"_s;
+        QTest::newRow("stets, jederzeit, immer im Wechsel")
+            << QStringList{u"Er arbeitete stets genau."_s,
+                           u"Die Arbeit war jederzeit sauber."_s,
+                           u"Herr Maier half immer gern."_s,
+                           u"Im Team war er stets beliebt."_s,
+                           u"Seine Ergebnisse überzeugten jederzeit."_s,
+                           u"Neues lernte er immer schnell."_s}
+            << QString();
+        QTest::newRow("stets in drei von sechs") << QStringList{u"Er arbeitete stets genau."_s,
+                                                                u"Die Arbeit war stets sauber."_s,
+                                                                u"Herr Maier half immer gern."_s,
+                                                                u"Im Team war er stets beliebt."_s,
+                                                                u"Seine Ergebnisse überzeugten jederzeit."_s,
+                                                                u"Neues lernte er schnell."_s}
+                                                 << u"„stets“ in 3 von 6 Sätzen"_s;
+        QTest::newRow("außerordentlich gebeugt in drei von sechs")
+            << QStringList{u"Er arbeitete außerordentlich genau."_s,
+                           u"Die außerordentliche Sorgfalt fiel auf."_s,
+                           u"Herr Maier half außerordentlich gern."_s,
+                           u"Im Team war er beliebt."_s,
+                           u"Seine Ergebnisse waren gut."_s,
+                           u"Neues lernte er schnell."_s}
+            << u"„außerordentlich“ in 3 von 6 Sätzen"_s;
+    }
+    void vielfalt()
+    {
+        QFETCH(QStringList, saetze);
+        QFETCH(QString, fehler);
+        Meldungen meldungen;
+        const auto gelesen = lesenAus(vielfaltSatz(saetze), u"typ1-qualifiziert.json"_s, meldungen);
+        QVERIFY2(meldungen.isEmpty(), qPrintable(alle(meldungen)));
+        meldungen = pruefen(gelesen, ohneAnzahl());
+        Meldungen fehlerhaft;
+        for (const Meldung& m : std::as_const(meldungen))
+            if (m.stufe == Meldung::Stufe::Fehler)
+                fehlerhaft << m;
+        if (fehler.isEmpty()) {
+            QVERIFY2(fehlerhaft.isEmpty(), qPrintable(alle(fehlerhaft)));
+            return;
+        }
+        QVERIFY2(std::any_of(fehlerhaft.begin(), fehlerhaft.end(),
+                             [&](const Meldung& m) {
+                                 return m.text.contains(fehler) && m.note == 1 && m.buchstabe == u"A"_s &&
+                                        m.sprache == u"de"_s && !m.nr;
+                             }),
+                 qPrintable(alle(meldungen)));
+        // In a set that is still being rewritten the finding is only a warning.
+        QVERIFY(!hatFehler(pruefen(gelesen, [] {
+            Regeln r = ohneAnzahl();
+            r.vorlaeufig = QStringList{u"typ1-qualifiziert"_s};
+            return r;
+        }())));
+    }
+
     // Sound texts that come close to a rule and must pass.
     void zulaessig_data()
     {
@@ -501,7 +691,7 @@ private slots:
             << n + u"2/B/en/w"_s << t(u"She held general commercial power of attorney (Prokura)."_s);
         QTest::newRow("disziplinarische Verantwortung")
             << n + u"2/B/en/m"_s
-            << t(u"He bore professional and disciplinary responsibility for his team."_s);
+            << t(u"He had line management of his team, including disciplinary matters."_s);
         QTest::newRow("unversucht") << n + u"1/C/de/m"_s << t(u"Er ließ stets nichts unversucht."_s);
         QTest::newRow("Position als Wort")
             << n + u"2/C/de/w"_s << t(u"Sie festigte ihre Position im Markt."_s);
@@ -687,6 +877,9 @@ private slots:
                 .toString(),
             u"Herr "_s);
 
+        QCOMPARE(
+            a.zeilen(u"SELECT Nr, Rolle FROM Fragenrolle ORDER BY rowid"_s),
+            (QList<QVariantList>{{1, u"aufgaben"_s}, {101, u"einleitung"_s}, {102, u"zusammenfassung"_s}}));
         QCOMPARE(a.zeilen(u"SELECT Text FROM LetzterBrief"_s).size(), 1);
         QCOMPARE(a.zeilen(u"SELECT * FROM Auswahl"_s).size(), 0);
         QCOMPARE(a.wert(u"SELECT length(Pruefsumme) FROM Katalogstand"_s).toInt(), 64);
@@ -747,7 +940,7 @@ private slots:
         schreiben(qualifiziert());
         QCOMPARE(starten({u"--pruefen"_s, quelle}, &ausgabe), 1);
         QVERIFY2(ausgabe.contains(u"der Satz typ1-einfach fehlt"_s), qPrintable(ausgabe));
-        QCOMPARE(starten({u"--pruefen"_s, u"--testkatalog"_s, quelle}, &ausgabe), 0);
+        QVERIFY2(starten({u"--pruefen"_s, u"--testkatalog"_s, quelle}, &ausgabe) == 0, qPrintable(ausgabe));
         QVERIFY2(ausgabe.contains(u"1 Sätze, 2 Fragen, 0 Fehler, 0 Warnungen"_s), qPrintable(ausgabe));
         QCOMPARE(starten({u"--bauen"_s, ziel, quelle, QStringLiteral(ZEUGNIS_TESTKATALOG_QUELLE)}, &ausgabe),
                  1);
@@ -788,10 +981,14 @@ private slots:
         const QJsonObject geaendert = setzen(qualifiziert(), u"fragen/1/frage/m"_s.split(QLatin1Char('/')),
                                              u"Wie beurteilen Sie seine Arbeit insgesamt?"_s)
                                           .toObject();
-        QVERIFY(bauenAus({geaendert}, neu));
+        const QJsonObject neueRolle =
+            setzen(geaendert, u"fragen/1/rolle"_s.split(QLatin1Char('/')), u"leistung"_s).toObject();
+        QVERIFY(bauenAus({neueRolle}, neu));
         QCOMPARE(installieren(ziel, alt).art, Einbau::Art::Neu);
         {
             Abfrage a(ziel);
+            // a working folder from before the question roles
+            a.zeilen(u"DROP TABLE Fragenrolle"_s);
             a.zeilen(QStringLiteral(
                 "INSERT INTO Auswahl (Frage, Note, Variante, KeineAussage, EigeneFormulierung) "
                 "VALUES (101, 0, 'A', 0, NULL), (102, 2, NULL, 0, 'Eigener Text')"));
@@ -817,6 +1014,8 @@ private slots:
             for (const QString& t : inhaltstabellen())
                 QCOMPARE(a.wert(u"SELECT COUNT(*) FROM %1"_s.arg(t)),
                          Abfrage(neu).wert(u"SELECT COUNT(*) FROM %1"_s.arg(t)));
+            QCOMPARE(a.zeilen(u"SELECT Nr, Rolle FROM Fragenrolle ORDER BY Nr"_s),
+                     (QList<QVariantList>{{101, u"einleitung"_s}, {102, u"leistung"_s}}));
         }
 
         // The same catalogue again: nothing to do.

@@ -256,6 +256,10 @@ private slots:
             << w("; Kopf\r\n[A]\r\nx=1\r\nk=neu\r\ny=2\r\n\r\n[B]\r\nk=3\r\n");
         QTest::newRow("an Ort und Stelle in einer LF-Datei")
             << w("[A]\nk=1\nz=2\n") << a << k << v << w("[A]\nk=v\r\nz=2\n");
+        QTest::newRow("neuer Schlüssel vor der Leerzeile einer LF-Datei")
+            << w("[A]\nk=1\n\n[B]\nk=2\n") << a << u("x") << v << w("[A]\nk=1\nx=v\r\n\n[B]\nk=2\n");
+        QTest::newRow("an Ort und Stelle vor der Leerzeile einer LF-Datei")
+            << w("[A]\nx=0\nk=1\n\n[B]\n") << a << k << v << w("[A]\nx=0\nk=v\r\n\n[B]\n");
         QTest::newRow("an Ort und Stelle in einer CR-Datei")
             << w("[A]\rk=1\rz=2\r") << a << k << v << w("[A]\rk=v\r\nz=2\r");
         QTest::newRow("an Ort und Stelle in der letzten Zeile ohne Umbruch")

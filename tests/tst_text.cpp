@@ -52,12 +52,6 @@ private slots:
         QFETCH(int, wert);
         QCOMPARE(int(Text::zahlLesen(text)), wert);
     }
-
-    void sprachwort()
-    {
-        QCOMPARE(Text::sprachwort(QStringLiteral("Französisch")), QStringLiteral("Franzoesisch"));
-        QCOMPARE(Text::sprachwort(QStringLiteral("Englisch")), QStringLiteral("Englisch"));
-    }
 };
 
 QTEST_GUILESS_MAIN(TstText)

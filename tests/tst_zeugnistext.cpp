@@ -1,3 +1,4 @@
+#include "engine/Regeln.h"
 #include "engine/Zeugnistext.h"
 #include "store/Sitzung.h"
 
@@ -22,6 +23,13 @@ class TstZeugnistext : public QObject
     }
 
 private slots:
+    void spracheMitBeschriftung()
+    {
+        QCOMPARE(Regeln::spracheMitBeschriftung(u"Französisch")->wort, u"Franzoesisch");
+        QCOMPARE(Regeln::spracheMitBeschriftung(u"Englisch")->wort, u"Englisch");
+        QCOMPARE(Regeln::spracheMitBeschriftung(u"Franzoesisch"), nullptr);
+    }
+
     void platzhalter_data()
     {
         QTest::addColumn<QString>("text");
@@ -85,14 +93,14 @@ private slots:
         QTest::addColumn<int>("typ");
         QTest::addColumn<int>("art");
         QTest::addColumn<QString>("zahl");
-        QTest::newRow("1/1") << 1 << 1 << QStringLiteral("1");
+        QTest::newRow("1/1") << 1 << 1 << QStringLiteral("3");
         QTest::newRow("1/2") << 1 << 2 << QStringLiteral("34");
         QTest::newRow("1/0") << 1 << 0 << QStringLiteral("34");
         QTest::newRow("2/1") << 2 << 1 << QStringLiteral("27");
         QTest::newRow("2/2") << 2 << 2 << QStringLiteral("27");
         QTest::newRow("3/1") << 3 << 1 << QStringLiteral("3");
         QTest::newRow("3/2") << 3 << 2 << QStringLiteral("17");
-        QTest::newRow("4/1") << 4 << 1 << QStringLiteral("1");
+        QTest::newRow("4/1") << 4 << 1 << QStringLiteral("3");
         QTest::newRow("4/2") << 4 << 2 << QStringLiteral("10");
         QTest::newRow("0/2") << 0 << 2 << QString();
         QTest::newRow("5/2") << 5 << 2 << QString();
