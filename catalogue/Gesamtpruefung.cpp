@@ -86,19 +86,41 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
          }},
         {QStringLiteral("en"),
          {
-             {QStringLiteral("\\b(utmost|outstanding|exceptional\\w*|excellent|extremely|highest)\\b"), 1, 2,
-              QStringLiteral("Lob der Noten 1 und 2")},
-             {QStringLiteral("\\b(on\\s+the\\s+whole|in\\s+general)\\b"), Nie, Nie,
+             {QStringLiteral(
+                  "\\b(utmost|outstanding\\w*|exceptional\\w*|excellen\\w*|extremely|highest|superb\\w*|"
+                  "exemplary|remarkabl\\w*|great(er|est)?)\\b"),
+              1, 2, QStringLiteral("Lob der Noten 1 und 2")},
+             {QStringLiteral("\\bvery\\b"), 1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral("(?<!not )\\b(always|consistently|invariably|unfailingly)\\b|"
+                             "\\b(throughout|without\\s+exception|time\\s+and\\s+again|at\\s+every\\s+stage|"
+                             "every\\s+time|in\\s+every\\s+respect)\\b"),
+              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral("\\b(satisfactor(y|ily)|adequate(ly)?|sufficient(ly)?|as\\s+required|"
+                             "to\\s+the\\s+extent\\s+required|to\\s+our\\s+satisfaction)\\b"),
+              4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             {QStringLiteral("\\b(not\\s+always|only\\s+(partly|in\\s+part)|partly|largely|mostly|"
+                             "for\\s+the\\s+most\\s+part|at\\s+times(?!\\s+of)|from\\s+time\\s+to\\s+time|"
+                             "not\\s+(all|every)|needed\\s+(guidance|support|(further\\s+)?explanation))\\b"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\b(on\\s+the\\s+whole|in\\s+general|by\\s+and\\s+large|all\\s+in\\s+all)\\b"),
+              Nie, Nie,
               QStringLiteral("liest sich nicht schwächer als Note 4; Note 5 sagt \u201enot always\u201c, "
-                             "\u201eonly partly\u201c"),
-              true},
-             {QStringLiteral("at\\s+all\\s+times"), Nie, Nie, QStringLiteral("deutscher Rhythmus, kein Lob"),
-              true},
-             {QStringLiteral("(earned|found)\\s+our\\s+(full|highest|utmost)?\\s*recognition|"
-                             "to\\s+our\\s+(utmost|fullest)\\s+satisfaction"),
-              Nie, Nie, QStringLiteral("Lehnübersetzung der deutschen Zusammenfassung"), true},
-             {QStringLiteral("relevant\\s+chamber|disciplinary\\s+responsibility|road\\s+ahead"), Nie, Nie,
-              QStringLiteral("deutsche Einrichtung wörtlich übersetzt"), true},
+                             "\u201eonly partly\u201c")},
+             {QStringLiteral("\\bat\\s+all\\s+times\\b"), Nie, Nie,
+              QStringLiteral("deutscher Rhythmus, kein Lob")},
+             {QStringLiteral(
+                  "\\b(earned|found|met\\s+with|won)\\s+our\\s+(\\w+\\s+)?recognition\\b|"
+                  "\\bto\\s+our\\s+(utmost|fullest|full|complete|entire|highest)\\s+satisfaction\\b"),
+              Nie, Nie, QStringLiteral("Lehnübersetzung der deutschen Zusammenfassung")},
+             {QStringLiteral(
+                  "\\b(relevant|competent)\\s+chamber\\b|\\bchamber\\s+of\\s+(commerce|crafts)\\b|"
+                  "\\bVocational\\s+Training\\s+Act\\b|\\bdisciplinary\\s+responsibility\\b|"
+                  "\\broad\\s+ahead\\b|\\b(employment|training)\\s+relationship\\b|\\btasks\\s+arising\\b"),
+              Nie, Nie, QStringLiteral("deutsche Einrichtung oder Wendung wörtlich übersetzt")},
+             {QStringLiteral(
+                  "\\bmade\\s+an\\s+effort\\b|\\bendeavou?r(s|ed)?\\s+to\\b|\\btried\\s+to\\b|"
+                  "\\bwith\\s+understanding\\b|\\bwith\\s+((great|keen|the\\s+keenest)\\s+)?interest\\b"),
+              Nie, Nie, QStringLiteral("Geheimcode (Bemühen, Verständnis, Interesse)")},
          }},
         {QStringLiteral("fr"),
          {
@@ -158,10 +180,13 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("en"),
-         {true,
+         {false,
           {
-              {QStringLiteral("always"), QStringLiteral("\\balways\\b")},
+              {QStringLiteral("always"), QStringLiteral("(?<!not )\\balways\\b")},
+              {QStringLiteral("not always"), QStringLiteral("\\bnot\\s+always\\b")},
               {QStringLiteral("consistently"), QStringLiteral("\\bconsistent\\w*")},
+              {QStringLiteral("invariably"), QStringLiteral("\\binvariabl\\w*")},
+              {QStringLiteral("unfailingly"), QStringLiteral("\\bunfailing\\w*")},
               {QStringLiteral("at all times"), QStringLiteral("\\bat\\s+all\\s+times\\b")},
               {QStringLiteral("very"), QStringLiteral("\\bvery\\b")},
               {QStringLiteral("extremely"), QStringLiteral("\\bextremely\\b")},

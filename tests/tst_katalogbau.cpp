@@ -527,7 +527,26 @@ private slots:
              t(u"Nous avons été très satisfaits de son travail."_s), u"„très satisfaits“ gehört nur"_s, 102,
              3, u"B/fr/m"_s, false},
             {"englisch at all times", n + u"0/B/en/w"_s, t(u"She always worked carefully at all times."_s),
-             u"deutscher Rhythmus"_s, 102, 1, u"B/en/w"_s, true},
+             u"deutscher Rhythmus"_s, 102, 1, u"B/en/w"_s, false},
+            // English: the ladder in its own words, grade 5 restricts, no calques or German institutions
+            {"englisch very in Note 3", n + u"2/C/en/m"_s, t(u"He worked very carefully."_s),
+             u"„very“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/en/m"_s, false},
+            {"englisch always in Note 4", n + u"3/C/en/w"_s, t(u"She always worked carefully."_s),
+             u"„always“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"C/en/w"_s, false},
+            {"englisch satisfactory in Note 2", n + u"1/C/en/m"_s, t(u"His work was satisfactory."_s),
+             u"„satisfactory“ gehört nur in die Noten 4 bis 5"_s, 102, 2, u"C/en/m"_s, false},
+            {"englisch not always in Note 4", n + u"3/B/en/m"_s, t(u"He did not always work carefully."_s),
+             u"„not always“ gehört nur in Note 5"_s, 102, 4, u"B/en/m"_s, false},
+            {"englisch Note 5 lobt im Ganzen", n + u"4/B/en/w"_s, t(u"On the whole, she worked carefully."_s),
+             u"„On the whole“ gehört in keine Note"_s, 102, 5, u"B/en/w"_s, false},
+            {"englisch full satisfaction", n + u"2/B/en/m"_s,
+             t(u"He completed the tasks to our full satisfaction."_s), u"Lehnübersetzung"_s, 102, 3,
+             u"B/en/m"_s, false},
+            {"englisch relevant chamber", a0 + u"en/w"_s,
+             t(u"Ms (VollerName) trained with us from (Eintrittsdatum) to (Austrittsdatum) as (Position) and passed the examination before the relevant chamber."_s),
+             u"deutsche Einrichtung"_s, 101, 0, u"A/en/w"_s, false},
+            {"englisch made an effort", n + u"4/C/en/m"_s, t(u"He made an effort to complete the tasks."_s),
+             u"Geheimcode (Bemühen"_s, 102, 5, u"C/en/m"_s, false},
             // elision in French and Italian
             {"französisch de (Position)", a0 + u"fr/m"_s,
              t(u"M. (VollerName) a travaillé du (Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) chez nous."_s),
@@ -721,6 +740,11 @@ private slots:
             << t(u"Er verlässt uns mit dem (Austrittsdatum) in (Geburtsort)."_s);
         QTest::newRow("einteilig ohne Nachnamen überall")
             << n + u"4/A/de/w"_s << t(u"Sie erledigte die Aufgaben im Großen und Ganzen."_s);
+        // English: "not always" restricts at grade 5, "at times of" is no restriction
+        QTest::newRow("englisch not always in Note 5")
+            << n + u"4/B/en/m"_s << t(u"He did not always work carefully."_s);
+        QTest::newRow("englisch at times of in Note 1")
+            << n + u"0/B/en/w"_s << t(u"Even at times of heavy workload, she always kept calm."_s);
     }
     void zulaessig()
     {
