@@ -524,6 +524,32 @@ private slots:
              3, u"B/fr/m"_s, false},
             {"englisch at all times", n + u"0/B/en/w"_s, t(u"She always worked carefully at all times."_s),
              u"deutscher Rhythmus"_s, 102, 1, u"B/en/w"_s, true},
+            // Italian grade markers
+            {"italienisch eccellente in Note 3", n + u"2/B/it/m"_s, t(u"Il suo lavoro è stato eccellente."_s),
+             u"„eccellente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/it/m"_s, false},
+            {"italienisch sempre in Note 4", n + u"3/C/it/w"_s, t(u"Ha sempre svolto i compiti con cura."_s),
+             u"„sempre“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"C/it/w"_s, false},
+            {"italienisch piena e completa in Note 3", n + u"2/C/it/w"_s,
+             t(u"Ha svolto i compiti con nostra piena e completa soddisfazione."_s),
+             u"„piena e completa soddisfazione“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/it/w"_s,
+             false},
+            {"italienisch piena soddisfazione in Note 2", n + u"1/B/it/m"_s,
+             t(u"Ha svolto i compiti con nostra piena soddisfazione."_s), u"gehört nur in Note 3"_s, 102, 2,
+             u"B/it/m"_s, false},
+            {"italienisch Lob in Note 5", n + u"4/B/it/w"_s,
+             t(u"Nel complesso il suo lavoro è stato ottimo."_s),
+             u"„ottimo“ gehört nur in die Noten 1 bis 2"_s, 102, 5, u"B/it/w"_s, false},
+            {"italienisch nel complesso in Note 4", n + u"3/B/it/m"_s,
+             t(u"Il suo lavoro era nel complesso corretto."_s), u"„nel complesso“ gehört nur in Note 5"_s,
+             102, 4, u"B/it/m"_s, false},
+            {"italienisch in ogni momento", n + u"0/B/it/m"_s,
+             t(u"Ha sempre lavorato con cura in ogni momento."_s), u"deutscher Rhythmus"_s, 102, 1,
+             u"B/it/m"_s, false},
+            {"italienisch con grande interesse", n + u"0/C/it/w"_s,
+             t(u"Ha sempre seguito i corsi con grande interesse."_s), u"Geheimcode"_s, 102, 1, u"C/it/w"_s,
+             false},
+            {"italienisch sufficienti", n + u"3/C/it/m"_s, t(u"Le sue conoscenze erano sufficienti."_s),
+             u"Schulnote"_s, 102, 4, u"C/it/m"_s, false},
             // elision in French and Italian
             {"französisch de (Position)", a0 + u"fr/m"_s,
              t(u"M. (VollerName) a travaillé du (Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) chez nous."_s),
@@ -704,6 +730,11 @@ private slots:
             << t(u"Er verlässt uns mit dem (Austrittsdatum) in (Geburtsort)."_s);
         QTest::newRow("einteilig ohne Nachnamen überall")
             << n + u"4/A/de/w"_s << t(u"Sie erledigte die Aufgaben im Großen und Ganzen."_s);
+        // Italian: a restriction with "non … sempre" at grade 5, "molto successo" in plain wishes
+        QTest::newRow("italienisch non è sempre in Note 5")
+            << n + u"4/B/it/m"_s << t(u"Il suo lavoro non è sempre stato preciso."_s);
+        QTest::newRow("italienisch molto successo in Note 3")
+            << n + u"2/C/it/w"_s << t(u"Le auguriamo molto successo."_s);
     }
     void zulaessig()
     {
