@@ -214,13 +214,19 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
         {QStringLiteral("it"),
          {true,
           {
-              {QStringLiteral("sempre"), QStringLiteral("\\bsempre\\b")},
+              // "non sempre" restricts at grade 5 and is no praise
+              {QStringLiteral("sempre"),
+               QStringLiteral("(?<!\\bnon )(?<!\\bnon è )(?<!\\bnon era )\\bsempre\\b")},
               {QStringLiteral("costantemente"), QStringLiteral("\\bcostant\\w*")},
               {QStringLiteral("in ogni momento"), QStringLiteral("\\bin\\s+ogni\\s+momento\\b")},
               {QStringLiteral("molto"), QStringLiteral("\\bmolto\\b")},
               {QStringLiteral("estremamente"), QStringLiteral("\\bestremamente\\b")},
               {QStringLiteral("particolarmente"), QStringLiteral("\\bparticolarmente\\b")},
               {QStringLiteral("eccellente"), QStringLiteral("\\beccellent\\w*")},
+              {QStringLiteral("straordinariamente"), QStringLiteral("\\bstraordinari\\w*")},
+              {QStringLiteral("invariabilmente"), QStringLiteral("\\binvariabilmente\\b")},
+              {QStringLiteral("in ogni circostanza"),
+               QStringLiteral("\\bin\\s+ogni\\s+(circostanza|occasione|situazione)\\b")},
           }}},
 
         {QStringLiteral("es"),
