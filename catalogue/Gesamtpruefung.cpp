@@ -212,7 +212,7 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("it"),
-         {true,
+         {false,
           {
               // "non sempre" restricts at grade 5 and is no praise
               {QStringLiteral("sempre"),
