@@ -689,6 +689,34 @@ private slots:
                            u"Mr Maier readily helped others."_s, u"Colleagues always valued him."_s,
                            u"Results were convincing."_s,        u"New tasks suited him."_s}
             << u"„always“ in 3 von 6 Sätzen"_s;
+        // Italian: the article counts as the opening word; sempre and costantemente are counted apart
+        QTest::newRow("it: Il in tre frasi su sei")
+            << u"it"_s
+            << QStringList{u"Il signor Maier lavorava con estrema cura."_s,
+                           u"Il suo lavoro era eccellente."_s,
+                           u"Il team lo stimava moltissimo."_s,
+                           u"Con i clienti era cortese."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s,
+                           u"Dei risultati eravamo fieri."_s}
+            << u"beginnen 3 von 6 Sätzen mit „il“"_s;
+        QTest::newRow("it: sempre e costantemente alternati")
+            << u"it"_s
+            << QStringList{u"Lavorava sempre con estrema cura."_s,
+                           u"Con i clienti era costantemente cortese."_s,
+                           u"Il signor Maier aiutava sempre volentieri."_s,
+                           u"Nel team era costantemente stimato."_s,
+                           u"Dei risultati eravamo fieri."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s}
+            << QString();
+        QTest::newRow("it: sempre in tre frasi su sei")
+            << u"it"_s
+            << QStringList{u"Lavorava sempre con estrema cura."_s,
+                           u"Con i clienti era sempre cortese."_s,
+                           u"Il signor Maier aiutava sempre volentieri."_s,
+                           u"Nel team era costantemente stimato."_s,
+                           u"Dei risultati eravamo fieri."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s}
+            << u"„sempre“ in 3 von 6 Sätzen"_s;
     }
     void vielfalt()
     {
