@@ -125,6 +125,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
              {QStringLiteral("piena\\s+e\\s+completa\\s+soddisfazione|\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
+             {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 3,
+              QStringLiteral("einwandfrei der Note 3, nie eingeschränkt in Note 4 oder 5")},
              {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 3, 3,
               QStringLiteral("Zufriedenheit der Note 3")},
              {QStringLiteral("con\\s+nostra\\s+soddisfazione"), 4, 5,
