@@ -135,14 +135,45 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
          }},
         {QStringLiteral("it"),
          {
-             {QStringLiteral("\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
+             {QStringLiteral("\\b(estremamente|straordinari\\w*|eccezional\\w*|eccellent\\w*|ottim[oaie]|"
+                             "esemplar[ei]|moltissim\\w*|massim[oaie]|grandissim\\w*)\\b|prim'ordine"),
+              1, 2, QStringLiteral("Lob der Noten 1 und 2")},
+             {QStringLiteral("\\bmolto\\b(?!\\s+successo)"), 1, 2,
+              QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral("sotto\\s+ogni\\s+aspetto|in\\s+ogni\\s+(aspetto|circostanza|situazione)"), 1, 2,
+              QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral(
+                  "(?<!\\bnon )(?<!\\bnon è )(?<!\\bnon era )\\b(sempre|costantemente|invariabilmente)\\b"),
+              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral("piena\\s+e\\s+completa\\s+soddisfazione|\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
-             {QStringLiteral("sostanzialmente\\s+ineccepibile"), Nie, Nie,
-              QStringLiteral("liest sich als Lob über Note 4")},
+             {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 3,
+              QStringLiteral("einwandfrei der Note 3, nie eingeschränkt in Note 4 oder 5")},
+             {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 3, 3,
+              QStringLiteral("Zufriedenheit der Note 3")},
+             {QStringLiteral("con\\s+nostra\\s+soddisfazione"), 4, 5,
+              QStringLiteral("Zufriedenheit der Noten 4 und 5")},
+             {QStringLiteral("\\bsoddisfacent[ei]\\b|conform[ei]\\s+alle\\s+aspettative"), 4, 5,
+              QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             {QStringLiteral(
+                  "\\b(non\\s+(è\\s+|era\\s+)?sempre|solo\\s+in\\s+parte|in\\s+gran\\s+parte|"
+                  "nel\\s+complesso|per\\s+lo\\s+più|in\\s+genere|in\\s+linea\\s+di\\s+massima|"
+                  "si\\s+è\\s+sforzat[oa]|si\\s+sforzava|(ha\\s+)?cercato\\s+di|cercava\\s+di)\\b"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\b(in)?sufficient\\w*|\\bdiscret[oaie]\\b|\\bmediocr\\w*"), Nie, Nie,
+              QStringLiteral("Schulnote im Text")},
+             {QStringLiteral("\\bcon\\s+((grande|vivo|molto)\\s+)?interesse\\b|"
+                             "comprensione\\s+per\\s+la\\s+(sua\\s+)?(decisione|partenza)"),
+              Nie, Nie, QStringLiteral("Geheimcode (Interesse, Verständnis)")},
+             {QStringLiteral("sostanzialmente"), Nie, Nie,
+              QStringLiteral(
+                  "liest sich als Lob über Note 4; Note 5 sagt \u201enon sempre\u201c, \u201esolo in "
+                  "parte\u201c")},
              {QStringLiteral("in\\s+ogni\\s+momento"), Nie, Nie,
-              QStringLiteral("deutscher Rhythmus, kein Lob"), true},
-             {QStringLiteral("pieno\\s+e\\s+completo\\s+apprezzamento|camera\\s+competente"), Nie, Nie,
-              QStringLiteral("ungebräuchlich"), true},
+              QStringLiteral("deutscher Rhythmus, kein Lob")},
+             {QStringLiteral("pieno\\s+e\\s+completo\\s+apprezzamento|camera\\s+competente|\\bimpulsi\\b|"
+                             "ci\\s+dispiace|consiglio\\s+di\\s+amministrazione"),
+              Nie, Nie, QStringLiteral("ungebräuchlich")},
          }},
         {QStringLiteral("es"),
          {
@@ -208,15 +239,21 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("it"),
-         {true,
+         {false,
           {
-              {QStringLiteral("sempre"), QStringLiteral("\\bsempre\\b")},
+              // "non sempre" restricts at grade 5 and is no praise
+              {QStringLiteral("sempre"),
+               QStringLiteral("(?<!\\bnon )(?<!\\bnon è )(?<!\\bnon era )\\bsempre\\b")},
               {QStringLiteral("costantemente"), QStringLiteral("\\bcostant\\w*")},
               {QStringLiteral("in ogni momento"), QStringLiteral("\\bin\\s+ogni\\s+momento\\b")},
               {QStringLiteral("molto"), QStringLiteral("\\bmolto\\b")},
               {QStringLiteral("estremamente"), QStringLiteral("\\bestremamente\\b")},
               {QStringLiteral("particolarmente"), QStringLiteral("\\bparticolarmente\\b")},
               {QStringLiteral("eccellente"), QStringLiteral("\\beccellent\\w*")},
+              {QStringLiteral("straordinariamente"), QStringLiteral("\\bstraordinari\\w*")},
+              {QStringLiteral("invariabilmente"), QStringLiteral("\\binvariabilmente\\b")},
+              {QStringLiteral("in ogni circostanza"),
+               QStringLiteral("\\bin\\s+ogni\\s+(circostanza|occasione|situazione)\\b")},
           }}},
 
         {QStringLiteral("es"),

@@ -547,6 +547,35 @@ private slots:
              u"deutsche Einrichtung"_s, 101, 0, u"A/en/w"_s, false},
             {"englisch made an effort", n + u"4/C/en/m"_s, t(u"He made an effort to complete the tasks."_s),
              u"Geheimcode (Bemühen"_s, 102, 5, u"C/en/m"_s, false},
+            // Italian grade markers
+            {"italienisch eccellente in Note 3", n + u"2/B/it/m"_s, t(u"Il suo lavoro è stato eccellente."_s),
+             u"„eccellente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/it/m"_s, false},
+            {"italienisch sempre in Note 4", n + u"3/C/it/w"_s, t(u"Ha sempre svolto i compiti con cura."_s),
+             u"„sempre“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"C/it/w"_s, false},
+            {"italienisch piena e completa in Note 3", n + u"2/C/it/w"_s,
+             t(u"Ha svolto i compiti con nostra piena e completa soddisfazione."_s),
+             u"„piena e completa soddisfazione“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/it/w"_s,
+             false},
+            {"italienisch piena soddisfazione in Note 2", n + u"1/B/it/m"_s,
+             t(u"Ha svolto i compiti con nostra piena soddisfazione."_s), u"gehört nur in Note 3"_s, 102, 2,
+             u"B/it/m"_s, false},
+            {"italienisch Lob in Note 5", n + u"4/B/it/w"_s,
+             t(u"Nel complesso il suo lavoro è stato ottimo."_s),
+             u"„ottimo“ gehört nur in die Noten 1 bis 2"_s, 102, 5, u"B/it/w"_s, false},
+            {"italienisch nel complesso in Note 4", n + u"3/B/it/m"_s,
+             t(u"Il suo lavoro era nel complesso corretto."_s), u"„nel complesso“ gehört nur in Note 5"_s,
+             102, 4, u"B/it/m"_s, false},
+            {"italienisch ineccepibile in Note 5", n + u"4/C/it/m"_s,
+             t(u"Il suo comportamento era nel complesso ineccepibile."_s),
+             u"„ineccepibile“ gehört nur in die Noten 1 bis 3"_s, 102, 5, u"C/it/m"_s, false},
+            {"italienisch in ogni momento", n + u"0/B/it/m"_s,
+             t(u"Ha sempre lavorato con cura in ogni momento."_s), u"deutscher Rhythmus"_s, 102, 1,
+             u"B/it/m"_s, false},
+            {"italienisch con grande interesse", n + u"0/C/it/w"_s,
+             t(u"Ha sempre seguito i corsi con grande interesse."_s), u"Geheimcode"_s, 102, 1, u"C/it/w"_s,
+             false},
+            {"italienisch sufficienti", n + u"3/C/it/m"_s, t(u"Le sue conoscenze erano sufficienti."_s),
+             u"Schulnote"_s, 102, 4, u"C/it/m"_s, false},
             // elision in French and Italian
             {"französisch de (Position)", a0 + u"fr/m"_s,
              t(u"M. (VollerName) a travaillé du (Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) chez nous."_s),
@@ -682,6 +711,34 @@ private slots:
                            u"Mr Maier readily helped others."_s, u"Colleagues always valued him."_s,
                            u"Results were convincing."_s,        u"New tasks suited him."_s}
             << u"„always“ in 3 von 6 Sätzen"_s;
+        // Italian: the article counts as the opening word; sempre and costantemente are counted apart
+        QTest::newRow("it: Il in tre frasi su sei")
+            << u"it"_s
+            << QStringList{u"Il signor Maier lavorava con estrema cura."_s,
+                           u"Il suo lavoro era eccellente."_s,
+                           u"Il team lo stimava moltissimo."_s,
+                           u"Con i clienti era cortese."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s,
+                           u"Dei risultati eravamo fieri."_s}
+            << u"beginnen 3 von 6 Sätzen mit „il“"_s;
+        QTest::newRow("it: sempre e costantemente alternati")
+            << u"it"_s
+            << QStringList{u"Lavorava sempre con estrema cura."_s,
+                           u"Con i clienti era costantemente cortese."_s,
+                           u"Il signor Maier aiutava sempre volentieri."_s,
+                           u"Nel team era costantemente stimato."_s,
+                           u"Dei risultati eravamo fieri."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s}
+            << QString();
+        QTest::newRow("it: sempre in tre frasi su sei")
+            << u"it"_s
+            << QStringList{u"Lavorava sempre con estrema cura."_s,
+                           u"Con i clienti era sempre cortese."_s,
+                           u"Il signor Maier aiutava sempre volentieri."_s,
+                           u"Nel team era costantemente stimato."_s,
+                           u"Dei risultati eravamo fieri."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s}
+            << u"„sempre“ in 3 von 6 Sätzen"_s;
     }
     void vielfalt()
     {
@@ -745,6 +802,11 @@ private slots:
             << n + u"4/B/en/m"_s << t(u"He did not always work carefully."_s);
         QTest::newRow("englisch at times of in Note 1")
             << n + u"0/B/en/w"_s << t(u"Even at times of heavy workload, she always kept calm."_s);
+        // Italian: a restriction with "non … sempre" at grade 5, "molto successo" in plain wishes
+        QTest::newRow("italienisch non è sempre in Note 5")
+            << n + u"4/B/it/m"_s << t(u"Il suo lavoro non è sempre stato preciso."_s);
+        QTest::newRow("italienisch molto successo in Note 3")
+            << n + u"2/C/it/w"_s << t(u"Le auguriamo molto successo."_s);
     }
     void zulaessig()
     {
