@@ -1,5 +1,7 @@
 #include "catalogue/Gesamtpruefung.h"
 
+#include "engine/Regeln.h"
+
 #include <QHash>
 #include <QRegularExpression>
 #include <algorithm>
@@ -164,18 +166,99 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
     return it == listen.constEnd() ? keine : *it;
 }
 
+const Vielfaltregel& vielfaltregel(const QString& sprache)
+{
+    // Inflected forms are caught by a trailing \w*.
+    static const QHash<QString, Vielfaltregel> regeln{
+        {QStringLiteral("de"),
+         {false,
+          {
+              {QStringLiteral("stets"), QStringLiteral("\\bstets\\b")},
+              {QStringLiteral("jederzeit"), QStringLiteral("\\bjederzeit\\b")},
+              {QStringLiteral("immer"), QStringLiteral("\\bimmer\\b")},
+              {QStringLiteral("sehr"), QStringLiteral("\\bsehr\\b")},
+              {QStringLiteral("äußerst"), QStringLiteral("\\bäußerst\\b")},
+              {QStringLiteral("außerordentlich"), QStringLiteral("\\baußerordentlich\\w*")},
+              {QStringLiteral("außergewöhnlich"), QStringLiteral("\\baußergewöhnlich\\w*")},
+              {QStringLiteral("besonders"), QStringLiteral("\\bbesonders\\b")},
+              {QStringLiteral("überaus"), QStringLiteral("\\büberaus\\b")},
+              {QStringLiteral("ausgesprochen"), QStringLiteral("\\bausgesprochen\\b")},
+          }}},
+
+        {QStringLiteral("en"),
+         {true,
+          {
+              {QStringLiteral("always"), QStringLiteral("\\balways\\b")},
+              {QStringLiteral("consistently"), QStringLiteral("\\bconsistent\\w*")},
+              {QStringLiteral("at all times"), QStringLiteral("\\bat\\s+all\\s+times\\b")},
+              {QStringLiteral("very"), QStringLiteral("\\bvery\\b")},
+              {QStringLiteral("extremely"), QStringLiteral("\\bextremely\\b")},
+              {QStringLiteral("exceptionally"), QStringLiteral("\\bexceptional\\w*")},
+              {QStringLiteral("highly"), QStringLiteral("\\bhighly\\b")},
+              {QStringLiteral("particularly"), QStringLiteral("\\bparticular\\w*")},
+          }}},
+
+        {QStringLiteral("fr"),
+         {true,
+          {
+              {QStringLiteral("toujours"), QStringLiteral("\\btoujours\\b")},
+              {QStringLiteral("constamment"), QStringLiteral("\\bconstam\\w*")},
+              {QStringLiteral("en tout temps"), QStringLiteral("\\ben\\s+tout\\s+temps\\b")},
+              {QStringLiteral("très"), QStringLiteral("\\btrès\\b")},
+              {QStringLiteral("extrêmement"), QStringLiteral("\\bextrêmement\\b")},
+              {QStringLiteral("particulièrement"), QStringLiteral("\\bparticulièrement\\b")},
+              {QStringLiteral("remarquable"), QStringLiteral("\\bremarquabl\\w*")},
+          }}},
+
+        {QStringLiteral("it"),
+         {true,
+          {
+              {QStringLiteral("sempre"), QStringLiteral("\\bsempre\\b")},
+              {QStringLiteral("costantemente"), QStringLiteral("\\bcostant\\w*")},
+              {QStringLiteral("in ogni momento"), QStringLiteral("\\bin\\s+ogni\\s+momento\\b")},
+              {QStringLiteral("molto"), QStringLiteral("\\bmolto\\b")},
+              {QStringLiteral("estremamente"), QStringLiteral("\\bestremamente\\b")},
+              {QStringLiteral("particolarmente"), QStringLiteral("\\bparticolarmente\\b")},
+              {QStringLiteral("eccellente"), QStringLiteral("\\beccellent\\w*")},
+          }}},
+
+        {QStringLiteral("es"),
+         {true,
+          {
+              {QStringLiteral("siempre"), QStringLiteral("\\bsiempre\\b")},
+              {QStringLiteral("constantemente"), QStringLiteral("\\bconstante\\w*")},
+              {QStringLiteral("en todo momento"), QStringLiteral("\\ben\\s+todo\\s+momento\\b")},
+              {QStringLiteral("muy"), QStringLiteral("\\bmuy\\b")},
+              {QStringLiteral("sumamente"), QStringLiteral("\\bsumamente\\b")},
+              {QStringLiteral("especialmente"), QStringLiteral("\\bespecialmente\\b")},
+              {QStringLiteral("excelente"), QStringLiteral("\\bexcelente\\w*")},
+          }}},
+    };
+    static const Vielfaltregel keine;
+    const auto it = regeln.constFind(sprache);
+    return it == regeln.constEnd() ? keine : *it;
+}
+
 QStringList saetzeVon(const QString& text)
 {
     static const QRegularExpression grenze(QStringLiteral("(?<=[.!?])\\s+(?=[\\p{Lu}(\u201e\"])"),
                                            QRegularExpression::UseUnicodePropertiesOption);
-    QStringList saetze = text.split(grenze, Qt::SkipEmptyParts);
-    for (QString& s : saetze)
-        s = s.trimmed();
+    // A title before a name ends in a full stop but no sentence: "M. Maier", "Dr. Weber".
+    static const QRegularExpression anrede(
+        QStringLiteral("(^|\\s)(M|MM|Mme|Mlle|Dr|Prof|Sr|Sra|Srta|D|Dña|Hr|Fr)\\.$"),
+        QRegularExpression::UseUnicodePropertiesOption);
+    QStringList saetze;
+    for (const QString& teil : text.split(grenze, Qt::SkipEmptyParts)) {
+        if (!saetze.isEmpty() && anrede.match(saetze.constLast()).hasMatch())
+            saetze.last() += QLatin1Char(' ') + teil.trimmed();
+        else
+            saetze << teil.trimmed();
+    }
     return saetze;
 }
 
 QStringList gesamttext(const Satz& satz, const QString& buchstabe, int note, const QString& geschlecht,
-                       const QString& name)
+                       const QString& name, const QString& sprache)
 {
     QStringList phrasen;
     for (const Frage& frage : satz.fragen) {
@@ -186,7 +269,7 @@ QStringList gesamttext(const Satz& satz, const QString& buchstabe, int note, con
         if (!gewaehlt || gewaehlt->varianten.isEmpty())
             continue;
         const QString b = gewaehlt->varianten.contains(buchstabe) ? buchstabe : QStringLiteral("A");
-        const auto texte = gewaehlt->varianten.value(b).value(QStringLiteral("de"));
+        const auto texte = gewaehlt->varianten.value(b).value(sprache);
         if (texte.contains(geschlecht))
             phrasen << texte.value(geschlecht).zusammengesetzt(name);
     }
@@ -361,24 +444,13 @@ private:
         }
     }
 
-    // In a reference assembled from one letter at one grade, no word opens more than a third of the
-    // sentences and no time word or intensifier stands in more than 40 % of them.
+    // In a reference assembled from one letter at one grade in one language, no word opens more than a
+    // third of the sentences and no time word or intensifier stands in more than 40 % of them.
     void vielfalt(const Meldung& ort, const Satz& s)
     {
-        static const QRegularExpression erstesWort(QStringLiteral("^[\u201e\"]?(\\(?[\\p{L}]+\\)?)"),
-                                                   QRegularExpression::UseUnicodePropertiesOption);
-        static const QList<std::pair<QString, QRegularExpression>> verstaerker{
-            {QStringLiteral("stets"), muster(QStringLiteral("\\bstets\\b"))},
-            {QStringLiteral("jederzeit"), muster(QStringLiteral("\\bjederzeit\\b"))},
-            {QStringLiteral("immer"), muster(QStringLiteral("\\bimmer\\b"))},
-            {QStringLiteral("sehr"), muster(QStringLiteral("\\bsehr\\b"))},
-            {QStringLiteral("äußerst"), muster(QStringLiteral("\\bäußerst\\b"))},
-            {QStringLiteral("außerordentlich"), muster(QStringLiteral("\\baußerordentlich\\w*"))},
-            {QStringLiteral("außergewöhnlich"), muster(QStringLiteral("\\baußergewöhnlich\\w*"))},
-            {QStringLiteral("besonders"), muster(QStringLiteral("\\bbesonders\\b"))},
-            {QStringLiteral("überaus"), muster(QStringLiteral("\\büberaus\\b"))},
-            {QStringLiteral("ausgesprochen"), muster(QStringLiteral("\\bausgesprochen\\b"))},
-        };
+        static const QRegularExpression erstesWort(
+            QStringLiteral("^[\u201e\u201c\u00ab\u00a1\u00bf\"]?\\s*(\\(?[\\p{L}]+\\)?)"),
+            QRegularExpression::UseUnicodePropertiesOption);
         for (int note = 1; note <= 5; ++note) {
             bool hatNote = false;
             for (const Frage& f : s.fragen)
@@ -386,47 +458,56 @@ private:
                     hatNote = hatNote || z.note == note;
             if (!hatNote)
                 continue;
-            for (const QString& b : buchstaben())
-                for (const QString& g : geschlechter()) {
-                    QStringList saetze;
-                    for (const QString& phrase : gesamttext(s, b, note, g, Probename))
-                        saetze << saetzeVon(phrase);
-                    const qsizetype n = saetze.size();
-                    if (n < MindestSaetze)
-                        continue;
-                    Meldung o = ort;
-                    o.note = note;
-                    o.buchstabe = b;
-                    o.sprache = QStringLiteral("de");
-                    o.geschlecht = g;
-                    QHash<QString, int> anfaenge;
-                    for (const QString& satz : saetze) {
-                        const auto t = erstesWort.match(satz);
-                        if (t.hasMatch())
-                            ++anfaenge[t.captured(1).toLower()];
+            for (const Regeln::Sprache& sprache : Regeln::Sprachen) {
+                const QString code = sprache.quelle.toString();
+                const Vielfaltregel& regel = vielfaltregel(code);
+                for (const QString& b : buchstaben())
+                    for (const QString& g : geschlechter()) {
+                        QStringList saetze;
+                        for (const QString& phrase : gesamttext(s, b, note, g, Probename, code))
+                            saetze << saetzeVon(phrase);
+                        const qsizetype n = saetze.size();
+                        if (n < MindestSaetze)
+                            continue;
+                        Meldung o = ort;
+                        o.note = note;
+                        o.buchstabe = b;
+                        o.sprache = code;
+                        o.geschlecht = g;
+                        QHash<QString, int> anfaenge;
+                        for (const QString& satz : saetze) {
+                            const auto t = erstesWort.match(satz);
+                            if (t.hasMatch())
+                                ++anfaenge[t.captured(1).toLower()];
+                        }
+                        for (auto it = anfaenge.begin(); it != anfaenge.end(); ++it)
+                            if (3 * it.value() > n)
+                                fehler(o,
+                                       QStringLiteral("im ganzen Zeugnis dieser Variante beginnen %1 von %2 "
+                                                      "Sätzen mit %3 (höchstens ein Drittel)")
+                                           .arg(it.value())
+                                           .arg(n)
+                                           .arg(zitat(it.key())),
+                                       regel.nurWarnung);
+                        for (const auto& eintrag : regel.verstaerker) {
+                            const QRegularExpression wort = muster(eintrag.second);
+                            // clang 14 cannot capture a structured binding: the lambda takes the pattern.
+                            const auto anzahl =
+                                std::count_if(saetze.begin(), saetze.end(), [&wort](const QString& satz) {
+                                    return wort.match(satz).hasMatch();
+                                });
+                            if (10 * anzahl > 4 * n)
+                                fehler(
+                                    o,
+                                    QStringLiteral("im ganzen Zeugnis dieser Variante steht %1 in %2 von %3 "
+                                                   "Sätzen (höchstens 40 %)")
+                                        .arg(zitat(eintrag.first))
+                                        .arg(anzahl)
+                                        .arg(n),
+                                    regel.nurWarnung);
+                        }
                     }
-                    for (auto it = anfaenge.begin(); it != anfaenge.end(); ++it)
-                        if (3 * it.value() > n)
-                            fehler(o, QStringLiteral("im ganzen Zeugnis dieser Variante beginnen %1 von %2 "
-                                                     "Sätzen mit %3 (höchstens ein Drittel)")
-                                          .arg(it.value())
-                                          .arg(n)
-                                          .arg(zitat(it.key())));
-                    for (const auto& eintrag : verstaerker) {
-                        // clang 14 cannot capture a structured binding: the lambda takes the pair.
-                        const auto anzahl =
-                            std::count_if(saetze.begin(), saetze.end(), [&eintrag](const QString& satz) {
-                                return eintrag.second.match(satz).hasMatch();
-                            });
-                        if (10 * anzahl > 4 * n)
-                            fehler(o,
-                                   QStringLiteral("im ganzen Zeugnis dieser Variante steht %1 in %2 von %3 "
-                                                  "Sätzen (höchstens 40 %)")
-                                       .arg(zitat(eintrag.first))
-                                       .arg(anzahl)
-                                       .arg(n));
-                    }
-                }
+            }
         }
     }
 

@@ -2,6 +2,8 @@
 
 #include "catalogue/Quelle.h"
 
+#include <utility>
+
 // Checks that look beyond one text: the grade markers of each language, the elision of French and Italian
 // before a placeholder or the surname, the fixed grade of the summary fragments, what the roles ask of a
 // question, and the variety of a whole reference assembled from one letter at one grade.
@@ -18,11 +20,20 @@ struct Notenmarke
 };
 const QList<Notenmarke>& notenmarken(const QString& sprache);
 
-// The assembled reference of a set for one letter, one grade and one sex, in German: every question in
+// What the variety check counts in a whole reference of one language: the time words and intensifiers
+// (a regular expression each, matched without regard to case), and whether its findings stop the build.
+struct Vielfaltregel
+{
+    bool nurWarnung = false; // the language's text is still being rewritten; shown, but no build stop
+    QList<std::pair<QString, QString>> verstaerker; // word as reported, regular expression
+};
+const Vielfaltregel& vielfaltregel(const QString& sprache);
+
+// The assembled reference of a set for one letter, one grade, one sex and one language: every question in
 // order; a graded one takes its row of `note` (left out when it has none), an ungraded one its single row;
 // the letter is taken where the row offers it, otherwise A. One phrase per answer, with `name` as surname.
 QStringList gesamttext(const Satz& satz, const QString& buchstabe, int note, const QString& geschlecht,
-                       const QString& name);
+                       const QString& name, const QString& sprache = QStringLiteral("de"));
 
 // The sentences of a text: split after ".", "!" or "?" when a blank and a capital letter or bracket follow.
 QStringList saetzeVon(const QString& text);

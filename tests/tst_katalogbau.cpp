@@ -1,5 +1,6 @@
 #include "catalogue/Bau.h"
 #include "catalogue/Einbau.h"
+#include "catalogue/Gesamtpruefung.h"
 #include "catalogue/Platzhalter.h"
 #include "catalogue/Pruefung.h"
 #include "catalogue/Quelle.h"
@@ -158,9 +159,10 @@ QJsonObject einfach()
                                                      })}}})}}};
 }
 
-// A qualified set of questions 101 onwards, one per German sentence of grade 1 (letter A only); grades 2 to 4
-// say something plain, so that only grade 1 carries what is checked.
-QJsonObject vielfaltSatz(const QStringList& saetze)
+// A qualified set of questions 101 onwards, one per sentence of grade 1 in `sprache` (letter A only); the
+// other languages and grades 2 to 4 say something plain and varied, so that only those sentences carry what
+// is checked.
+QJsonObject vielfaltSatz(const QStringList& saetze, const QString& sprache)
 {
     QJsonArray fragen;
     for (int i = 0; i < saetze.size(); ++i) {
@@ -168,11 +170,13 @@ QJsonObject vielfaltSatz(const QStringList& saetze)
         for (int note = 1; note <= 4; ++note) {
             static const QStringList ordnung{u"Erstens"_s,  u"Zweitens"_s,  u"Drittens"_s, u"Viertens"_s,
                                              u"Fünftens"_s, u"Sechstens"_s, u"Siebtens"_s};
-            const QString deutsch = note == 1 ? saetze.at(i) : ordnung.at(i) + u" war alles erledigt."_s;
-            noten.append(
-                QJsonObject{{u"note"_s, note}, {u"A"_s, variante([deutsch](const QString& s, const QString&) {
-                                                    return QJsonArray{s == u"de"_s ? deutsch : u"Done."_s};
-                                                })}});
+            const QString schlicht = ordnung.at(i) + u" war alles erledigt."_s;
+            const QString gewaehlt = note == 1 ? saetze.at(i) : schlicht;
+            noten.append(QJsonObject{
+                {u"note"_s, note},
+                {u"A"_s, variante([sprache, gewaehlt, schlicht](const QString& s, const QString&) {
+                     return QJsonArray{s == sprache ? gewaehlt : schlicht};
+                 })}});
         }
         fragen.append(QJsonObject{{u"nr"_s, 101 + i},
                                   {u"rolle"_s, u"leistung"_s},
@@ -603,17 +607,20 @@ private slots:
     // no time word or intensifier in more than 40 % of them.
     void vielfalt_data()
     {
+        QTest::addColumn<QString>("sprache");
         QTest::addColumn<QStringList>("saetze");
         QTest::addColumn<QString>("fehler"); // empty: none
         const QString er = u"Er arbeitete sehr genau."_s;
-        QTest::newRow("zwei von sechs mit Er") << QStringList{er,
+        QTest::newRow("zwei von sechs mit Er") << u"de"_s
+                                               << QStringList{er,
                                                               er,
                                                               u"Die Ergebnisse überzeugten."_s,
                                                               u"Herr Maier half gern."_s,
                                                               u"Im Team war er beliebt."_s,
                                                               u"Seine Arbeit war sauber."_s}
                                                << QString();
-        QTest::newRow("drei von sechs mit Er") << QStringList{er,
+        QTest::newRow("drei von sechs mit Er") << u"de"_s
+                                               << QStringList{er,
                                                               er,
                                                               u"Er half gern."_s,
                                                               u"Herr Maier lernte schnell."_s,
@@ -621,10 +628,12 @@ private slots:
                                                               u"Seine Arbeit war sauber."_s}
                                                << u"beginnen 3 von 6 Sätzen mit „er“"_s;
         QTest::newRow("zwei Sätze in einer Phrase zählen einzeln")
+            << u"de"_s
             << QStringList{u"Er half. Er lernte."_s, u"Er plante gut."_s, u"Die Arbeit war sauber."_s,
                            u"Im Team war er beliebt."_s, u"Seine Ergebnisse waren sauber."_s}
             << u"beginnen 3 von 6 Sätzen mit „er“"_s;
         QTest::newRow("stets, jederzeit, immer im Wechsel")
+            << u"de"_s
             << QStringList{u"Er arbeitete stets genau."_s,
                            u"Die Arbeit war jederzeit sauber."_s,
                            u"Herr Maier half immer gern."_s,
@@ -632,7 +641,8 @@ private slots:
                            u"Seine Ergebnisse überzeugten jederzeit."_s,
                            u"Neues lernte er immer schnell."_s}
             << QString();
-        QTest::newRow("stets in drei von sechs") << QStringList{u"Er arbeitete stets genau."_s,
+        QTest::newRow("stets in drei von sechs") << u"de"_s
+                                                 << QStringList{u"Er arbeitete stets genau."_s,
                                                                 u"Die Arbeit war stets sauber."_s,
                                                                 u"Herr Maier half immer gern."_s,
                                                                 u"Im Team war er stets beliebt."_s,
@@ -640,36 +650,43 @@ private slots:
                                                                 u"Neues lernte er schnell."_s}
                                                  << u"„stets“ in 3 von 6 Sätzen"_s;
         QTest::newRow("außerordentlich gebeugt in drei von sechs")
-            << QStringList{u"Er arbeitete außerordentlich genau."_s,
-                           u"Die außerordentliche Sorgfalt fiel auf."_s,
-                           u"Herr Maier half außerordentlich gern."_s,
-                           u"Im Team war er beliebt."_s,
-                           u"Seine Ergebnisse waren gut."_s,
-                           u"Neues lernte er schnell."_s}
+            << u"de"_s << QStringList{u"Er arbeitete außerordentlich genau."_s,
+                                      u"Die außerordentliche Sorgfalt fiel auf."_s,
+                                      u"Herr Maier half außerordentlich gern."_s,
+                                      u"Im Team war er beliebt."_s,
+                                      u"Seine Ergebnisse waren gut."_s,
+                                      u"Neues lernte er schnell."_s}
             << u"„außerordentlich“ in 3 von 6 Sätzen"_s;
+        QTest::newRow("en: always in three of six")
+            << u"en"_s
+            << QStringList{u"He always worked accurately."_s,    u"His work was always thorough."_s,
+                           u"Mr Maier readily helped others."_s, u"Colleagues always valued him."_s,
+                           u"Results were convincing."_s,        u"New tasks suited him."_s}
+            << u"„always“ in 3 von 6 Sätzen"_s;
     }
     void vielfalt()
     {
+        QFETCH(QString, sprache);
         QFETCH(QStringList, saetze);
         QFETCH(QString, fehler);
         Meldungen meldungen;
-        const auto gelesen = lesenAus(vielfaltSatz(saetze), u"typ1-qualifiziert.json"_s, meldungen);
+        const auto gelesen = lesenAus(vielfaltSatz(saetze, sprache), u"typ1-qualifiziert.json"_s, meldungen);
         QVERIFY2(meldungen.isEmpty(), qPrintable(alle(meldungen)));
         meldungen = pruefen(gelesen, ohneAnzahl());
-        Meldungen fehlerhaft;
+        Meldungen befunde; // of the whole reference in this language
         for (const Meldung& m : std::as_const(meldungen))
-            if (m.stufe == Meldung::Stufe::Fehler)
-                fehlerhaft << m;
+            if (m.sprache == sprache && !m.nr && m.text.contains(u"im ganzen Zeugnis"_s))
+                befunde << m;
         if (fehler.isEmpty()) {
-            QVERIFY2(fehlerhaft.isEmpty(), qPrintable(alle(fehlerhaft)));
+            QVERIFY2(befunde.isEmpty() && !hatFehler(meldungen), qPrintable(alle(meldungen)));
             return;
         }
-        QVERIFY2(std::any_of(fehlerhaft.begin(), fehlerhaft.end(),
-                             [&](const Meldung& m) {
-                                 return m.text.contains(fehler) && m.note == 1 && m.buchstabe == u"A"_s &&
-                                        m.sprache == u"de"_s && !m.nr;
-                             }),
-                 qPrintable(alle(meldungen)));
+        const auto befund = std::find_if(befunde.cbegin(), befunde.cend(), [&](const Meldung& m) {
+            return m.text.contains(fehler) && m.note == 1 && m.buchstabe == u"A"_s;
+        });
+        QVERIFY2(befund != befunde.cend(), qPrintable(alle(meldungen)));
+        // A language whose text is still being rewritten only warns.
+        QCOMPARE(befund->stufe == Meldung::Stufe::Fehler, !vielfaltregel(sprache).nurWarnung);
         // In a set that is still being rewritten the finding is only a warning.
         QVERIFY(!hatFehler(pruefen(gelesen, [] {
             Regeln r = ohneAnzahl();
