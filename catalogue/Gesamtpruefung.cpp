@@ -223,15 +223,20 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("es"),
-         {true,
+         {false,
           {
               {QStringLiteral("siempre"), QStringLiteral("\\bsiempre\\b")},
               {QStringLiteral("constantemente"), QStringLiteral("\\bconstante\\w*")},
               {QStringLiteral("en todo momento"), QStringLiteral("\\ben\\s+todo\\s+momento\\b")},
+              {QStringLiteral("invariablemente"), QStringLiteral("\\binvariablemente\\b")},
+              {QStringLiteral("sin excepción"), QStringLiteral("\\bsin\\s+excepción\\b")},
+              {QStringLiteral("una y otra vez"), QStringLiteral("\\buna\\s+y\\s+otra\\s+vez\\b")},
               {QStringLiteral("muy"), QStringLiteral("\\bmuy\\b")},
-              {QStringLiteral("sumamente"), QStringLiteral("\\bsumamente\\b")},
+              {QStringLiteral("sumamente"), QStringLiteral("\\bsumamente\\b|\\bsum[oa]\\b")},
+              {QStringLiteral("extraordinario"), QStringLiteral("\\bextraordinari\\w*")},
               {QStringLiteral("especialmente"), QStringLiteral("\\bespecialmente\\b")},
               {QStringLiteral("excelente"), QStringLiteral("\\bexcelente\\w*")},
+              {QStringLiteral("solo en parte"), QStringLiteral("\\bs[óo]lo\\s+en\\s+parte\\b")},
           }}},
     };
     static const Vielfaltregel keine;
