@@ -528,6 +528,29 @@ private slots:
              3, u"B/fr/m"_s, false},
             {"englisch at all times", n + u"0/B/en/w"_s, t(u"She always worked carefully at all times."_s),
              u"deutscher Rhythmus"_s, 102, 1, u"B/en/w"_s, true},
+            // Spanish: praise and time words only at 1-2, modest words at 4-5, restrictions at 5, calques
+            // never
+            {"es: sumamente in Note 3", n + u"2/B/es/w"_s,
+             t(u"Realizó sus tareas de forma sumamente cuidadosa."_s),
+             u"„sumamente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/es/w"_s, false},
+            {"es: siempre in Note 4", n + u"3/B/es/m"_s, t(u"Siempre cumplió los plazos."_s),
+             u"„Siempre“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"B/es/m"_s, false},
+            {"es: satisfactoria in Note 3", n + u"2/C/es/m"_s,
+             t(u"Realizó las tareas de forma satisfactoria."_s),
+             u"„satisfactoria“ gehört nur in die Noten 4 bis 5"_s, 102, 3, u"C/es/m"_s, false},
+            {"es: en líneas generales in Note 4", n + u"3/C/es/w"_s,
+             t(u"En líneas generales, cumplió los plazos."_s),
+             u"„En líneas generales“ gehört nur in Note 5"_s, 102, 4, u"C/es/w"_s, false},
+            {"es: en lo esencial in Note 5", n + u"4/B/es/m"_s,
+             t(u"Su comportamiento fue correcto en lo esencial."_s),
+             u"„en lo esencial“ gehört in keine Note"_s, 102, 5, u"B/es/m"_s, false},
+            {"es: se esforzó in Note 5", n + u"4/C/es/w"_s, t(u"Se esforzó por cumplir los plazos."_s),
+             u"„Se esforzó“ gehört in keine Note"_s, 102, 5, u"C/es/w"_s, false},
+            {"es: con comprensión", n + u"3/C/es/m"_s, t(u"Tomamos nota de su marcha con comprensión."_s),
+             u"Geheimcode (Verständnis"_s, 102, 4, u"C/es/m"_s, false},
+            {"es: cámara competente ungewertet", a0 + u"es/w"_s,
+             t(u"La señora (VollerName) trabajó con nosotros desde el (Eintrittsdatum) hasta el (Austrittsdatum) como (Position) y aprobó el examen ante la cámara competente."_s),
+             u"„cámara competente“ gehört in keine Note"_s, 101, 0, u"A/es/w"_s, false},
             // elision in French and Italian
             {"französisch de (Position)", a0 + u"fr/m"_s,
              t(u"M. (VollerName) a travaillé du (Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) chez nous."_s),
@@ -663,6 +686,25 @@ private slots:
                            u"Mr Maier readily helped others."_s, u"Colleagues always valued him."_s,
                            u"Results were convincing."_s,        u"New tasks suited him."_s}
             << u"„always“ in 3 von 6 Sätzen"_s;
+        // Spanish
+        QTest::newRow("es: El señor in three of six")
+            << u"es"_s
+            << QStringList{u"El señor Maier trabajó con precisión."_s,
+                           u"El trabajo fue sumamente cuidadoso."_s,
+                           u"El equipo lo apreciaba."_s,
+                           u"Sus resultados convencieron."_s,
+                           u"Con los clientes fue amable."_s,
+                           u"Aprendía con rapidez."_s}
+            << u"beginnen 3 von 6 Sätzen mit „el“"_s;
+        QTest::newRow("es: invariablemente in three of six")
+            << u"es"_s
+            << QStringList{u"Trabajó invariablemente con precisión."_s,
+                           u"Su labor fue invariablemente cuidadosa."_s,
+                           u"El equipo lo apreciaba invariablemente."_s,
+                           u"Sus resultados convencieron."_s,
+                           u"Con los clientes fue amable."_s,
+                           u"Aprendía con rapidez."_s}
+            << u"„invariablemente“ in 3 von 6 Sätzen"_s;
     }
     void vielfalt()
     {
@@ -721,6 +763,9 @@ private slots:
             << t(u"Er verlässt uns mit dem (Austrittsdatum) in (Geburtsort)."_s);
         QTest::newRow("einteilig ohne Nachnamen überall")
             << n + u"4/A/de/w"_s << t(u"Sie erledigte die Aufgaben im Großen und Ganzen."_s);
+        // Spanish: a restriction at grade 5 is no time word
+        QTest::newRow("es: no siempre in Note 5")
+            << n + u"4/B/es/m"_s << t(u"No siempre cumplió los plazos."_s);
     }
     void zulaessig()
     {
