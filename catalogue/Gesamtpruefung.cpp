@@ -177,13 +177,41 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
          }},
         {QStringLiteral("es"),
          {
-             {QStringLiteral("\\b(plena|plenamente|pleno)\\b"), 1, 2,
-              QStringLiteral("\u201epleno\u201c gehört zu Note 2, nicht 3")},
-             {QStringLiteral("\\bintachable"), 1, 2, QStringLiteral("höchstes Lob, nie Note 3 oder 5")},
-             {QStringLiteral("\\bsumamente\\b|más\\s+entera\\s+satisfacción"), 1, 2,
-              QStringLiteral("Lob der Noten 1 und 2")},
-             {QStringLiteral("c[áa]mara\\s+competente|futuro\\s+camino"), Nie, Nie,
-              QStringLiteral("ungebräuchlich"), true},
+             {QStringLiteral(
+                  "\\b(sumamente|extraordinari\\w*|excepcional\\w*|excelente\\w*|sobresaliente\\w*|"
+                  "brillante\\w*|inmejorable\\w*|ejemplar\\w*|intachable\\w*|impecable\\w*)\\b"),
+              1, 2, QStringLiteral("Lob der Noten 1 und 2 (\u201eintachable\u201c ist höchstes Lob)")},
+             {QStringLiteral("\\b(muy|enorme\\w*|máxim[oa]s?|muchísim[oa]s?)\\b|\\bcon\\s+sum[oa]\\b"), 1, 2,
+              QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral("(?<!no )\\b(siempre|en\\s+todo\\s+momento|constantemente|invariablemente)\\b"),
+              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral("\\b(plena|plenamente|pleno)\\b|\\bentera\\s+satisfacción"), 1, 2,
+              QStringLiteral("\u201epleno\u201c und \u201eentera satisfacción\u201c gehören zu Note 1 und 2, "
+                             "nicht 3")},
+             {QStringLiteral("\\bsatisfactori\\w*|conforme\\s+a\\s+lo\\s+exigido|acorde\\w*\\s+con\\s+lo\\s+"
+                             "exigido|respond\\w*\\s+a\\s+(lo\\s+exigido|las\\s+exigencias)|"
+                             "no\\s+dio\\s+lugar\\s+a\\s+ninguna\\s+queja"),
+              4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             {QStringLiteral("\\btambién\\b"), 1, 3,
+              QStringLiteral("\u201etambién\u201c in Note 4 und 5 ahmt das deutsche \u201eauch\u201c nach")},
+             {QStringLiteral("\\b(no\\s+siempre|s[óo]lo\\s+en\\s+parte|en\\s+líneas\\s+generales|"
+                             "ocasional\\w*|a\\s+menudo)\\b"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\ben\\s+lo\\s+esencial\\b"), Nie, Nie,
+              QStringLiteral(
+                  "Lehnübersetzung von \u201eim Wesentlichen\u201c; Note 5 sagt \u201eno siempre\u201c, "
+                  "\u201esolo en parte\u201c")},
+             {QStringLiteral("\\bse\\s+esforz\\w*|\\bintent(ó|aba|aban)\\b"), Nie, Nie,
+              QStringLiteral("\u201ebemüht\u201c liest sich unter Note 5")},
+             {QStringLiteral("\\bcon\\s+(un\\s+)?(sobresaliente|notable|aprobado|suficiente|insuficiente)\\b|"
+                             "\\bnota\\s+de\\b|\\bcalificaci[óo]n\\b"),
+              Nie, Nie, QStringLiteral("Schulnote im Text")},
+             {QStringLiteral("\\bcon\\s+comprensión\\b|\\bcomprendemos\\s+(su|la)\\s+decisión"), Nie, Nie,
+              QStringLiteral("Geheimcode (Verständnis für das Ausscheiden)")},
+             {QStringLiteral(
+                  "c[áa]mara\\s+competente|futur[oa]\\s+camino|\\bimpulsos\\b|\\bnuevos\\s+contextos|"
+                  "\\brelaciones\\s+(más\\s+)?complejas"),
+              Nie, Nie, QStringLiteral("deutsche Wendung wörtlich übersetzt")},
          }},
     };
     static const QList<Notenmarke> keine;
@@ -257,15 +285,20 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("es"),
-         {true,
+         {false,
           {
               {QStringLiteral("siempre"), QStringLiteral("\\bsiempre\\b")},
               {QStringLiteral("constantemente"), QStringLiteral("\\bconstante\\w*")},
               {QStringLiteral("en todo momento"), QStringLiteral("\\ben\\s+todo\\s+momento\\b")},
+              {QStringLiteral("invariablemente"), QStringLiteral("\\binvariablemente\\b")},
+              {QStringLiteral("sin excepción"), QStringLiteral("\\bsin\\s+excepción\\b")},
+              {QStringLiteral("una y otra vez"), QStringLiteral("\\buna\\s+y\\s+otra\\s+vez\\b")},
               {QStringLiteral("muy"), QStringLiteral("\\bmuy\\b")},
-              {QStringLiteral("sumamente"), QStringLiteral("\\bsumamente\\b")},
+              {QStringLiteral("sumamente"), QStringLiteral("\\bsumamente\\b|\\bsum[oa]\\b")},
+              {QStringLiteral("extraordinario"), QStringLiteral("\\bextraordinari\\w*")},
               {QStringLiteral("especialmente"), QStringLiteral("\\bespecialmente\\b")},
               {QStringLiteral("excelente"), QStringLiteral("\\bexcelente\\w*")},
+              {QStringLiteral("solo en parte"), QStringLiteral("\\bs[óo]lo\\s+en\\s+parte\\b")},
           }}},
     };
     static const Vielfaltregel keine;

@@ -576,6 +576,29 @@ private slots:
              false},
             {"italienisch sufficienti", n + u"3/C/it/m"_s, t(u"Le sue conoscenze erano sufficienti."_s),
              u"Schulnote"_s, 102, 4, u"C/it/m"_s, false},
+            // Spanish: praise and time words only at 1-2, modest words at 4-5, restrictions at 5, calques
+            // never
+            {"es: sumamente in Note 3", n + u"2/B/es/w"_s,
+             t(u"Realizó sus tareas de forma sumamente cuidadosa."_s),
+             u"„sumamente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/es/w"_s, false},
+            {"es: siempre in Note 4", n + u"3/B/es/m"_s, t(u"Siempre cumplió los plazos."_s),
+             u"„Siempre“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"B/es/m"_s, false},
+            {"es: satisfactoria in Note 3", n + u"2/C/es/m"_s,
+             t(u"Realizó las tareas de forma satisfactoria."_s),
+             u"„satisfactoria“ gehört nur in die Noten 4 bis 5"_s, 102, 3, u"C/es/m"_s, false},
+            {"es: en líneas generales in Note 4", n + u"3/C/es/w"_s,
+             t(u"En líneas generales, cumplió los plazos."_s),
+             u"„En líneas generales“ gehört nur in Note 5"_s, 102, 4, u"C/es/w"_s, false},
+            {"es: en lo esencial in Note 5", n + u"4/B/es/m"_s,
+             t(u"Su comportamiento fue correcto en lo esencial."_s),
+             u"„en lo esencial“ gehört in keine Note"_s, 102, 5, u"B/es/m"_s, false},
+            {"es: se esforzó in Note 5", n + u"4/C/es/w"_s, t(u"Se esforzó por cumplir los plazos."_s),
+             u"„Se esforzó“ gehört in keine Note"_s, 102, 5, u"C/es/w"_s, false},
+            {"es: con comprensión", n + u"3/C/es/m"_s, t(u"Tomamos nota de su marcha con comprensión."_s),
+             u"Geheimcode (Verständnis"_s, 102, 4, u"C/es/m"_s, false},
+            {"es: cámara competente ungewertet", a0 + u"es/w"_s,
+             t(u"La señora (VollerName) trabajó con nosotros desde el (Eintrittsdatum) hasta el (Austrittsdatum) como (Position) y aprobó el examen ante la cámara competente."_s),
+             u"„cámara competente“ gehört in keine Note"_s, 101, 0, u"A/es/w"_s, false},
             // elision in French and Italian
             {"französisch de (Position)", a0 + u"fr/m"_s,
              t(u"M. (VollerName) a travaillé du (Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) chez nous."_s),
@@ -739,6 +762,25 @@ private slots:
                            u"Dei risultati eravamo fieri."_s,
                            u"Nuovi compiti li affrontava con prontezza."_s}
             << u"„sempre“ in 3 von 6 Sätzen"_s;
+        // Spanish
+        QTest::newRow("es: El señor in three of six")
+            << u"es"_s
+            << QStringList{u"El señor Maier trabajó con precisión."_s,
+                           u"El trabajo fue sumamente cuidadoso."_s,
+                           u"El equipo lo apreciaba."_s,
+                           u"Sus resultados convencieron."_s,
+                           u"Con los clientes fue amable."_s,
+                           u"Aprendía con rapidez."_s}
+            << u"beginnen 3 von 6 Sätzen mit „el“"_s;
+        QTest::newRow("es: invariablemente in three of six")
+            << u"es"_s
+            << QStringList{u"Trabajó invariablemente con precisión."_s,
+                           u"Su labor fue invariablemente cuidadosa."_s,
+                           u"El equipo lo apreciaba invariablemente."_s,
+                           u"Sus resultados convencieron."_s,
+                           u"Con los clientes fue amable."_s,
+                           u"Aprendía con rapidez."_s}
+            << u"„invariablemente“ in 3 von 6 Sätzen"_s;
     }
     void vielfalt()
     {
@@ -807,6 +849,9 @@ private slots:
             << n + u"4/B/it/m"_s << t(u"Il suo lavoro non è sempre stato preciso."_s);
         QTest::newRow("italienisch molto successo in Note 3")
             << n + u"2/C/it/w"_s << t(u"Le auguriamo molto successo."_s);
+        // Spanish: a restriction at grade 5 is no time word
+        QTest::newRow("es: no siempre in Note 5")
+            << n + u"4/B/es/m"_s << t(u"No siempre cumplió los plazos."_s);
     }
     void zulaessig()
     {
