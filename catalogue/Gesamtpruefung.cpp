@@ -132,9 +132,11 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "\\b(avait|a\\s+eu|ayant)\\s+besoin\\s+d|\\bparfois\\b|la\\s+plupart\\s+du\\s+temps|"
                   "\\bnon\\s+sans\\b"),
               5, 5, QStringLiteral("Einschränkung der Note 5")},
-             {QStringLiteral(
-                  "\\bdans\\s+l['\u2019]ensemble\\b(?!\\s+d)|pour\\s+l['\u2019]essentiel|\\bglobalement|"
-                  "dans\\s+les\\s+grandes\\s+lignes|en\\s+règle\\s+générale"),
+             {QStringLiteral("\\bdans\\s+l['\u2019]ensemble\\b"
+                             "(?!\\s+(des|du|d['\u2019]|de\\s+(ses|son|sa|ces|cette|ce|la|l['\u2019]|le|"
+                             "leurs?|nos|notre)\\b))|"
+                             "pour\\s+l['\u2019]essentiel|le\\s+plus\\s+souvent|\\bglobalement|"
+                             "dans\\s+les\\s+grandes\\s+lignes|en\\s+règle\\s+générale"),
               Nie, Nie,
               QStringLiteral(
                   "liest sich als Lob, nicht als Einschränkung; Note 5 sagt \u201epas toujours\u201c, "
