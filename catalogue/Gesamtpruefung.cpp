@@ -143,7 +143,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "\u201een partie\u201c")},
              {QStringLiteral("\\b(insuffisant\\w*|médiocres?|mauvaise?s?|passables?)\\b"), Nie, Nie,
               QStringLiteral("Schulnote im Text")},
-             {QStringLiteral("avec\\s+(un\\s+)?(grand\\s+|vif\\s+)?intérêt|avec\\s+compréhension|"
+             {QStringLiteral("avec\\s+(un\\s+)?(très\\s+)?(grand\\s+|vif\\s+)?intérêt|avec\\s+compréhension|"
                              "comprenons\\s+(sa|la)\\s+décision"),
               Nie, Nie, QStringLiteral("Geheimcode (Interesse, Verständnis)")},
              {QStringLiteral("en\\s+tout\\s+temps"), Nie, Nie,
@@ -216,7 +216,7 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("fr"),
-         {true,
+         {false,
           {
               {QStringLiteral("toujours"), QStringLiteral("\\btoujours\\b")},
               {QStringLiteral("constamment"), QStringLiteral("\\bconstam\\w*")},
