@@ -81,6 +81,33 @@ bool Fragenablauf::noteSuchen(qint16 note)
     return m_data2.suchen([note](const Katalog::AntwortZeile& a) { return a.Note == note; });
 }
 
+bool Fragenablauf::noteAngeboten(qint16 note) const
+{
+    for (const Katalog::AntwortZeile& a : m_data2.zeilen())
+        if (a.Note == note)
+            return true;
+    return false;
+}
+
+Ergebnis<QList<Katalog::AuswahlZeile>> Fragenablauf::auswahl() const
+{
+    if (!m_verbindung)
+        return QList<Katalog::AuswahlZeile>{};
+    return Katalog::auswahl(*m_verbindung);
+}
+
+Ergebnis<std::optional<Katalog::AuswahlZeile>> Fragenablauf::gewaehlt() const
+{
+    if (!m_verbindung || m_data1.amEnde())
+        return std::optional<Katalog::AuswahlZeile>{};
+    auto zeile = Katalog::auswahlFinden(*m_verbindung, frage().Nr);
+    if (!zeile)
+        return zeile.alsFehler();
+    if (!*zeile)
+        return std::optional<Katalog::AuswahlZeile>{};
+    return Katalog::auswahlZeile(*m_verbindung, **zeile);
+}
+
 bool Fragenablauf::varianteVorhanden(Katalog::Buchstabe b) const
 {
     return !m_data2.amEnde() && m_data2.aktuell().Antwort1[b].has_value();

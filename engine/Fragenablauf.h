@@ -29,6 +29,9 @@ public:
             ++m_pos;
     }
     void letzte() { m_pos = m_zeilen.isEmpty() ? 0 : m_zeilen.size() - 1; }
+    void ansEnde() { m_pos = m_zeilen.size(); }
+    const QList<Zeile>& zeilen() const { return m_zeilen; }
+    qsizetype position() const { return m_pos; }
     // Moves to the first row that `passt`; stays where it is when no row does.
     template <typename Bedingung> bool suchen(Bedingung passt)
     {
@@ -75,6 +78,12 @@ public:
     // question matches (or `nr` is no whole number), the current question stays. Returns whether one
     // matched.
     Ergebnis<bool> frageSuchen(const QString& nr);
+    // The whole set in asking order, and the index of the current question in it (the set's size past the
+    // last question).
+    const QList<Katalog::FrageZeile>& fragen() const { return m_data1.zeilen(); }
+    qsizetype position() const { return m_data1.position(); }
+    // Stands past the last question again (after an earlier answer was changed in the end state).
+    void ansEnde() { m_data1.ansEnde(); }
     // Moves to the next question and runs `FrageWechsel` for it. Returns false when the set has passed its
     // last question.
     Ergebnis<bool> naechsteFrage();
@@ -85,6 +94,8 @@ public:
     bool bewertet() const { return m_data2.aktuell().Note > 0; }
     // Makes the first answer row of grade `note` current; false (and no move) when there is none.
     bool noteSuchen(qint16 note);
+    // Whether the current question has an answer row of grade `note`.
+    bool noteAngeboten(qint16 note) const;
     // Whether the current answer row offers phrasing `b` (its first part is not null).
     bool varianteVorhanden(Katalog::Buchstabe b) const;
 
@@ -99,6 +110,10 @@ public:
     // employee's data filled in (Textbau::satz), anything else as the box shows it (a phrasing there is
     // filled in already).
     Ergebnis<QString> satzUebernehmen(const QString& kasten);
+
+    // Auswahl as it stands, and the recorded choice of the current question.
+    Ergebnis<QList<Katalog::AuswahlZeile>> auswahl() const;
+    Ergebnis<std::optional<Katalog::AuswahlZeile>> gewaehlt() const;
 
     // Start of the work, on a connection of its own: the saved text of interrupted work, or emptying
     // Auswahl for a new reference.

@@ -34,7 +34,7 @@ Ergebnis<QString> gewaehltePhrase(Katalog::Nachschlagen& nachschlagen, const Kat
 
 } // namespace
 
-Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
+Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung, const Aufbauweise& weise)
 {
     Neuaufbau r;
     const qint16 geschlecht = sitzung.arbeitnehmer.Geschlecht;
@@ -63,6 +63,8 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
     for (const Katalog::AuswahlZeile& z : std::as_const(*zeilen)) {
         if (z.KeineAussage.value_or(true))
             continue; // a skipped question contributes nothing
+        if (weise.nurFragen && !weise.nurFragen->contains(z.Frage))
+            continue;
 
         auto frage = nachschlagen.frage(z.Frage);
         if (!frage) {
@@ -88,6 +90,7 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung)
             Textbau::anschluss(Textbau::satz(satz, sitzung.arbeitnehmer), (*frage)->Absatz, r.text.isEmpty());
     }
 
-    r.text += Textbau::schluss(sitzung);
+    if (weise.schluss)
+        r.text += Textbau::schluss(sitzung);
     return r;
 }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSet>
 #include <QString>
+#include <optional>
 
 struct Sitzung;
 
@@ -17,4 +19,12 @@ struct Neuaufbau
 // separators, placeholders filled in and the closing block. Stops at the first failure. A skipped question,
 // a choice whose question or answer row the catalogue no longer has (after an update), and a phrase that
 // comes out empty add nothing, not even a separator.
-Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung);
+// `nurFragen` limits it to the choices of those questions (the ones passed so far while the questions are
+// still being answered); `schluss` false leaves the closing block off (it comes only after the last
+// question).
+struct Aufbauweise
+{
+    std::optional<QSet<qint32>> nurFragen;
+    bool schluss = true;
+};
+Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung, const Aufbauweise& weise = {});

@@ -1,5 +1,7 @@
 #include "screens/FragenForm.h"
 
+#include "engine/Antwortuebersicht.h"
+#include "engine/Gesamtpruefung.h"
 #include "engine/Regeln.h"
 #include "engine/Sprachwechsel.h"
 #include "engine/Textbau.h"
@@ -19,10 +21,13 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <limits>
 
 namespace {
@@ -45,6 +50,18 @@ const QString AbschriftVerworfen = QStringLiteral(
     "Dass die Arbeit nicht fortgesetzt werden soll, ist im Fragenkatalog gespeichert; nur die Abschrift für "
     "ältere Programmversionen in der Einstellungsdatei blieb auf dem alten Stand.");
 const QColor Weiss{255, 255, 255};
+const QString Uebernehmen = QStringLiteral("Übernehmen");
+
+// Width of the overview panel left of the question panel, and the gap between them, in twips.
+constexpr double UebersichtBreite = 3720;
+constexpr double PanelAbstand = 120;
+
+// The focus stands out on every control of the screen.
+const QString Fokusrahmen = QStringLiteral(
+    "QRadioButton:focus { background-color: #ffe680; }"
+    "QPushButton:focus { border: 2px solid #0000c0; border-radius: 3px; background-color: #ffe680; }"
+    "QPushButton:focus:checked { background-color: #e0b000; }"
+    "QPlainTextEdit:focus, QListWidget:focus { border: 2px solid #0000c0; }");
 
 // The window's design size in twips, and how many pixels of height the working panel may give up on a
 // small screen (the leave buttons then just clear the "Wählen Sie" frame).
@@ -68,6 +85,8 @@ FragenForm::FragenForm(QWidget* eltern, Beginn beginn)
     setWindowTitle(Fenstertitel);
     Bausteine::hintergrund(this, Bausteine::Dunkelblau);
     m_flaeche = new Layout::Flaeche(this, [this] { anordnen(); });
+    setStyleSheet(Fokusrahmen);
+
     Panel3D1 = Bausteine::panel(m_flaeche->innen(), QStringLiteral("Panel3D1"), 9615, 7020);
 
     FrageLabel = Bausteine::label(Panel3D1, QStringLiteral("FrageLabel"),
@@ -137,6 +156,45 @@ FragenForm::FragenForm(QWidget* eltern, Beginn beginn)
     WeiterButton->setEnabled(false);
     connect(WeiterButton, &QPushButton::clicked, this, &FragenForm::WeiterButton_Click);
 
+    // The overview: the answers given so far and the findings of the check, each leading back to its
+    // question.
+    Panel3D2 = Bausteine::panel(m_flaeche->innen(), QStringLiteral("Panel3D2"), UebersichtBreite, 7020);
+    auto* listenLabel = Bausteine::label(Panel3D2, QStringLiteral("AntwortlisteLabel"),
+                                         QStringLiteral("Antwort&liste"), 120, 120, 3480, 255);
+    Antwortliste = new QListWidget(Panel3D2);
+    Antwortliste->setObjectName(QStringLiteral("Antwortliste"));
+    Antwortliste->setToolTip(QStringLiteral("Wählen Sie eine Antwort, um sie zu ändern"));
+    Layout::setzen(Antwortliste, 120, 405, 3480, 3435);
+    listenLabel->setBuddy(Antwortliste);
+    auto* pruefLabel = Bausteine::label(Panel3D2, QStringLiteral("PrueflisteLabel"),
+                                        QStringLiteral("Prü&fhinweise"), 120, 3915, 3480, 255);
+    Pruefliste = new QListWidget(Panel3D2);
+    Pruefliste->setObjectName(QStringLiteral("Pruefliste"));
+    Pruefliste->setToolTip(QStringLiteral("Wählen Sie einen Hinweis, um zu seiner Frage zu gehen"));
+    Pruefliste->setWordWrap(true);
+    Layout::setzen(Pruefliste, 120, 4200, 3480, 1560);
+    pruefLabel->setBuddy(Pruefliste);
+    for (QListWidget* liste : {Antwortliste, Pruefliste}) {
+        liste->setTextElideMode(Qt::ElideRight);
+        liste->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        liste->installEventFilter(this);
+    }
+    Tastenhinweis = Bausteine::label(
+        Panel3D2, QStringLiteral("Tastenhinweis"),
+        QStringLiteral("Tasten: 1\u20135 Note, A B C Vorschlag, E eigene Formulierung, \u00dc überspringen, "
+                       "Enter weiter (Strg+Enter im Textfeld), Esc beenden; mit Alt überall."),
+        120, 5820, 3480, 1110);
+    Tastenhinweis->setTextFormat(Qt::PlainText);
+    // A click on an entry opens its question once the list has finished with the click: the change
+    // refills the list.
+    for (QListWidget* liste : {Antwortliste, Pruefliste})
+        connect(liste, &QListWidget::itemClicked, this, [this](QListWidgetItem* e) {
+            const qint32 nr = e->data(Qt::UserRole).toInt();
+            QMetaObject::invokeMethod(
+                this, [this, nr] { antwortAendern(nr); }, Qt::QueuedConnection);
+        });
+    tastenEinrichten();
+
     // A larger window gives the text boxes its room: both take the width, the reference text most of the
     // height. A smaller one takes height from them, down to where the right column still fits.
     Layout::verankern(Statuszeile, {.breite = 1});
@@ -146,8 +204,9 @@ FragenForm::FragenForm(QWidget* eltern, Beginn beginn)
         Layout::verankern(rechts, {.links = 1});
     for (QWidget* unten : {AbbrechenButton, WeiterButton})
         Layout::verankern(unten, {.links = 1, .oben = 1});
-    m_flaeche->innen()->setMinimumSize(Layout::platzbedarf({Panel3D1}) - QSize(0, Schrumpf));
-    Layout::startgroesse(this, {Layout::px(Breite), Layout::px(Hoehe)});
+    m_flaeche->innen()->setMinimumSize(Layout::platzbedarf({Panel3D1}) +
+                                       QSize(Layout::px(UebersichtBreite + PanelAbstand), -Schrumpf));
+    Layout::startgroesse(this, {Layout::px(Breite + UebersichtBreite + PanelAbstand), Layout::px(Hoehe)});
 
     m_einmal = new Einmalklick(this);
     m_einmal->beobachten(WeiterButton);
@@ -193,7 +252,7 @@ void FragenForm::laden()
             return;
         }
         if (*text)
-            Textfeld::setzen(Zeugnis, **text);
+            zeugnisSetzen(**text);
     } else if (auto s = Fragenablauf::neuBeginnen(); !s) {
         aufgeben(s.fehler());
         return;
@@ -203,6 +262,8 @@ void FragenForm::laden()
 
     if (Bewertung->isHidden())
         variantenFreigeben();
+    antwortlisteAuffrischen();
+    fokusSetzen();
 }
 
 // The end state as the progress record keeps it: the finished text in its output language.
@@ -218,13 +279,14 @@ void FragenForm::fertigLaden()
     m_fragenzahl = Fragenzahl(m_sitzung.Arbeitnehmertyp, m_sitzung.Zeugnisart);
     FrageLabel->setText(
         zaehler(qint32(m_sitzung.Zahl) + (Text::zahlLesen(m_fragenzahl) > s.zahl ? 1 : 0), m_fragenzahl));
+    if (!s.sprache.isEmpty())
+        m_sprache = s.sprache;
     Fertig();
-    for (int i = 1; i <= 5; ++i)
-        if (const Regeln::Sprache* sprache = Regeln::spracheMitBeschriftung(Wert[i]->text());
-            sprache && sprache->wort == s.sprache)
-            Wert[i]->setChecked(true);
-    Textfeld::setzen(Zeugnis, s.text);
-    m_ausgabe->aufgebaut(s.sprache, s.text);
+    zeugnisSetzen(s.text);
+    m_ausgabe->aufgebaut(m_sprache, Textfeld::text(Zeugnis));
+    antwortlisteAuffrischen();
+    pruefen();
+    fokusSetzen();
 }
 
 bool FragenForm::fortschrittSichern(Fortschritt::Zustand zustand, const QString& sprache)
@@ -264,7 +326,12 @@ void FragenForm::FrageWechselAnzeigen()
 {
     if (m_ablauf.amEnde())
         return;
-    Wert[5]->setEnabled(m_ablauf.antwortzahl() == 5);
+    // A grade the question has no answer row for is not offered at all.
+    for (int i = 1; i <= 5; ++i) {
+        const bool angeboten = m_ablauf.noteAngeboten(qint16(i));
+        Wert[i]->setEnabled(angeboten);
+        Wert[i]->setVisible(angeboten);
+    }
     Bewertung->setVisible(m_ablauf.bewertet());
     Varian[4]->setEnabled(m_ablauf.frage().KeineAussage);
     Statuszeile->setText(m_ablauf.frage().Frage);
@@ -311,7 +378,7 @@ void FragenForm::Wert_Click(int index, bool gewaehlt)
 {
     if (m_beendet)
         return;
-    if (m_zustand != Zustand::Beantworten) {
+    if (sprachwahl()) {
         // Language mode: every click rebuilds the text, whether it selected the button or not.
         if (m_ausgabe && !m_ausgabe->neuAufbauErlaubt(this)) {
             for (int i = 1; i <= 5; ++i) {
@@ -381,6 +448,12 @@ void FragenForm::WeiterButton_Click()
         return;
     // Presses of the buttons that move on count again once the next question is shown.
     const Einmalklick::Sperre sperre(*m_einmal);
+    if (WeiterButton->text() != Zwischenablage && eigeneFormulierungFehlt())
+        return;
+    if (m_aendern) {
+        aenderungAbschliessen();
+        return;
+    }
     Textfeld::hintergrund(Variante, Bausteine::Grau);
     if (m_sitzung.Zahl < std::numeric_limits<qint16>::max())
         ++m_sitzung.Zahl;
@@ -394,8 +467,10 @@ void FragenForm::WeiterButton_Click()
     if (Text::zahlLesen(m_fragenzahl) > m_sitzung.Zahl)
         FrageLabel->setText(zaehler(qint32(m_sitzung.Zahl) + 1, m_fragenzahl));
 
-    if (m_zustand != Zustand::Beantworten) {
-        dlgBeenden dialog(Textfeld::text(Zeugnis), this, m_ausgabe);
+    if (sprachwahl()) {
+        // The check runs again before the text goes out: answers may have changed since "Fertig".
+        pruefen();
+        dlgBeenden dialog(Textfeld::text(Zeugnis), this, m_ausgabe, m_hinweise);
         if (dialog.exec() == QDialog::Accepted)
             m_ausgabe->kopiert();
         return;
@@ -411,6 +486,7 @@ void FragenForm::WeiterButton_Click()
         Textfeld::anhaengen(Zeugnis, stueck);
         LetztesZeichenMarkieren(Zeugnis);
         Variante->clear();
+        m_zeugnisStand = Textfeld::text(Zeugnis);
     }
 
     auto naechste = m_ablauf.naechsteFrage();
@@ -424,6 +500,10 @@ void FragenForm::WeiterButton_Click()
         const QString deutsch = Regeln::Sprachen.front().wort.toString();
         m_ausgabe->aufgebaut(deutsch, Textfeld::text(Zeugnis));
         fortschrittSichern(Fortschritt::Zustand::Ende, deutsch);
+        m_zeugnisStand = Textfeld::text(Zeugnis);
+        antwortlisteAuffrischen();
+        pruefen();
+        fokusSetzen();
         return;
     }
     FrageWechselAnzeigen();
@@ -433,6 +513,8 @@ void FragenForm::WeiterButton_Click()
         Varian[b]->setEnabled(false);
     if (Bewertung->isHidden())
         variantenFreigeben();
+    antwortlisteAuffrischen();
+    fokusSetzen();
     fortschrittSichern(Fortschritt::Zustand::Fragen);
 }
 
@@ -440,28 +522,58 @@ void FragenForm::WeiterButton_Click()
 void FragenForm::Fertig()
 {
     m_zustand = Zustand::Ende;
-    WeiterButton->setEnabled(true);
-    beschriften(WeiterButton, Zwischenablage);
-    beschriften(AbbrechenButton, Beenden);
-    for (int i = 1; i <= 5; ++i) {
-        Wert[i]->setEnabled(true);
-        Wert[i]->setToolTip(Sprachen);
+    bewertungAnzeigen();
+    Statuszeile->setText(QStringLiteral(
+        "Das Zeugnis ist vollständig. Wählen Sie die Sprache (1\u20135) und übernehmen Sie es mit "
+        "\u201eZwischenablage\u201c (Enter); die Antwortliste links ändert jede Antwort."));
+}
+
+// Grading or, in the end state, the output languages; the phrasing frame and the phrase box only while a
+// question is open.
+void FragenForm::bewertungAnzeigen()
+{
+    const bool sprachen = sprachwahl();
+    WeiterButton->setEnabled(sprachen);
+    beschriften(WeiterButton, sprachen ? Zwischenablage : m_aendern ? Uebernehmen : Weiter);
+    beschriften(AbbrechenButton, sprachen ? Beenden : Abbrechen);
+    Frame3D1->setVisible(!sprachen);
+    Variante->setVisible(!sprachen);
+    if (!sprachen) {
+        // An answer changed after the end: the letter's controls give way to the phrasing frame.
+        if (m_ausgabe)
+            m_ausgabe->verbergen();
+        Bewertung->setTitle(QStringLiteral("Ihre Wertung"));
+        const QStringList noten{QStringLiteral("sehr gut"), QStringLiteral("gut"),
+                                QStringLiteral("befriedigend"), QStringLiteral("ausreichend"),
+                                QStringLiteral("mangelhaft")};
+        for (int i = 1; i <= 5; ++i) {
+            Wert[i]->setText(noten.at(i - 1));
+            Wert[i]->setToolTip(NotenHinweis);
+        }
+        return;
     }
     Bewertung->setTitle(QStringLiteral("Zeugnisausgabe in"));
     // The buttons from the top: German, English, Italian, Spanish, French.
     constexpr std::array<std::size_t, 6> sprache{0, 0, 1, 3, 4, 2};
-    for (int i = 1; i <= 5; ++i)
+    for (int i = 1; i <= 5; ++i) {
+        Wert[i]->setEnabled(true);
+        Wert[i]->setVisible(true);
+        Wert[i]->setToolTip(Sprachen);
         Wert[i]->setText(Regeln::Sprachen[sprache[i]].beschriftung.toString());
+    }
     Wert[1]->setChecked(true);
+    for (int i = 1; i <= 5; ++i)
+        if (Regeln::Sprachen[sprache[i]].wort == m_sprache)
+            Wert[i]->setChecked(true);
     Bewertung->show();
-    Frame3D1->hide();
     // Every hand-out is recorded; from then on the finished reference is no longer offered at the next start.
-    m_ausgabe = new Zeugnisausgabe(
-        Panel3D1, [this] { return Textfeld::text(Zeugnis); },
-        [this] {
-            m_zustand = Zustand::Ausgegeben;
-            fortschrittSichern(Fortschritt::Zustand::Ausgegeben, m_ausgabe->sprache());
-        });
+    if (!m_ausgabe)
+        m_ausgabe = new Zeugnisausgabe(
+            Panel3D1, [this] { return Textfeld::text(Zeugnis); },
+            [this] {
+                m_zustand = Zustand::Ausgegeben;
+                fortschrittSichern(Fortschritt::Zustand::Ausgegeben, m_ausgabe->sprache());
+            });
 }
 
 void FragenForm::AbbrechenButton_Click()
@@ -472,7 +584,7 @@ void FragenForm::AbbrechenButton_Click()
 
 bool FragenForm::verlassen()
 {
-    if (m_zustand != Zustand::Beantworten) {
+    if (sprachwahl()) {
         if (m_ausgabe && !m_ausgabe->verlassenErlaubt(this))
             return false;
         m_beendet = true;
@@ -506,8 +618,9 @@ bool FragenForm::verlassen()
 void FragenForm::ChangeLanguage(const QString& sLand)
 {
     Zeugnis->clear();
+    m_sprache = sLand;
     const Neuaufbau neu = zeugnisNeuAufbauen(sLand, m_sitzung);
-    Textfeld::setzen(Zeugnis, neu.text);
+    zeugnisSetzen(neu.text);
     if (m_ausgabe)
         m_ausgabe->aufgebaut(sLand, Textfeld::text(Zeugnis));
     if (!neu.ok())
@@ -520,6 +633,10 @@ void FragenForm::ChangeLanguage(const QString& sLand)
 
 Status FragenForm::ArbeitZwischenspeichern()
 {
+    // An open change is concluded first, so that the text matches the recorded choices and the work
+    // resumes at the first unanswered question.
+    if (m_aendern)
+        aenderungAbschliessen();
     const Fortschritt::Gespeichert g = m_ablauf.arbeitZwischenspeichern(Textfeld::text(Zeugnis));
     if (!g.ok())
         return Fehler{g.fehler};
@@ -552,16 +669,23 @@ void FragenForm::weiterFehlgeschlagen(const QString& text)
 void FragenForm::setVisible(bool sichtbar)
 {
     QWidget::setVisible(sichtbar && !m_beendet);
+    // The window's first focus would be the phrase box; the keys work outside it.
+    if (sichtbar && !m_beendet)
+        fokusSetzen();
 }
 
 void FragenForm::anordnen()
 {
-    if (!Panel3D1)
+    if (!Panel3D1 || !Panel3D2)
         return;
     const QWidget* innen = m_flaeche->innen();
-    Layout::dehnen(Panel3D1, std::max(0, innen->width() - Layout::px(Breite)),
+    const int uebersicht = Panel3D2->width() + Layout::px(PanelAbstand);
+    Layout::dehnen(Panel3D1, std::max(0, innen->width() - uebersicht - Layout::px(Breite)),
                    std::max(-Schrumpf, innen->height() - Layout::px(Hoehe)));
+    // The question panel and the overview left of it are centred together.
     Layout::zentrieren(m_flaeche->innen(), Panel3D1);
+    Panel3D1->move(Panel3D1->x() + uebersicht / 2, Panel3D1->y());
+    Panel3D2->move(Panel3D1->x() - uebersicht, Panel3D1->y());
 }
 
 void FragenForm::changeEvent(QEvent* ereignis)
@@ -578,4 +702,345 @@ void FragenForm::closeEvent(QCloseEvent* ereignis)
         ereignis->accept();
     else
         ereignis->ignore();
+}
+
+void FragenForm::zeugnisSetzen(const QString& text)
+{
+    Textfeld::setzen(Zeugnis, text);
+    m_zeugnisStand = Textfeld::text(Zeugnis);
+}
+
+bool FragenForm::eigeneFormulierungFehlt()
+{
+    if (m_ablauf.amEnde() || !Varian[3]->isChecked() || m_ablauf.frage().KeineAussage ||
+        !Textfeld::text(Variante).trimmed().isEmpty())
+        return false;
+    Umgebung::zeigen(this,
+                     Umgebung::warnung(QStringLiteral("Eigene Formulierung fehlt"),
+                                       QStringLiteral("Diese Frage kann nicht übersprungen werden. Schreiben "
+                                                      "Sie Ihre eigene Formulierung in das Textfeld oder "
+                                                      "wählen Sie einen Textvorschlag.")));
+    Variante->setFocus(Qt::OtherFocusReason);
+    return true;
+}
+
+// Keys of the screen: outside the text boxes as they are, from anywhere with Alt; Enter inside a text box
+// with Ctrl, since own wordings may hold line breaks.
+void FragenForm::tastenEinrichten()
+{
+    const QList<int> tasten{Qt::Key_1, Qt::Key_2, Qt::Key_3, Qt::Key_4,          Qt::Key_5, Qt::Key_A,
+                            Qt::Key_B, Qt::Key_C, Qt::Key_E, Qt::Key_Udiaeresis, Qt::Key_U};
+    for (int t : tasten) {
+        auto* kurz = new QShortcut(QKeySequence(QKeyCombination(Qt::AltModifier, Qt::Key(t))), this);
+        connect(kurz, &QShortcut::activated, this, [this, t] { taste(t); });
+    }
+    for (const QKeySequence& folge :
+         {QKeySequence(Qt::CTRL | Qt::Key_Return), QKeySequence(Qt::CTRL | Qt::Key_Enter)}) {
+        auto* kurz = new QShortcut(folge, this);
+        connect(kurz, &QShortcut::activated, this, [this] { taste(Qt::Key_Return); });
+    }
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { taste(Qt::Key_Escape); });
+}
+
+bool FragenForm::taste(int t)
+{
+    if (m_beendet)
+        return false;
+    if (t >= Qt::Key_1 && t <= Qt::Key_5) {
+        QRadioButton* w = Wert[t - Qt::Key_0];
+        if (!Bewertung->isVisible() || !w->isVisible() || !w->isEnabled())
+            return false;
+        w->setFocus(Qt::ShortcutFocusReason);
+        w->click();
+        return true;
+    }
+    int k = -1;
+    switch (t) {
+    case Qt::Key_A:
+    case Qt::Key_B:
+    case Qt::Key_C:
+        k = t - Qt::Key_A;
+        break;
+    case Qt::Key_E:
+        k = Fragenablauf::EigeneFormulierung;
+        break;
+    case Qt::Key_Udiaeresis:
+    case Qt::Key_U:
+        k = Fragenablauf::Ueberspringen;
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!WeiterButton->isEnabled())
+            return false;
+        WeiterButton->click();
+        return true;
+    case Qt::Key_Escape:
+        if (sprachwahl()) {
+            const Umgebung::Meldung frage{
+                QStringLiteral("Programm Beenden"),
+                QStringLiteral("Das Zeugnis ist fertig. Wollen Sie das Programm beenden?"),
+                Umgebung::Knoepfe::JaNein, Umgebung::Symbol::Keins};
+            if (Umgebung::zeigen(this, frage) != Umgebung::Antwort::Ja)
+                return true;
+        }
+        AbbrechenButton->click();
+        return true;
+    default:
+        return false;
+    }
+    if (!Frame3D1->isVisible() || !Varian[k]->isEnabled())
+        return false;
+    if (k != Fragenablauf::EigeneFormulierung)
+        Varian[k]->setFocus(Qt::ShortcutFocusReason);
+    Varian[k]->click();
+    return true;
+}
+
+void FragenForm::keyPressEvent(QKeyEvent* ereignis)
+{
+    const auto mod = ereignis->modifiers() & ~Qt::KeypadModifier;
+    if (mod == Qt::NoModifier && ereignis->key() != Qt::Key_Escape && taste(ereignis->key())) {
+        ereignis->accept();
+        return;
+    }
+    QWidget::keyPressEvent(ereignis);
+}
+
+// The lists would take letters and digits for searching; on this screen they choose grade and phrasing.
+bool FragenForm::eventFilter(QObject* objekt, QEvent* ereignis)
+{
+    if (ereignis->type() == QEvent::KeyPress && (objekt == Antwortliste || objekt == Pruefliste)) {
+        auto* e = static_cast<QKeyEvent*>(ereignis);
+        const int t = e->key();
+        // Enter in a list opens the entry's question (and is not Continue as well).
+        if (t == Qt::Key_Return || t == Qt::Key_Enter) {
+            if (const QListWidgetItem* eintrag = static_cast<QListWidget*>(objekt)->currentItem())
+                antwortAendern(eintrag->data(Qt::UserRole).toInt());
+            return true;
+        }
+        const bool zeichen = (t >= Qt::Key_1 && t <= Qt::Key_5) || t == Qt::Key_A || t == Qt::Key_B ||
+                             t == Qt::Key_C || t == Qt::Key_E || t == Qt::Key_U || t == Qt::Key_Udiaeresis;
+        if (zeichen && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            taste(t);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(objekt, ereignis);
+}
+
+void FragenForm::fokusSetzen()
+{
+    if (m_beendet)
+        return;
+    if (Bewertung->isVisible()) {
+        for (int i = 1; i <= 5; ++i)
+            if (Wert[i]->isChecked() && Wert[i]->isVisible()) {
+                Wert[i]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+        for (int i = 1; i <= 5; ++i)
+            if (Wert[i]->isVisible() && Wert[i]->isEnabled()) {
+                Wert[i]->setFocus(Qt::OtherFocusReason);
+                return;
+            }
+    }
+    for (int k = 0; k < 5; ++k)
+        if (Varian[k]->isVisible() && Varian[k]->isEnabled()) {
+            Varian[k]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+}
+
+QSet<qint32> FragenForm::beantworteteFragen() const
+{
+    QSet<qint32> r;
+    for (const Katalog::FrageZeile& f : m_ablauf.fragen()) {
+        if (m_fortsetzung != 0 && f.Nr == m_fortsetzung)
+            break;
+        r.insert(f.Nr);
+    }
+    return r;
+}
+
+void FragenForm::antwortlisteAuffrischen()
+{
+    Antwortliste->clear();
+    auto gewaehlt = m_ablauf.auswahl();
+    if (!gewaehlt)
+        return; // the overview stays empty; answering goes on and reports its own failures
+    qsizetype bis = m_ablauf.position();
+    if (m_aendern) {
+        bis = m_ablauf.fragen().size();
+        for (qsizetype i = 0; i < m_ablauf.fragen().size(); ++i)
+            if (m_ablauf.fragen().at(i).Nr == m_fortsetzung)
+                bis = i;
+    }
+    const qint32 offen = m_aendern ? m_ablauf.frage().Nr : 0;
+    for (const auto& e : Antwortuebersicht::eintraege(m_ablauf.fragen(), bis, *gewaehlt)) {
+        // The choice first: the question's text is cut off where the list is too narrow.
+        auto* zeile = new QListWidgetItem(
+            QStringLiteral("%1. %2: %3").arg(e.position).arg(e.antwort, e.frage), Antwortliste);
+        zeile->setToolTip(e.frage + QStringLiteral("\n") + e.antwort);
+        zeile->setData(Qt::UserRole, e.nr);
+        if (e.nr == offen)
+            Antwortliste->setCurrentItem(zeile);
+    }
+}
+
+void FragenForm::pruefen()
+{
+    Pruefliste->clear();
+    m_hinweise = 0;
+    auto eingabe = Gesamtpruefung::laden(m_sitzung);
+    if (!eingabe) {
+        new QListWidgetItem(QStringLiteral("Die Prüfung konnte nicht laufen: ") + eingabe.fehler(),
+                            Pruefliste);
+        return;
+    }
+    const auto befunde = Gesamtpruefung::pruefen(*eingabe);
+    for (const Gesamtpruefung::Befund& b : befunde) {
+        QString stelle;
+        for (qsizetype i = 0; i < m_ablauf.fragen().size(); ++i)
+            if (m_ablauf.fragen().at(i).Nr == b.frage)
+                stelle = QStringLiteral("Frage %1: ").arg(i + 1);
+        auto* zeile = new QListWidgetItem(stelle + b.text, Pruefliste);
+        zeile->setToolTip(stelle + b.text);
+        zeile->setData(Qt::UserRole, b.frage);
+    }
+    m_hinweise = int(befunde.size());
+}
+
+bool FragenForm::antwortAendern(qint32 nr)
+{
+    if (m_beendet || nr <= 0 || (m_aendern && !m_ablauf.amEnde() && m_ablauf.frage().Nr == nr))
+        return false;
+    if (Textfeld::text(Zeugnis) != m_zeugnisStand) {
+        const Umgebung::Meldung frage{
+            QStringLiteral("Antwort ändern"),
+            QStringLiteral(
+                "Sie haben den Zeugnistext von Hand geändert. Nach der Änderung einer Antwort wird der "
+                "Text aus den Antworten neu aufgebaut, und Ihre Änderungen gehen verloren. Antwort "
+                "trotzdem ändern?"),
+            Umgebung::Knoepfe::JaNein, Umgebung::Symbol::Keins};
+        if (Umgebung::zeigen(this, frage) != Umgebung::Antwort::Ja)
+            return false;
+    }
+    const bool schonOffen = m_aendern;
+    const qint32 fortsetzung = m_ablauf.amEnde() ? 0 : m_ablauf.frage().Nr;
+    auto gefunden = m_ablauf.frageSuchen(QString::number(nr));
+    if (!gefunden) {
+        weiterFehlgeschlagen(gefunden.fehler());
+        return false;
+    }
+    if (!*gefunden)
+        return false;
+    if (!schonOffen) {
+        m_fortsetzung = fortsetzung;
+        m_zaehlerVorher = FrageLabel->text();
+    }
+    m_aendern = true;
+
+    bewertungAnzeigen();
+    FrageWechselAnzeigen();
+    notenAbwaehlen();
+    variantenAbwaehlen(5);
+    for (int b = 0; b < 3; ++b)
+        Varian[b]->setEnabled(false);
+    Variante->clear();
+    Textfeld::hintergrund(Variante, Bausteine::Grau);
+    gewaehltesAnzeigen();
+    FrageLabel->setText(zaehler(qint32(m_ablauf.position() + 1), m_fragenzahl));
+    antwortlisteAuffrischen();
+    fokusSetzen();
+    return true;
+}
+
+void FragenForm::gewaehltesAnzeigen()
+{
+    auto gewaehlt = m_ablauf.gewaehlt();
+    if (!gewaehlt) {
+        meldung(gewaehlt.fehler());
+        return;
+    }
+    if (*gewaehlt && (*gewaehlt)->Note > 0 && m_ablauf.bewertet() && m_ablauf.noteSuchen((*gewaehlt)->Note)) {
+        m_note = (*gewaehlt)->Note;
+        Wert[m_note]->setChecked(true);
+    }
+    if (m_note > 0 || Bewertung->isHidden())
+        variantenFreigeben();
+    if (!*gewaehlt)
+        return;
+    const Katalog::AuswahlZeile& z = **gewaehlt;
+    int k = Fragenablauf::EigeneFormulierung;
+    if (z.KeineAussage.value_or(false))
+        k = Fragenablauf::Ueberspringen;
+    else if (z.Variante && z.Variante->size() == 1 && z.Variante->at(0) >= u'A' && z.Variante->at(0) <= u'C')
+        k = z.Variante->at(0).unicode() - u'A';
+    Varian[k]->setChecked(true);
+    WeiterButton->setEnabled(true);
+    if (k < 3) {
+        Textfeld::setzen(Variante, phrase(m_ablauf.antwort(), static_cast<Katalog::Buchstabe>(k),
+                                          m_sitzung.arbeitnehmer.Name)
+                                       .value_or(QString()));
+        platzhalterEinsetzen();
+    } else if (k == Fragenablauf::EigeneFormulierung) {
+        Textfeld::hintergrund(Variante, Weiss);
+        Textfeld::setzen(Variante, z.EigeneFormulierung.value_or(QString()));
+    }
+}
+
+bool FragenForm::aenderungAbschliessen()
+{
+    if (Varian[3]->isChecked()) {
+        // The own wording goes to this question's row, whether it was chosen anew or kept.
+        auto gewaehlt = m_ablauf.waehlen(Fragenablauf::EigeneFormulierung);
+        Status s = gewaehlt ? m_ablauf.eigeneFormulierungUebernehmen(Textfeld::text(Variante))
+                            : gewaehlt.alsFehler();
+        if (!s) {
+            meldung(s.fehler());
+            return false;
+        }
+    }
+    Aufbauweise weise;
+    weise.schluss = fertig();
+    if (m_fortsetzung != 0)
+        weise.nurFragen = beantworteteFragen();
+    const Neuaufbau neu =
+        zeugnisNeuAufbauen(fertig() ? m_sprache : QStringLiteral("Deutsch"), m_sitzung, weise);
+    zeugnisSetzen(neu.text);
+    if (!neu.ok())
+        meldung(neu.fehler);
+
+    m_aendern = false;
+    notenAbwaehlen();
+    variantenAbwaehlen(5);
+    Variante->clear();
+    Textfeld::hintergrund(Variante, Bausteine::Grau);
+    if (m_fortsetzung == 0) {
+        m_ablauf.ansEnde();
+        Fertig();
+        m_ausgabe->aufgebaut(m_sprache, Textfeld::text(Zeugnis));
+        pruefen();
+    } else {
+        auto gefunden = m_ablauf.frageSuchen(QString::number(m_fortsetzung));
+        if (!gefunden) {
+            weiterFehlgeschlagen(gefunden.fehler());
+            return false;
+        }
+        bewertungAnzeigen();
+        FrageWechselAnzeigen();
+        for (int b = 0; b < 3; ++b)
+            Varian[b]->setEnabled(false);
+        if (Bewertung->isHidden())
+            variantenFreigeben();
+    }
+    FrageLabel->setText(m_zaehlerVorher);
+    antwortlisteAuffrischen();
+    fokusSetzen();
+    // The record takes the reference as it stands after the change, in one piece.
+    if (neu.ok())
+        fortschrittSichern(m_fortsetzung == 0 ? Fortschritt::Zustand::Ende : Fortschritt::Zustand::Fragen,
+                           m_sprache);
+    return neu.ok();
 }

@@ -1,5 +1,6 @@
 #include "screens/StammdatenForm.h"
 
+#include "engine/Datumspruefung.h"
 #include "screens/Bausteine.h"
 #include "screens/FragenForm.h"
 #include "screens/Layout.h"
@@ -14,6 +15,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -59,7 +62,7 @@ constexpr std::array<int, 8> Klientenboxen{0, 1, 2, 3, 4, 7, 8, 9};
 } // namespace
 
 StammdatenForm::StammdatenForm(QWidget* eltern)
-    : Bildschirm(QStringLiteral("StammdatenForm"), 8415, 4155, eltern)
+    : Bildschirm(QStringLiteral("StammdatenForm"), 8415, 4995, eltern)
 {
     Statuszeile = Bausteine::statuszeile(Panel3D1, 120, 120, 8175, 375, Bausteine::Dunkelrot, Qt::white);
     Statuszeile->setText(
@@ -118,6 +121,19 @@ StammdatenForm::StammdatenForm(QWidget* eltern)
                                     QStringLiteral("Setzt die Arbeitszeugniserstellung fort"), 6360,
                                     geschlechtTop + 420, 1815, 375);
 
+    // Dates that look wrong are pointed out below the buttons while the user types; nothing is refused.
+    Datumshinweis =
+        Bausteine::label(Panel3D1, QStringLiteral("Datumshinweis"), QString(), 120, 4080, 8175, 795);
+    Datumshinweis->setTextFormat(Qt::PlainText);
+    Datumshinweis->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Datumshinweis->setAccessibleName(QStringLiteral("Hinweise zu den Daten"));
+    QPalette rot = Datumshinweis->palette();
+    rot.setColor(QPalette::WindowText, Bausteine::Dunkelrot);
+    Datumshinweis->setPalette(rot);
+    for (int i : {7, 8, 9, Zeugnisdatum})
+        connect(static_cast<QLineEdit*>(Stammdaten[i]), &QLineEdit::textChanged, this,
+                &StammdatenForm::datenPruefen);
+
     QWidget* vorher = Stammdaten[0];
     for (QWidget* w : {Stammdaten[1], Stammdaten[2], Stammdaten[3], Stammdaten[4], Stammdaten[5],
                        Stammdaten[6], Stammdaten[7], Stammdaten[8], Stammdaten[9], Stammdaten[10],
@@ -145,6 +161,23 @@ StammdatenForm::StammdatenForm(QWidget* eltern)
     connect(Command3D1, &QPushButton::clicked, this, &StammdatenForm::Command3D1_Click);
     connect(Command3D2, &QPushButton::clicked, this, &StammdatenForm::Command3D2_Click);
     connect(WeiterButton, &QPushButton::clicked, this, &StammdatenForm::WeiterButton_Click);
+}
+
+Arbeitnehmerdaten StammdatenForm::eingegeben() const
+{
+    Arbeitnehmerdaten an = Sitzung::instanz().arbeitnehmer;
+    for (std::size_t i = 0; i < Klientenboxen.size(); ++i)
+        an.*Einstellungen::arbeitnehmerfelder()[i].wert = feld(Klientenboxen[i]);
+    an.Zeugnisdatum = feld(Zeugnisdatum);
+    return an;
+}
+
+void StammdatenForm::datenPruefen()
+{
+    QStringList texte;
+    for (const auto& w : Datumspruefung::warnungen(eingegeben()))
+        texte << w.text;
+    Datumshinweis->setText(texte.join(QLatin1Char(' ')));
 }
 
 QString StammdatenForm::heute()
@@ -253,13 +286,11 @@ void StammdatenForm::WeiterButton_Click()
     }
 
     Arbeitnehmerdaten& an = Sitzung::instanz().arbeitnehmer;
-    for (std::size_t i = 0; i < Klientenboxen.size(); ++i)
-        an.*Einstellungen::arbeitnehmerfelder()[i].wert = feld(Klientenboxen[i]);
+    an = eingegeben();
     if (Option3D1->isChecked())
         an.Geschlecht = Geschlecht::Mann;
     else if (Option3D2->isChecked())
         an.Geschlecht = Geschlecht::Frau;
-    an.Zeugnisdatum = feld(Zeugnisdatum);
     if (auto gespeichert = Einstellungen::arbeitnehmerSpeichern(an); !gespeichert) {
         Umgebung::zeigen(this, Umgebung::nichtGespeichert(
                                    QStringLiteral("Die Arbeitnehmerdaten wurden nicht gespeichert."),

@@ -4,6 +4,8 @@
 
 #include <array>
 
+struct Arbeitnehmerdaten;
+
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
@@ -31,6 +33,10 @@ protected:
 
 private:
     QString feld(int index) const;
+    // The employee's data as the boxes hold them (sex as recorded so far).
+    Arbeitnehmerdaten eingegeben() const;
+    // Shows the warnings about the dates typed so far.
+    void datenPruefen();
     void setzeFeld(int index, const QString& text);
     void fokusAuf(int index);
 
@@ -39,6 +45,7 @@ private:
     void WeiterButton_Click();
 
     QLabel* Statuszeile = nullptr;
+    QLabel* Datumshinweis = nullptr;
     std::array<QWidget*, Felder> Stammdaten{}; // 0 to 10 single-line, 11 multi-line
     QRadioButton* Option3D1 = nullptr;         // "M"
     QRadioButton* Option3D2 = nullptr;         // "W"

@@ -49,6 +49,12 @@ void Zeugnisausgabe::aufgebaut(const QString& sLand, const QString& text)
     SprachHinweis->setVisible(sLand != QStringLiteral("Deutsch"));
 }
 
+void Zeugnisausgabe::verbergen()
+{
+    VorschauButton->hide();
+    SprachHinweis->hide();
+}
+
 bool Zeugnisausgabe::neuAufbauErlaubt(QWidget* eltern) const
 {
     if (m_zeugnis() == m_aufgebaut)

@@ -25,6 +25,8 @@ public:
 
     // The end state: `text` is what the program built, in language word `sLand`.
     void aufgebaut(const QString& sLand, const QString& text);
+    // While an answer is changed: the preview button and the note give way until the next aufgebaut().
+    void verbergen();
     const QString& sprache() const { return m_sprache; }
     bool ausgehaendigt() const { return m_ausgehaendigt; }
 

@@ -6,9 +6,10 @@
 #include "screens/Zeugnisausgabe.h"
 
 #include <QLabel>
+#include <QPalette>
 #include <QPushButton>
 
-dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern, Zeugnisausgabe* ausgabe)
+dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern, Zeugnisausgabe* ausgabe, int hinweise)
     : QDialog(eltern), m_zeugnis(zeugnis), m_ausgabe(ausgabe)
 {
     setObjectName(QStringLiteral("dlgBeenden"));
@@ -68,6 +69,22 @@ dlgBeenden::dlgBeenden(const QString& zeugnis, QWidget* eltern, Zeugnisausgabe* 
         connect(cmdVorschau, &QPushButton::clicked, this, [this] { m_ausgabe->vorschau(this); });
     }
     cmdJa->setDefault(true);
+
+    if (hinweise > 0) {
+        setFixedSize(Layout::px(7800), Layout::px(5160));
+        Pruefhinweis = Bausteine::label(
+            this, QStringLiteral("Pruefhinweis"),
+            QStringLiteral(
+                "Die Prüfung des ganzen Zeugnisses hat %1 Hinweis%2 gefunden (Liste \u201ePrüfhinweise\u201c "
+                "im Fragenfenster). Mit \u201eNein\u201c können Sie zu den Fragen zurückkehren.")
+                .arg(hinweise)
+                .arg(hinweise == 1 ? QString() : QStringLiteral("e")),
+            240, 4200, 7320, 780);
+        Pruefhinweis->setTextFormat(Qt::PlainText);
+        QPalette rot = Pruefhinweis->palette();
+        rot.setColor(QPalette::WindowText, Bausteine::Dunkelrot);
+        Pruefhinweis->setPalette(rot);
+    }
     connect(cmdJa, &QPushButton::clicked, this, &dlgBeenden::cmdJa_Click);
     connect(cmdNein, &QPushButton::clicked, this, &dlgBeenden::cmdNein_Click);
 }

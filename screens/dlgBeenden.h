@@ -17,7 +17,10 @@ class dlgBeenden : public QDialog
 public:
     // `zeugnis` is the text of the question screen's reference box, line breaks as carriage return and
     // line feed.
-    explicit dlgBeenden(const QString& zeugnis, QWidget* eltern = nullptr, Zeugnisausgabe* ausgabe = nullptr);
+    // `hinweise` is the number of findings the check of the whole reference listed on the question screen;
+    // the dialog mentions them so that the user decides knowingly.
+    explicit dlgBeenden(const QString& zeugnis, QWidget* eltern = nullptr, Zeugnisausgabe* ausgabe = nullptr,
+                        int hinweise = 0);
 
 private:
     void cmdJa_Click();
@@ -29,6 +32,7 @@ private:
     QLabel* Label2 = nullptr;
     QLabel* Label3 = nullptr;
     QLabel* Label4 = nullptr;
+    QLabel* Pruefhinweis = nullptr;
     QPushButton* cmdJa = nullptr;
     QPushButton* cmdNein = nullptr;
     QPushButton* cmdVorschau = nullptr;

@@ -235,8 +235,9 @@ private slots:
                            QStringLiteral("3/3/(VollerName) ohne Datum bleibt (Position)."),
                            QStringLiteral("1/3/Bis (Austrittsdatum): (VollerName) aus (Geburtsort)."),
                            QStringLiteral("4/3/Bis (Austrittsdatum)"), QStringLiteral("0/2")};
+        // An empty own wording is taken only where the question may be skipped.
         QTest::newRow("leere eigene vor Absatz")
-            << QStringList{QStringLiteral("0/3/"), QStringLiteral("4/0"), QStringLiteral("2/3/"),
+            << QStringList{QStringLiteral("0/0"), QStringLiteral("4/3/"), QStringLiteral("2/0"),
                            QStringLiteral("5/3/Eigen."), QStringLiteral("0/4")};
     }
     void ersterAufbauGleichNeuaufbau()

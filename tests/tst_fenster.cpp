@@ -166,6 +166,13 @@ private slots:
         QFETCH(QStringList, hoeher);
         QWidget* fenster = oeffnen(bildschirm);
         QVERIFY(QTest::qWaitForWindowExposed(fenster));
+        // Measured from where nothing scrolls: on a screen smaller than the window, growth first ends the
+        // scrolling.
+        QScrollArea* flaeche = flaecheVon(fenster);
+        fenster->resize(
+            fenster->size() +
+            (flaeche->widget()->minimumSize() - flaeche->viewport()->size()).expandedTo(QSize(0, 0)));
+        QTRY_COMPARE(flaeche->widget()->size(), flaeche->viewport()->size());
         QMap<QString, QSize> vorher;
         for (const QString& n : breiter + hoeher)
             vorher[n] = kind<QWidget>(fenster, n)->size();

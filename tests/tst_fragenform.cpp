@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QPalette>
+#include <QScrollArea>
 #include <QSqlDatabase>
 
 namespace {
@@ -79,6 +80,12 @@ private slots:
         dreiFragen(k);
         Testumgebung umgebung;
         Fragenbildschirm b;
+        // At its design size: the offscreen screen is narrower than the window with its overview.
+        auto* flaeche = b.form->findChild<QScrollArea*>();
+        b.form->resize(
+            b.form->size() +
+            (flaeche->widget()->minimumSize() - flaeche->viewport()->size()).expandedTo(QSize(0, 0)));
+        QTRY_COMPARE(flaeche->widget()->size(), flaeche->viewport()->size());
         QCOMPARE(b.wertTexte(), (QStringList{QStringLiteral("sehr gut"), QStringLiteral("gut"),
                                              QStringLiteral("befriedigend"), QStringLiteral("ausreichend"),
                                              QStringLiteral("mangelhaft")}));
@@ -101,11 +108,13 @@ private slots:
         auto* panel = b.kind<QWidget>(QStringLiteral("Panel3D1"));
         QCOMPARE(panel->size(), QSize(641, 468));
 
-        // A larger window: the panel takes the growth and stays centred, 150 twips above the middle.
-        const QSize mehr = QSize(900, 700) - b.form->size();
-        b.form->resize(900, 700);
-        QTRY_COMPARE(panel->size(), QSize(641, 468) + mehr);
-        QVERIFY(qAbs(panel->x() - (b.form->frameGeometry().width() - panel->width()) / 2) <= 1);
+        // A larger window: the panel takes the growth beyond the design size (913 by 508 pixels with the
+        // overview panel of 248 pixels and a gap of 8 left of it); both are centred together, 150 twips above
+        // the middle.
+        b.form->resize(1200, 800);
+        QTRY_COMPARE(panel->size(), QSize(641 + 1200 - 913, 468 + 800 - 508));
+        QVERIFY(qAbs(panel->x() - (b.form->frameGeometry().width() - panel->width()) / 2 - 128) <= 1);
+        QCOMPARE(b.kind<QWidget>(QStringLiteral("Panel3D2"))->geometry().right() + 9, panel->x());
         QVERIFY(qAbs(panel->y() - ((b.form->frameGeometry().height() - panel->height()) / 2 - 10)) <= 1);
     }
 
@@ -439,6 +448,26 @@ private slots:
             QTest::keyClicks(b.variante(), getippt);
         QCOMPARE(b.vorschlag(), getippt);
         QVERIFY(Fragenbildschirm::klicken(b.weiter()));
+        if (getippt.isEmpty()) {
+            // Question 2 cannot be skipped: an empty own wording is refused and the question stays open.
+            QCOMPARE(umgebung.meldungen(),
+                     QList{Umgebung::warnung(
+                         QStringLiteral("Eigene Formulierung fehlt"),
+                         QStringLiteral("Diese Frage kann nicht übersprungen werden. Schreiben "
+                                        "Sie Ihre eigene Formulierung in das Textfeld oder "
+                                        "wählen Sie einen Textvorschlag."))});
+            QCOMPARE(b.zaehler(), QStringLiteral("Frage 2 von     34"));
+            QCOMPARE(QApplication::focusWidget(), b.variante());
+            QCOMPARE(b.zeugnis(), QStringLiteral("F1A."));
+            // On the skippable question 3 the empty own wording passes and adds nothing.
+            QTest::keyClicks(b.variante(), QStringLiteral("Jetzt."));
+            QVERIFY(Fragenbildschirm::klicken(b.weiter()));
+            QVERIFY(Fragenbildschirm::klicken(b.varian(3)));
+            QVERIFY(Fragenbildschirm::klicken(b.weiter()));
+            QCOMPARE(umgebung.gezeigt.size(), 1);
+            QCOMPARE(b.zeugnis(), QStringLiteral("F1A. Jetzt.") + schluss());
+            return;
+        }
 
         const auto gespeichert =
             k.zeilen(QStringLiteral("SELECT EigeneFormulierung FROM Auswahl WHERE Frage = 2")).at(0).at(0);

@@ -3,6 +3,7 @@
 #include "tests/Testumgebung.h"
 
 #include <QDate>
+#include <QLabel>
 #include <QLocale>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -194,6 +195,10 @@ private slots:
         box(f, 4)->setText(QStringLiteral(" ")); // a blank counts as filled
         box(f, 10)->setText(QStringLiteral("1. Juli 2025"));
         kind<QRadioButton>(f, knopf)->setChecked(true);
+        // A date that does not read as one is pointed out while typing, and does not stop the hand-over.
+        QCOMPARE(
+            kind<QLabel>(f, QStringLiteral("Datumshinweis"))->text(),
+            QStringLiteral("Zeugnisdatum \u201e1. Juli 2025\u201c liest sich nicht als Datum TT.MM.JJJJ."));
         QTest::mouseClick(kind<QWidget>(f, QStringLiteral("WeiterButton")), Qt::LeftButton);
         QVERIFY(umgebung.gezeigt.isEmpty());
         QVERIFY(f.isNull() || !f->isVisible());
