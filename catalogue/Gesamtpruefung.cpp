@@ -152,6 +152,11 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                              "gard\\w*\\s+calme|\\ba\\s+passé\\s+par\\b|"
                              "\\brésistante?s?\\b(?!\\s+(au|à|aux)\\b)"),
               Nie, Nie, QStringLiteral("ungebräuchlich")},
+             {QStringLiteral(
+                  "\\b(de|que|ne|se|je|me|te|le|la)\\s+(il|ils|elle|elles|en|y)\\b|\\bsi\\s+ils?\\b"),
+              Nie, Nie,
+              QStringLiteral("fehlende Elision (\u201ed\u2019elle\u201c, \u201equ\u2019il\u201c, "
+                             "\u201es\u2019il\u201c)")},
              {QStringLiteral("organe\\s+compétent|\\bchambre\\b|loi\\s+sur\\s+la\\s+formation|"
                              "responsabilité\\s+disciplinaire"),
               Nie, Nie, QStringLiteral("deutsche Einrichtung wörtlich übersetzt")},
