@@ -124,14 +124,64 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
          }},
         {QStringLiteral("fr"),
          {
+             // The Swiss ladder of the summary: "toujours à notre pleine et entière satisfaction",
+             // "à notre pleine et entière satisfaction", "à notre entière satisfaction", "à notre
+             // satisfaction", "pas toujours à notre satisfaction".
              {QStringLiteral("pleine\\s+et\\s+entière\\s+satisfaction"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
+             {QStringLiteral("(?<!pleine\\set\\s)\\bentière\\s+satisfaction"), 3, 3,
+              QStringLiteral("Zufriedenheit der Note 3")},
+             {QStringLiteral("\\bnotre\\s+satisfaction"), 4, 5,
+              QStringLiteral("Zufriedenheit der Noten 4 und 5")},
              {QStringLiteral("\\btrès\\s+satisfaite?s?\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
-             {QStringLiteral("en\\s+tout\\s+temps"), Nie, Nie, QStringLiteral("deutscher Rhythmus, kein Lob"),
-              true},
-             {QStringLiteral("notre\\s+maison|organe\\s+compétent|résultats\\s+de\\s+travail"), Nie, Nie,
-              QStringLiteral("ungebräuchlich"), true},
+             {QStringLiteral("\\b(très|extrêmement|hautement|particulièrement|vivement|profondément|"
+                             "pleinement|parfaitement|grandement)\\b"),
+              1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral(
+                  "\\b(exceptionnel\\w*|remarquabl\\w*|excellen\\w*|exemplaire\\w*|irréprochabl\\w*|"
+                  "éminent\\w*|hors\\s+pair|tout\\s+premier\\s+ordre|plus\\s+haute?s?)\\b"),
+              1, 2, QStringLiteral("Lob der Noten 1 und 2")},
+             {QStringLiteral("(?<!pas\\s)\\b(toujours|constamment|en\\s+permanence|systématiquement|"
+                             "invariablement)\\b"),
+              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral(
+                  "\\b(satisfaisant\\w*|suffisant\\w*)|conformément\\s+aux\\s+(attentes|exigences)|"
+                  "n['\u2019]a\\s+donné\\s+lieu\\s+à\\s+aucune"),
+              4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             {QStringLiteral(
+                  "\\bpas\\s+toujours|\\ben\\s+partie\\b|\\bpartiellement|\\bs['\u2019](est\\s+)?efforc\\w*|"
+                  "\\b(avait|a\\s+eu|ayant)\\s+besoin\\s+d|\\bparfois\\b|la\\s+plupart\\s+du\\s+temps|"
+                  "\\bnon\\s+sans\\b"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\bdans\\s+l['\u2019]ensemble\\b"
+                             "(?!\\s+(des|du|d['\u2019]|de\\s+(ses|son|sa|ces|cette|ce|la|l['\u2019]|le|"
+                             "leurs?|nos|notre)\\b))|"
+                             "pour\\s+l['\u2019]essentiel|le\\s+plus\\s+souvent|\\bglobalement|"
+                             "dans\\s+les\\s+grandes\\s+lignes|en\\s+règle\\s+générale"),
+              Nie, Nie,
+              QStringLiteral(
+                  "liest sich als Lob, nicht als Einschränkung; Note 5 sagt \u201epas toujours\u201c, "
+                  "\u201een partie\u201c")},
+             {QStringLiteral("\\b(insuffisant\\w*|médiocres?|mauvaise?s?|passables?)\\b"), Nie, Nie,
+              QStringLiteral("Schulnote im Text")},
+             {QStringLiteral("avec\\s+(un\\s+)?(très\\s+)?(grand\\s+|vif\\s+)?intérêt|avec\\s+compréhension|"
+                             "comprenons\\s+(sa|la)\\s+décision"),
+              Nie, Nie, QStringLiteral("Geheimcode (Interesse, Verständnis)")},
+             {QStringLiteral("en\\s+tout\\s+temps"), Nie, Nie,
+              QStringLiteral("deutscher Rhythmus, kein Lob")},
+             {QStringLiteral("notre\\s+maison|résultats\\s+de\\s+travail|\\bimpulsions?\\b|"
+                             "gard\\w*\\s+calme|\\ba\\s+passé\\s+par\\b|"
+                             "\\brésistante?s?\\b(?!\\s+(au|à|aux)\\b)"),
+              Nie, Nie, QStringLiteral("ungebräuchlich")},
+             {QStringLiteral(
+                  "\\b(de|que|ne|se|je|me|te|le|la)\\s+(il|ils|elle|elles|en|y)\\b|\\bsi\\s+ils?\\b"),
+              Nie, Nie,
+              QStringLiteral("fehlende Elision (\u201ed\u2019elle\u201c, \u201equ\u2019il\u201c, "
+                             "\u201es\u2019il\u201c)")},
+             {QStringLiteral("organe\\s+compétent|\\bchambre\\b|loi\\s+sur\\s+la\\s+formation|"
+                             "responsabilité\\s+disciplinaire"),
+              Nie, Nie, QStringLiteral("deutsche Einrichtung wörtlich übersetzt")},
          }},
         {QStringLiteral("it"),
          {
@@ -255,7 +305,7 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("fr"),
-         {true,
+         {false,
           {
               {QStringLiteral("toujours"), QStringLiteral("\\btoujours\\b")},
               {QStringLiteral("constamment"), QStringLiteral("\\bconstam\\w*")},

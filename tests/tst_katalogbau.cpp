@@ -615,6 +615,37 @@ private slots:
             {"italienisch che vor dem Nachnamen", n + u"2/A/it/w"_s,
              t2(u"Confermiamo che "_s, u" ha svolto i compiti."_s), u"direkt vor dem Nachnamen"_s, 102, 3,
              u"A/it/w"_s, false},
+            // French: the Swiss ladder, restrictions only at grade 5, no German calques
+            {"französisch toujours in Note 3", n + u"2/C/fr/w"_s,
+             t(u"Elle accomplissait toujours ses tâches avec soin."_s),
+             u"„toujours“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/fr/w"_s, false},
+            {"französisch entière satisfaction in Note 2", n + u"1/B/fr/m"_s,
+             t(u"Il a accompli ses tâches à notre entière satisfaction."_s),
+             u"„entière satisfaction“ gehört nur in Note 3"_s, 102, 2, u"B/fr/m"_s, false},
+            {"französisch pleine et entière in Note 3", n + u"2/B/fr/w"_s,
+             t(u"Elle a accompli ses tâches à notre pleine et entière satisfaction."_s),
+             u"„pleine et entière satisfaction“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/fr/w"_s,
+             false},
+            {"französisch satisfaisant in Note 2", n + u"1/B/fr/w"_s,
+             t(u"Son travail était toujours satisfaisant."_s),
+             u"„satisfaisant“ gehört nur in die Noten 4 bis 5"_s, 102, 2, u"B/fr/w"_s, false},
+            {"französisch lobt in Note 5 im Ganzen", n + u"4/A/fr/m"_s,
+             t2(u"M. "_s, u" travaillait dans l'ensemble avec soin."_s),
+             u"„dans l'ensemble“ gehört in keine Note"_s, 102, 5, u"A/fr/m"_s, false},
+            {"französisch schränkt in Note 4 ein", n + u"3/C/fr/m"_s,
+             t(u"Il ne travaillait pas toujours avec soin."_s), u"„pas toujours“ gehört nur in Note 5"_s, 102,
+             4, u"C/fr/m"_s, false},
+            {"französisch en tout temps", n + u"0/B/fr/w"_s,
+             t(u"Elle travaillait en tout temps avec soin."_s), u"deutscher Rhythmus"_s, 102, 1, u"B/fr/w"_s,
+             false},
+            {"französisch résultats de travail", n + u"2/B/fr/m"_s,
+             t(u"Ses résultats de travail étaient bons."_s), u"ungebräuchlich"_s, 102, 3, u"B/fr/m"_s, false},
+            {"französisch fehlende Elision", n + u"1/C/fr/w"_s,
+             t(u"Elle menait de elle-même les améliorations à bien."_s), u"fehlende Elision"_s, 102, 2,
+             u"C/fr/w"_s, false},
+            {"französisch Interesse", n + u"0/C/fr/m"_s,
+             t(u"Il suivait les formations avec un vif intérêt."_s), u"Geheimcode"_s, 102, 1, u"C/fr/m"_s,
+             false},
             // summary fragments at their one grade
             {"volle Zufriedenheit mit stets in Note 3", n + u"2/A/de/m"_s,
              t2(u"Herr "_s, u" erledigte die Aufgaben stets zu unserer vollen Zufriedenheit."_s),
@@ -781,6 +812,14 @@ private slots:
                            u"Con los clientes fue amable."_s,
                            u"Aprendía con rapidez."_s}
             << u"„invariablemente“ in 3 von 6 Sätzen"_s;
+        QTest::newRow("fr: toujours in three of six")
+            << u"fr"_s << QStringList{u"Il travaillait toujours avec soin."_s,
+                                      u"Son travail était toujours précis."_s,
+                                      u"M. Maier aidait volontiers."_s,
+                                      u"Ses collègues l'ont toujours apprécié."_s,
+                                      u"Les résultats ont convaincu."_s,
+                                      u"Les tâches nouvelles lui convenaient."_s}
+            << u"„toujours“ in 3 von 6 Sätzen"_s;
     }
     void vielfalt()
     {
@@ -834,6 +873,11 @@ private slots:
             << n + u"2/A/de/m"_s << QJsonValue(QJsonArray{u"Herrn "_s, u"s Arbeit überzeugte."_s});
         QTest::newRow("Abkürzung am Nachnamen")
             << n + u"2/A/fr/m"_s << QJsonValue(QJsonArray{u"Le travail de M. "_s, u" était soigné."_s});
+        // French: words that look like a marker but are none
+        QTest::newRow("französisch pas toujours in Note 5")
+            << n + u"4/B/fr/m"_s << t(u"Il ne travaillait pas toujours avec le soin voulu."_s);
+        QTest::newRow("französisch l'ensemble de")
+            << n + u"2/C/fr/w"_s << t(u"Dans l'ensemble de ses tâches, elle était résistante au stress."_s);
         QTest::newRow("Platzhalter am Ende vor dem Punkt ohne Schlucken")
             << u"fragen/0/antworten/0/C/de/m"_s
             << t(u"Er verlässt uns mit dem (Austrittsdatum) in (Geburtsort)."_s);
