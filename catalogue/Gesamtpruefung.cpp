@@ -150,10 +150,26 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "n['\u2019]a\\s+donné\\s+lieu\\s+à\\s+aucune"),
               4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
              {QStringLiteral(
-                  "\\bpas\\s+toujours|\\ben\\s+partie\\b|\\bpartiellement|\\bs['\u2019](est\\s+)?efforc\\w*|"
+                  "\\bpas\\s+toujours|\\ben\\s+partie\\b|\\bpartiellement|"
                   "\\b(avait|a\\s+eu|ayant)\\s+besoin\\s+d|\\bparfois\\b|la\\s+plupart\\s+du\\s+temps|"
                   "\\bnon\\s+sans\\b"),
               5, 5, QStringLiteral("Einschränkung der Note 5")},
+             // Without "entièrement" the match of expectations reads as grade 4, not as the full match of
+             // grade 3.
+             {QStringLiteral("\\brépond\\w*\\s+à\\s+nos\\s+attentes"), 4, 5,
+              QStringLiteral("ohne \u201eentièrement\u201c Erwartung der Noten 4 und 5")},
+             // An effort named instead of a result is read as failure, below any grade.
+             {QStringLiteral(
+                  "\\bs['\u2019](est\\s+)?efforc\\w*|\\b(a\\s+)?essayé\\s+d|\\b(a\\s+)?tenté\\s+d|"
+                  "\\btentait\\s+d|de\\s+son\\s+mieux|dans\\s+la\\s+mesure\\s+de\\s+ses\\s+moyens"),
+              Nie, Nie, QStringLiteral("Geheimcode (Bemühen)")},
+             // Grade 5 restricts the quality the German names; it does not allege conflict.
+             {QStringLiteral("exempte?s?\\s+de\\s+tensions|\\bconflictuel\\w*"), Nie, Nie,
+              QStringLiteral("erfindet einen Fehler statt einzuschränken")},
+             {QStringLiteral(
+                  "pression\\s+des\\s+délais\\s+et\\s+d|domaine\\s+d['\u2019]affectation|\\brepensons\\b|"
+                  "\\bcirconspection\\b|\\bvenait\\s+à\\s+bout\\b|\\bdisponibilité"),
+              Nie, Nie, QStringLiteral("dem Deutschen nachgebildet")},
              {QStringLiteral("\\bdans\\s+l['\u2019]ensemble\\b"
                              "(?!\\s+(des|du|d['\u2019]|de\\s+(ses|son|sa|ces|cette|ce|la|l['\u2019]|le|"
                              "leurs?|nos|notre)\\b))|"
