@@ -142,9 +142,12 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "\\b(exceptionnel\\w*|remarquabl\\w*|excellen\\w*|exemplaire\\w*|irréprochabl\\w*|"
                   "éminent\\w*|hors\\s+pair|tout\\s+premier\\s+ordre|plus\\s+haute?s?)\\b"),
               1, 2, QStringLiteral("Lob der Noten 1 und 2")},
-             {QStringLiteral("(?<!pas\\s)\\b(toujours|constamment|en\\s+permanence|systématiquement|"
-                             "invariablement)\\b"),
-              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral("(?<!pas\\s)\\b(toujours|constamment|en\\s+permanence)\\b"), 1, 2,
+              QStringLiteral("Zeitwort der Noten 1 und 2")},
+             // A time word for every German one: mechanical adverbs and stacked ones.
+             {QStringLiteral("\\b(systématiquement|invariablement)\\b|"
+                             "\\b(constamment|toujours|chaque\\s+fois)\\s+sans\\s+tarder\\b"),
+              Nie, Nie, QStringLiteral("deutscher Rhythmus, gehäuftes Zeitwort")},
              {QStringLiteral(
                   "\\b(satisfaisant\\w*|suffisant\\w*)|conformément\\s+aux\\s+(attentes|exigences)|"
                   "n['\u2019]a\\s+donné\\s+lieu\\s+à\\s+aucune"),
