@@ -1,7 +1,8 @@
 #include "catalogue/Bau.h"
 
+#include "catalogue/Anweisung.h"
 #include "catalogue/Datei.h"
-#include "catalogue/Verbindung.h"
+#include "engine/Katalog.h"
 #include "engine/Schema.h"
 
 #include <QCryptographicHash>
@@ -196,12 +197,12 @@ bool bauen(const QList<Satz>& saetze, const QString& ziel, QString* fehler)
     zwischen.close();
 
     {
-        Verbindung verbindung(zwischen.fileName());
+        Katalog::Verbindung verbindung(zwischen.fileName(), Katalog::Zugriff::Anlegen);
         if (!verbindung.offen()) {
             *f = QStringLiteral("die Zwischendatei lässt sich nicht öffnen: %1").arg(verbindung.fehler());
             return false;
         }
-        QSqlDatabase& db = verbindung.db();
+        QSqlDatabase db = verbindung.db();
         if (!db.transaction()) {
             *f = db.lastError().text();
             return false;

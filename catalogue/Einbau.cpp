@@ -1,8 +1,9 @@
 #include "catalogue/Einbau.h"
 
+#include "catalogue/Anweisung.h"
 #include "catalogue/Bau.h"
 #include "catalogue/Datei.h"
-#include "catalogue/Verbindung.h"
+#include "engine/Katalog.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -23,7 +24,7 @@ Einbau fehlschlag(const QString& text)
 }
 
 // Columns of a table; empty when the table does not exist.
-QSet<QString> spalten(QSqlDatabase& db, const QString& schema, const QString& tabelle)
+QSet<QString> spalten(const QSqlDatabase& db, const QString& schema, const QString& tabelle)
 {
     QSet<QString> namen;
     QSqlQuery q(db);
@@ -34,7 +35,7 @@ QSet<QString> spalten(QSqlDatabase& db, const QString& schema, const QString& ta
     return namen;
 }
 
-std::optional<QString> pruefsumme(QSqlDatabase& db, const QString& schema)
+std::optional<QString> pruefsumme(const QSqlDatabase& db, const QString& schema)
 {
     QSqlQuery q(db);
     if (!q.exec(QStringLiteral("SELECT Pruefsumme FROM %1.%2").arg(schema, Standtabelle)) || !q.next())
@@ -50,7 +51,7 @@ QString neuUnbrauchbar(const QString& neu)
 {
     if (!QFileInfo(neu).isFile())
         return QStringLiteral("%1 gibt es nicht").arg(neu);
-    Verbindung verbindung(neu, true);
+    Katalog::Verbindung verbindung(neu, Katalog::Zugriff::NurLesen);
     if (!verbindung.offen())
         return verbindung.fehler();
     for (const QString& tabelle : Schema::alleTabellen())
@@ -77,19 +78,20 @@ struct Zielzustand
 // Only a file that is no database, a damaged one, or one without the user's tables counts as defective; a
 // file that is locked or cannot be read is left alone. The content tables need not be sound: they are
 // replaced anyway.
-Zielzustand zielPruefen(Verbindung& verbindung)
+Zielzustand zielPruefen(Katalog::Verbindung& verbindung)
 {
     using Art = Zielzustand::Art;
+    // SQLITE_CORRUPT (11) and SQLITE_NOTADB (26) say the file itself is bad; anything else (busy, locked,
+    // no permission, input/output) is no reason to move the user's file.
+    const auto defekt = [](const QSqlError& e) {
+        const QString code = e.nativeErrorCode();
+        return code == QStringLiteral("11") || code == QStringLiteral("26");
+    };
     if (!verbindung.offen())
-        return {Art::Unzugaenglich, verbindung.fehler()};
+        return {defekt(verbindung.treiberfehler()) ? Art::Defekt : Art::Unzugaenglich, verbindung.fehler()};
     QSqlQuery q(verbindung.db());
-    if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
-        // SQLITE_CORRUPT (11) and SQLITE_NOTADB (26) say the file itself is bad; anything else (busy,
-        // locked, no permission, input/output) is no reason to move the user's file.
-        const QString code = q.lastError().nativeErrorCode();
-        const bool defekt = code == QStringLiteral("11") || code == QStringLiteral("26");
-        return {defekt ? Art::Defekt : Art::Unzugaenglich, q.lastError().text()};
-    }
+    if (!q.exec(QStringLiteral("PRAGMA quick_check")))
+        return {defekt(q.lastError()) ? Art::Defekt : Art::Unzugaenglich, q.lastError().text()};
     if (!q.next() || q.value(0).toString() != QStringLiteral("ok"))
         return {Art::Defekt, QStringLiteral("die Datenbank ist beschädigt (%1)").arg(q.value(0).toString())};
     q.finish();
@@ -209,13 +211,13 @@ Einbau installieren(const QString& ziel, const QString& neu)
 
     Zielzustand zustand;
     {
-        Verbindung verbindung(ziel);
+        Katalog::Verbindung verbindung(ziel, Katalog::Zugriff::LesenSchreiben);
         zustand = zielPruefen(verbindung);
         if (zustand.art == Zielzustand::Art::Unzugaenglich)
             return fehlschlag(QStringLiteral("%1 lässt sich nicht lesen, es bleibt unverändert: %2")
                                   .arg(ziel, zustand.grund));
         if (zustand.art == Zielzustand::Art::Brauchbar) {
-            QSqlDatabase& db = verbindung.db();
+            QSqlDatabase db = verbindung.db();
             QSqlQuery anhaengen(db);
             anhaengen.prepare(QStringLiteral("ATTACH DATABASE ? AS neu"));
             anhaengen.addBindValue(QFileInfo(neu).absoluteFilePath());

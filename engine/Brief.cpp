@@ -1,5 +1,6 @@
 #include "engine/Brief.h"
 
+#include "engine/Regeln.h"
 #include "store/Sitzung.h"
 
 #include <QRegularExpression>
@@ -7,60 +8,27 @@
 
 namespace {
 
-// Titles by employee type: the general reference, the trainee's and the intern's, in the five output
-// languages.
-struct Titel
+// The row of the languages table, German for an unknown word.
+const Regeln::Sprache& sprachzeile(const QString& sLand)
 {
-    QStringView sprache;
-    std::array<QStringView, 3> titel; // general, trainee, intern
-    QStringView seite;                // "%1" page, "%2" pages
-};
-
-constexpr std::array<Titel, 5> Titeltabelle{{
-    {u"Deutsch", {u"Arbeitszeugnis", u"Ausbildungszeugnis", u"Praktikumszeugnis"}, u"Seite %1 von %2"},
-    {u"Englisch", {u"Reference", u"Training Reference", u"Internship Reference"}, u"Page %1 of %2"},
-    {u"Franzoesisch",
-     {u"Certificat de travail", u"Certificat d\u2019apprentissage", u"Certificat de stage"},
-     u"Page %1 sur %2"},
-    {u"Italienisch",
-     {u"Certificato di lavoro", u"Certificato di apprendistato", u"Certificato di tirocinio"},
-     u"Pagina %1 di %2"},
-    {u"Spanisch",
-     {u"Certificado de trabajo", u"Certificado de formaci\u00f3n profesional",
-      u"Certificado de pr\u00e1cticas"},
-     u"P\u00e1gina %1 de %2"},
-}};
-
-const Titel& zeile(const QString& sLand)
-{
-    for (const Titel& t : Titeltabelle)
-        if (t.sprache == sLand)
-            return t;
-    return Titeltabelle.front();
-}
-
-std::size_t titelspalte(qint16 typ)
-{
-    switch (typ) {
-    case Typ::Auszubildender:
-        return 1;
-    case Typ::Praktikant:
-        return 2;
-    default:
-        return 0;
-    }
+    const Regeln::Sprache* s = Regeln::spracheMitWort(sLand);
+    return s ? *s : Regeln::Sprachen.front();
 }
 
 } // namespace
 
-QString zeugnistitel(qint16 typ, const QString& sLand)
+QString zeugnistitel(qint16 typ, qint16 art, const QString& sLand)
 {
-    return zeile(sLand).titel.at(titelspalte(typ)).toString();
+    const Regeln::Satz* satz = Regeln::satz(typ, art);
+    if (!satz)
+        satz = Regeln::satz(Typ::Gewerblich, art);
+    const auto spalte = std::size_t(&sprachzeile(sLand) - Regeln::Sprachen.data());
+    return satz ? satz->titel.at(spalte).toString() : Regeln::Arbeitszeugnis.at(spalte).toString();
 }
 
 QString seitenangabe(int seite, int seiten, const QString& sLand)
 {
-    return zeile(sLand).seite.toString().arg(seite).arg(seiten);
+    return sprachzeile(sLand).seite.toString().arg(seite).arg(seiten);
 }
 
 Brief briefAufbauen(const QString& zeugnis, const Sitzung& s, const QString& sLand)
@@ -71,7 +39,7 @@ Brief briefAufbauen(const QString& zeugnis, const Sitzung& s, const QString& sLa
     for (const QString& z : {ag.Firma, ag.Strasse, QString(ag.PLZ + QLatin1Char(' ') + ag.Ort)})
         if (!z.trimmed().isEmpty())
             b.briefkopf << z.trimmed();
-    b.titel = zeugnistitel(s.Arbeitnehmertyp, sLand);
+    b.titel = zeugnistitel(s.Arbeitnehmertyp, s.Zeugnisart, sLand);
     b.funktion = ag.Funktion.trimmed();
 
     QStringList zeilen = zeugnis.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
@@ -99,7 +67,7 @@ Brief briefAufbauen(const QString& zeugnis, const Sitzung& s, const QString& sLa
 
 QString briefDateiname(const Sitzung& s, const QDate& datum, const QString& endung)
 {
-    QString name = zeugnistitel(s.Arbeitnehmertyp, QStringLiteral("Deutsch"));
+    QString name = zeugnistitel(s.Arbeitnehmertyp, s.Zeugnisart, QStringLiteral("Deutsch"));
     for (const QString& teil : {s.arbeitnehmer.Name, s.arbeitnehmer.Vorname, datum.toString(Qt::ISODate)})
         name += QLatin1Char(' ') + teil;
     for (QChar& c : name)

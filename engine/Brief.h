@@ -26,9 +26,9 @@ struct Brief
 // become the closing as they stand, edits included; otherwise the closing comes from the shared record.
 Brief briefAufbauen(const QString& zeugnis, const Sitzung& sitzung, const QString& sLand);
 
-// The title of a reference for employee type `typ` in language word `sLand`; the German title for an unknown
-// language, the general title for an unknown type.
-QString zeugnistitel(qint16 typ, const QString& sLand);
+// The title of a reference of employee type `typ` and kind `art` in language word `sLand`, as the sets table
+// names it; the German title for an unknown language, the general title for an unknown type.
+QString zeugnistitel(qint16 typ, qint16 art, const QString& sLand);
 
 // The page line of a letter that runs over more than one page, "Seite 1 von 2" in the letter's language.
 QString seitenangabe(int seite, int seiten, const QString& sLand);

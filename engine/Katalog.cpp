@@ -166,30 +166,43 @@ QVariant textWert(const QString& text)
     return text.isNull() ? QVariant(QString(QLatin1StringView(""))) : QVariant(text);
 }
 
-Verbindung::Verbindung(Zugriff zugriff, const QStringList& tabellen) : m_name(neuerName())
+Verbindung::Verbindung(Zugriff zugriff, const QStringList& tabellen)
+    : Verbindung(QDir::current().absoluteFilePath(Schema::Dateiname), zugriff, tabellen)
+{}
+
+Verbindung::Verbindung(const QString& pfad, Zugriff zugriff, const QStringList& tabellen)
+    : m_name(neuerName())
 {
-    const QString pfad = QDir::current().absoluteFilePath(Schema::Dateiname);
     const QFileInfo info(pfad);
-    if (!info.exists()) {
-        m_fehler =
-            QStringLiteral("Die Datenbank %1 wurde im Arbeitsordner nicht gefunden.").arg(Schema::Dateiname);
-        return;
-    }
-    if (!info.isFile()) {
-        m_fehler = QStringLiteral("%1 im Arbeitsordner ist keine Datei.").arg(Schema::Dateiname);
-        return;
+    const bool arbeitsordner = info.absoluteDir() == QDir::current() && info.fileName() == Schema::Dateiname;
+    const QString datei = arbeitsordner ? Schema::Dateiname : QDir::toNativeSeparators(pfad);
+    if (zugriff != Zugriff::Anlegen) {
+        if (!info.exists()) {
+            m_fehler = arbeitsordner
+                           ? QStringLiteral("Die Datenbank %1 wurde im Arbeitsordner nicht gefunden.")
+                                 .arg(Schema::Dateiname)
+                           : QStringLiteral("Die Datenbank %1 wurde nicht gefunden.").arg(datei);
+            return;
+        }
+        if (!info.isFile()) {
+            m_fehler = arbeitsordner ? QStringLiteral("%1 im Arbeitsordner ist keine Datei.").arg(datei)
+                                     : QStringLiteral("%1 ist keine Datei.").arg(datei);
+            return;
+        }
     }
 
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-        // Opened by URI with mode=rw: SQLite then fails on a missing file instead of creating it, also
-        // should the file vanish between the check above and this call.
-        db.setDatabaseName(QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded) +
-                           QStringLiteral("?mode=rw"));
+        // Opened by URI with mode=rw unless the file is to be made: SQLite then fails on a missing file
+        // instead of creating it, also should the file vanish between the check above and this call.
+        db.setDatabaseName(
+            QUrl::fromLocalFile(pfad).toString(QUrl::FullyEncoded) +
+            (zugriff == Zugriff::Anlegen ? QStringLiteral("?mode=rwc") : QStringLiteral("?mode=rw")));
         db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=5000"));
         if (!db.open()) {
+            m_treiberfehler = db.lastError();
             m_fehler = QStringLiteral("Die Datenbank %1 lässt sich nicht öffnen: %2")
-                           .arg(Schema::Dateiname, treibertext(db.lastError()));
+                           .arg(datei, treibertext(db.lastError()));
             return;
         }
     }
@@ -197,12 +210,12 @@ Verbindung::Verbindung(Zugriff zugriff, const QStringList& tabellen) : m_name(ne
     // SQLite reads the file only on the first statement: this also tells a file that is no database, and
     // rolls back a write that a crash interrupted.
     QSqlQuery q(db());
-    const bool gelesen =
-        (zugriff == Zugriff::LesenSchreiben || q.exec(QStringLiteral("PRAGMA query_only = ON"))) &&
-        q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
+    const bool gelesen = (zugriff != Zugriff::NurLesen || q.exec(QStringLiteral("PRAGMA query_only = ON"))) &&
+                         q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"));
     if (!gelesen) {
+        m_treiberfehler = q.lastError();
         m_fehler = QStringLiteral("Die Datei %1 lässt sich nicht als Fragenkatalog lesen: %2")
-                       .arg(Schema::Dateiname, treibertext(q.lastError()));
+                       .arg(datei, treibertext(q.lastError()));
         return;
     }
     QSet<QString> vorhanden;
@@ -210,8 +223,7 @@ Verbindung::Verbindung(Zugriff zugriff, const QStringList& tabellen) : m_name(ne
         vorhanden.insert(q.value(0).toString().toLower());
     for (const QString& tabelle : tabellen)
         if (!vorhanden.contains(tabelle.toLower())) {
-            m_fehler =
-                QStringLiteral("In der Datenbank %1 fehlt die Tabelle %2.").arg(Schema::Dateiname, tabelle);
+            m_fehler = QStringLiteral("In der Datenbank %1 fehlt die Tabelle %2.").arg(datei, tabelle);
             return;
         }
 }

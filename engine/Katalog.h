@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QVariant>
@@ -59,23 +60,30 @@ enum class Zugriff
     LesenSchreiben,
     // Every change is refused. The file is opened for writing all the same: only so is a write that a crash
     // interrupted rolled back on opening; a connection opened read-only would refuse to read such a file.
-    NurLesen
+    NurLesen,
+    // Reads and writes, and makes the file when it is missing (the catalogue build).
+    Anlegen
 };
 
-// A connection of its own to system98.dll in the current working folder; the file is never created. The
-// constructor opens it and checks that it is a database holding `tabellen`; the destructor closes the
-// connection and removes it. Queries made on it must end before it does.
+// A connection of its own to a catalogue file, by default system98.dll in the current working folder; the
+// file is created only with `Zugriff::Anlegen`. The constructor opens it and checks that it is a database
+// holding `tabellen`; the destructor closes the connection and removes it. Queries made on it must end
+// before it does.
 class Verbindung
 {
 public:
     explicit Verbindung(Zugriff zugriff = Zugriff::LesenSchreiben,
                         const QStringList& tabellen = Schema::alleTabellen());
+    Verbindung(const QString& pfad, Zugriff zugriff, const QStringList& tabellen = {});
     ~Verbindung();
     Verbindung(const Verbindung&) = delete;
     Verbindung& operator=(const Verbindung&) = delete;
 
     bool offen() const { return m_fehler.isEmpty(); }
     const QString& fehler() const { return m_fehler; }
+    // The driver's error when opening or reading the file failed, so a caller can tell a damaged file
+    // (SQLite's codes 11 and 26) from a locked or unreadable one.
+    const QSqlError& treiberfehler() const { return m_treiberfehler; }
     QSqlDatabase db() const;
 
     // Prepares `sql`, binds `werte` in order and executes it. The query stays positioned before its
@@ -85,6 +93,7 @@ public:
 private:
     QString m_name;
     QString m_fehler;
+    QSqlError m_treiberfehler;
 };
 
 // The questions of one set: type and kind of the given sex's question table, by ascending Nr.

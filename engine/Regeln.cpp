@@ -10,6 +10,14 @@ const Sprache* spracheMitBeschriftung(QStringView beschriftung)
     return nullptr;
 }
 
+const Sprache* spracheMitWort(QStringView wort)
+{
+    for (const Sprache& s : Sprachen)
+        if (s.wort == wort)
+            return &s;
+    return nullptr;
+}
+
 const Geschlechtsregel* geschlecht(qint16 code)
 {
     for (const Geschlechtsregel& g : Geschlechter)

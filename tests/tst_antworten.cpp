@@ -124,6 +124,8 @@ int tippen(Fragenbildschirm& b, const QString& folge)
 
 } // namespace
 
+Q_DECLARE_METATYPE(Antwort)
+
 class TstAntworten : public QObject
 {
     Q_OBJECT
@@ -409,7 +411,6 @@ private slots:
     }
 };
 
-Q_DECLARE_METATYPE(Antwort)
 
 QTEST_MAIN(TstAntworten)
 #include "tst_antworten.moc"

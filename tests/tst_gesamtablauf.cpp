@@ -166,9 +166,8 @@ private slots:
     }
     void cleanup() { aufraeumen(); }
 
-    // The type screen offers the qualified kind only, so every set it leads to is a qualified one. With
-    // `unterbrechen` the user leaves after that many questions, keeping the work, and the next start
-    // continues there.
+    // The qualified kind, as the type screen preselects it. With `unterbrechen` the user leaves after that
+    // many questions, keeping the work, and the next start continues there.
     void vomStartBisZurZwischenablage_data()
     {
         QTest::addColumn<int>("typ");
@@ -328,8 +327,8 @@ private slots:
         kopierenUndBeenden(*b, umgebung, erwartet, daten);
     }
 
-    // A simple reference, which the type screen does not offer, is reached only by continuing one that the
-    // settings file records: here one left at its first question.
+    // A simple reference continued from what the settings file records (as an earlier version wrote it): here
+    // one left at its first question.
     void einfacherSatzAlsFortsetzung()
     {
         Arbeitsordner ordner;

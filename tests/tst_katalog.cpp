@@ -3,7 +3,9 @@
 #include "tests/Arbeitsordner.h"
 #include "tests/Testkatalog.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QTest>
 
@@ -32,6 +34,47 @@ private slots:
             QVERIFY(!fragensatz(v, 1, 1, 2).ok());
         }
         QVERIFY(!QFile::exists(ordner.pfad(QStringLiteral("system98.dll"))));
+        QVERIFY(!eigeneVerbindungOffen());
+    }
+
+    // A connection to a file by its path: only the catalogue build's access makes it, the others leave a
+    // missing file missing; a file that is no database is told apart from an unreadable one.
+    void verbindungMitPfad_data()
+    {
+        QTest::addColumn<int>("zugriff");
+        QTest::addColumn<QByteArray>("inhalt"); // null: no file
+        QTest::addColumn<bool>("offen");
+        QTest::addColumn<QString>("code"); // SQLite's error code when it does not open
+        QTest::newRow("anlegen ohne Datei") << int(Zugriff::Anlegen) << QByteArray() << true << QString();
+        QTest::newRow("lesen ohne Datei") << int(Zugriff::NurLesen) << QByteArray() << false << QString();
+        QTest::newRow("schreiben ohne Datei")
+            << int(Zugriff::LesenSchreiben) << QByteArray() << false << QString();
+        QTest::newRow("keine Datenbank") << int(Zugriff::LesenSchreiben)
+                                         << QByteArray("kein SQLite, nur Text, lang genug fuer einen Kopf.\n")
+                                         << false << QStringLiteral("26");
+    }
+    void verbindungMitPfad()
+    {
+        QFETCH(int, zugriff);
+        QFETCH(QByteArray, inhalt);
+        QFETCH(bool, offen);
+        QFETCH(QString, code);
+        Arbeitsordner ordner;
+        const QString pfad = ordner.pfad(QStringLiteral("unter/ordner/katalog neu.dll"));
+        QVERIFY(QDir().mkpath(QFileInfo(pfad).absolutePath()));
+        if (!inhalt.isNull()) {
+            QFile datei(pfad);
+            QVERIFY(datei.open(QIODevice::WriteOnly));
+            datei.write(inhalt);
+        }
+        {
+            Verbindung v(pfad, Zugriff(zugriff));
+            QCOMPARE(v.offen(), offen);
+            QCOMPARE(v.treiberfehler().nativeErrorCode(), code);
+            if (!offen)
+                QVERIFY2(v.fehler().contains(QDir::toNativeSeparators(pfad)), qPrintable(v.fehler()));
+        }
+        QCOMPARE(QFile::exists(pfad), offen || !inhalt.isNull());
         QVERIFY(!eigeneVerbindungOffen());
     }
 
