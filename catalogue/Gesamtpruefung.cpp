@@ -86,51 +86,182 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
          }},
         {QStringLiteral("en"),
          {
-             {QStringLiteral("\\b(utmost|outstanding|exceptional\\w*|excellent|extremely|highest)\\b"), 1, 2,
-              QStringLiteral("Lob der Noten 1 und 2")},
-             {QStringLiteral("\\b(on\\s+the\\s+whole|in\\s+general)\\b"), Nie, Nie,
+             {QStringLiteral(
+                  "\\b(utmost|outstanding\\w*|exceptional\\w*|excellen\\w*|extremely|highest|superb\\w*|"
+                  "exemplary|remarkabl\\w*|great(er|est)?)\\b"),
+              1, 2, QStringLiteral("Lob der Noten 1 und 2")},
+             {QStringLiteral("\\bvery\\b"), 1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral("(?<!not )\\b(always|consistently|invariably|unfailingly)\\b|"
+                             "\\b(throughout|without\\s+exception|time\\s+and\\s+again|at\\s+every\\s+stage|"
+                             "every\\s+time|in\\s+every\\s+respect)\\b"),
+              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral("\\b(satisfactor(y|ily)|adequate(ly)?|sufficient(ly)?|as\\s+required|"
+                             "to\\s+the\\s+extent\\s+required|to\\s+our\\s+satisfaction)\\b"),
+              4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             {QStringLiteral("\\b(not\\s+always|only\\s+(partly|in\\s+part)|partly|largely|mostly|"
+                             "for\\s+the\\s+most\\s+part|at\\s+times(?!\\s+of)|from\\s+time\\s+to\\s+time|"
+                             "not\\s+(all|every)|needed\\s+(guidance|support|(further\\s+)?explanation))\\b"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\b(on\\s+the\\s+whole|in\\s+general|by\\s+and\\s+large|all\\s+in\\s+all)\\b"),
+              Nie, Nie,
               QStringLiteral("liest sich nicht schwächer als Note 4; Note 5 sagt \u201enot always\u201c, "
-                             "\u201eonly partly\u201c"),
-              true},
-             {QStringLiteral("at\\s+all\\s+times"), Nie, Nie, QStringLiteral("deutscher Rhythmus, kein Lob"),
-              true},
-             {QStringLiteral("(earned|found)\\s+our\\s+(full|highest|utmost)?\\s*recognition|"
-                             "to\\s+our\\s+(utmost|fullest)\\s+satisfaction"),
-              Nie, Nie, QStringLiteral("Lehnübersetzung der deutschen Zusammenfassung"), true},
-             {QStringLiteral("relevant\\s+chamber|disciplinary\\s+responsibility|road\\s+ahead"), Nie, Nie,
-              QStringLiteral("deutsche Einrichtung wörtlich übersetzt"), true},
+                             "\u201eonly partly\u201c")},
+             {QStringLiteral("\\bat\\s+all\\s+times\\b"), Nie, Nie,
+              QStringLiteral("deutscher Rhythmus, kein Lob")},
+             {QStringLiteral(
+                  "\\b(earned|found|met\\s+with|won)\\s+our\\s+(\\w+\\s+)?recognition\\b|"
+                  "\\bto\\s+our\\s+(utmost|fullest|full|complete|entire|highest)\\s+satisfaction\\b"),
+              Nie, Nie, QStringLiteral("Lehnübersetzung der deutschen Zusammenfassung")},
+             {QStringLiteral(
+                  "\\b(relevant|competent)\\s+chamber\\b|\\bchamber\\s+of\\s+(commerce|crafts)\\b|"
+                  "\\bVocational\\s+Training\\s+Act\\b|\\bdisciplinary\\s+responsibility\\b|"
+                  "\\broad\\s+ahead\\b|\\b(employment|training)\\s+relationship\\b|\\btasks\\s+arising\\b"),
+              Nie, Nie, QStringLiteral("deutsche Einrichtung oder Wendung wörtlich übersetzt")},
+             {QStringLiteral(
+                  "\\bmade\\s+an\\s+effort\\b|\\bendeavou?r(s|ed)?\\s+to\\b|\\btried\\s+to\\b|"
+                  "\\bwith\\s+understanding\\b|\\bwith\\s+((great|keen|the\\s+keenest)\\s+)?interest\\b"),
+              Nie, Nie, QStringLiteral("Geheimcode (Bemühen, Verständnis, Interesse)")},
          }},
         {QStringLiteral("fr"),
          {
+             // The Swiss ladder of the summary: "toujours à notre pleine et entière satisfaction",
+             // "à notre pleine et entière satisfaction", "à notre entière satisfaction", "à notre
+             // satisfaction", "pas toujours à notre satisfaction".
              {QStringLiteral("pleine\\s+et\\s+entière\\s+satisfaction"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
+             {QStringLiteral("(?<!pleine\\set\\s)\\bentière\\s+satisfaction"), 3, 3,
+              QStringLiteral("Zufriedenheit der Note 3")},
+             {QStringLiteral("\\bnotre\\s+satisfaction"), 4, 5,
+              QStringLiteral("Zufriedenheit der Noten 4 und 5")},
              {QStringLiteral("\\btrès\\s+satisfaite?s?\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
-             {QStringLiteral("en\\s+tout\\s+temps"), Nie, Nie, QStringLiteral("deutscher Rhythmus, kein Lob"),
-              true},
-             {QStringLiteral("notre\\s+maison|organe\\s+compétent|résultats\\s+de\\s+travail"), Nie, Nie,
-              QStringLiteral("ungebräuchlich"), true},
+             {QStringLiteral("\\b(très|extrêmement|hautement|particulièrement|vivement|profondément|"
+                             "pleinement|parfaitement|grandement)\\b"),
+              1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral(
+                  "\\b(exceptionnel\\w*|remarquabl\\w*|excellen\\w*|exemplaire\\w*|irréprochabl\\w*|"
+                  "éminent\\w*|hors\\s+pair|tout\\s+premier\\s+ordre|plus\\s+haute?s?)\\b"),
+              1, 2, QStringLiteral("Lob der Noten 1 und 2")},
+             {QStringLiteral("(?<!pas\\s)\\b(toujours|constamment|en\\s+permanence|systématiquement|"
+                             "invariablement)\\b"),
+              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral(
+                  "\\b(satisfaisant\\w*|suffisant\\w*)|conformément\\s+aux\\s+(attentes|exigences)|"
+                  "n['\u2019]a\\s+donné\\s+lieu\\s+à\\s+aucune"),
+              4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             {QStringLiteral(
+                  "\\bpas\\s+toujours|\\ben\\s+partie\\b|\\bpartiellement|\\bs['\u2019](est\\s+)?efforc\\w*|"
+                  "\\b(avait|a\\s+eu|ayant)\\s+besoin\\s+d|\\bparfois\\b|la\\s+plupart\\s+du\\s+temps|"
+                  "\\bnon\\s+sans\\b"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\bdans\\s+l['\u2019]ensemble\\b"
+                             "(?!\\s+(des|du|d['\u2019]|de\\s+(ses|son|sa|ces|cette|ce|la|l['\u2019]|le|"
+                             "leurs?|nos|notre)\\b))|"
+                             "pour\\s+l['\u2019]essentiel|le\\s+plus\\s+souvent|\\bglobalement|"
+                             "dans\\s+les\\s+grandes\\s+lignes|en\\s+règle\\s+générale"),
+              Nie, Nie,
+              QStringLiteral(
+                  "liest sich als Lob, nicht als Einschränkung; Note 5 sagt \u201epas toujours\u201c, "
+                  "\u201een partie\u201c")},
+             {QStringLiteral("\\b(insuffisant\\w*|médiocres?|mauvaise?s?|passables?)\\b"), Nie, Nie,
+              QStringLiteral("Schulnote im Text")},
+             {QStringLiteral("avec\\s+(un\\s+)?(très\\s+)?(grand\\s+|vif\\s+)?intérêt|avec\\s+compréhension|"
+                             "comprenons\\s+(sa|la)\\s+décision"),
+              Nie, Nie, QStringLiteral("Geheimcode (Interesse, Verständnis)")},
+             {QStringLiteral("en\\s+tout\\s+temps"), Nie, Nie,
+              QStringLiteral("deutscher Rhythmus, kein Lob")},
+             {QStringLiteral("notre\\s+maison|résultats\\s+de\\s+travail|\\bimpulsions?\\b|"
+                             "gard\\w*\\s+calme|\\ba\\s+passé\\s+par\\b|"
+                             "\\brésistante?s?\\b(?!\\s+(au|à|aux)\\b)"),
+              Nie, Nie, QStringLiteral("ungebräuchlich")},
+             {QStringLiteral(
+                  "\\b(de|que|ne|se|je|me|te|le|la)\\s+(il|ils|elle|elles|en|y)\\b|\\bsi\\s+ils?\\b"),
+              Nie, Nie,
+              QStringLiteral("fehlende Elision (\u201ed\u2019elle\u201c, \u201equ\u2019il\u201c, "
+                             "\u201es\u2019il\u201c)")},
+             {QStringLiteral("organe\\s+compétent|\\bchambre\\b|loi\\s+sur\\s+la\\s+formation|"
+                             "responsabilité\\s+disciplinaire"),
+              Nie, Nie, QStringLiteral("deutsche Einrichtung wörtlich übersetzt")},
          }},
         {QStringLiteral("it"),
          {
-             {QStringLiteral("\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
+             {QStringLiteral("\\b(estremamente|straordinari\\w*|eccezional\\w*|eccellent\\w*|ottim[oaie]|"
+                             "esemplar[ei]|moltissim\\w*|massim[oaie]|grandissim\\w*)\\b|prim'ordine"),
+              1, 2, QStringLiteral("Lob der Noten 1 und 2")},
+             {QStringLiteral("\\bmolto\\b(?!\\s+successo)"), 1, 2,
+              QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral("sotto\\s+ogni\\s+aspetto|in\\s+ogni\\s+(aspetto|circostanza|situazione)"), 1, 2,
+              QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral(
+                  "(?<!\\bnon )(?<!\\bnon è )(?<!\\bnon era )\\b(sempre|costantemente|invariabilmente)\\b"),
+              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral("piena\\s+e\\s+completa\\s+soddisfazione|\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
-             {QStringLiteral("sostanzialmente\\s+ineccepibile"), Nie, Nie,
-              QStringLiteral("liest sich als Lob über Note 4")},
+             {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 3,
+              QStringLiteral("einwandfrei der Note 3, nie eingeschränkt in Note 4 oder 5")},
+             {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 3, 3,
+              QStringLiteral("Zufriedenheit der Note 3")},
+             {QStringLiteral("con\\s+nostra\\s+soddisfazione"), 4, 5,
+              QStringLiteral("Zufriedenheit der Noten 4 und 5")},
+             {QStringLiteral("\\bsoddisfacent[ei]\\b|conform[ei]\\s+alle\\s+aspettative"), 4, 5,
+              QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             {QStringLiteral(
+                  "\\b(non\\s+(è\\s+|era\\s+)?sempre|solo\\s+in\\s+parte|in\\s+gran\\s+parte|"
+                  "nel\\s+complesso|per\\s+lo\\s+più|in\\s+genere|in\\s+linea\\s+di\\s+massima|"
+                  "si\\s+è\\s+sforzat[oa]|si\\s+sforzava|(ha\\s+)?cercato\\s+di|cercava\\s+di)\\b"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\b(in)?sufficient\\w*|\\bdiscret[oaie]\\b|\\bmediocr\\w*"), Nie, Nie,
+              QStringLiteral("Schulnote im Text")},
+             {QStringLiteral("\\bcon\\s+((grande|vivo|molto)\\s+)?interesse\\b|"
+                             "comprensione\\s+per\\s+la\\s+(sua\\s+)?(decisione|partenza)"),
+              Nie, Nie, QStringLiteral("Geheimcode (Interesse, Verständnis)")},
+             {QStringLiteral("sostanzialmente"), Nie, Nie,
+              QStringLiteral(
+                  "liest sich als Lob über Note 4; Note 5 sagt \u201enon sempre\u201c, \u201esolo in "
+                  "parte\u201c")},
              {QStringLiteral("in\\s+ogni\\s+momento"), Nie, Nie,
-              QStringLiteral("deutscher Rhythmus, kein Lob"), true},
-             {QStringLiteral("pieno\\s+e\\s+completo\\s+apprezzamento|camera\\s+competente"), Nie, Nie,
-              QStringLiteral("ungebräuchlich"), true},
+              QStringLiteral("deutscher Rhythmus, kein Lob")},
+             {QStringLiteral("pieno\\s+e\\s+completo\\s+apprezzamento|camera\\s+competente|\\bimpulsi\\b|"
+                             "ci\\s+dispiace|consiglio\\s+di\\s+amministrazione"),
+              Nie, Nie, QStringLiteral("ungebräuchlich")},
          }},
         {QStringLiteral("es"),
          {
-             {QStringLiteral("\\b(plena|plenamente|pleno)\\b"), 1, 2,
-              QStringLiteral("\u201epleno\u201c gehört zu Note 2, nicht 3")},
-             {QStringLiteral("\\bintachable"), 1, 2, QStringLiteral("höchstes Lob, nie Note 3 oder 5")},
-             {QStringLiteral("\\bsumamente\\b|más\\s+entera\\s+satisfacción"), 1, 2,
-              QStringLiteral("Lob der Noten 1 und 2")},
-             {QStringLiteral("c[áa]mara\\s+competente|futuro\\s+camino"), Nie, Nie,
-              QStringLiteral("ungebräuchlich"), true},
+             {QStringLiteral(
+                  "\\b(sumamente|extraordinari\\w*|excepcional\\w*|excelente\\w*|sobresaliente\\w*|"
+                  "brillante\\w*|inmejorable\\w*|ejemplar\\w*|intachable\\w*|impecable\\w*)\\b"),
+              1, 2, QStringLiteral("Lob der Noten 1 und 2 (\u201eintachable\u201c ist höchstes Lob)")},
+             {QStringLiteral("\\b(muy|enorme\\w*|máxim[oa]s?|muchísim[oa]s?)\\b|\\bcon\\s+sum[oa]\\b"), 1, 2,
+              QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral("(?<!no )\\b(siempre|en\\s+todo\\s+momento|constantemente|invariablemente)\\b"),
+              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral("\\b(plena|plenamente|pleno)\\b|\\bentera\\s+satisfacción"), 1, 2,
+              QStringLiteral("\u201epleno\u201c und \u201eentera satisfacción\u201c gehören zu Note 1 und 2, "
+                             "nicht 3")},
+             {QStringLiteral("\\bsatisfactori\\w*|conforme\\s+a\\s+lo\\s+exigido|acorde\\w*\\s+con\\s+lo\\s+"
+                             "exigido|respond\\w*\\s+a\\s+(lo\\s+exigido|las\\s+exigencias)|"
+                             "no\\s+dio\\s+lugar\\s+a\\s+ninguna\\s+queja"),
+              4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             {QStringLiteral("\\btambién\\b"), 1, 3,
+              QStringLiteral("\u201etambién\u201c in Note 4 und 5 ahmt das deutsche \u201eauch\u201c nach")},
+             {QStringLiteral("\\b(no\\s+siempre|s[óo]lo\\s+en\\s+parte|en\\s+líneas\\s+generales|"
+                             "ocasional\\w*|a\\s+menudo)\\b"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\ben\\s+lo\\s+esencial\\b"), Nie, Nie,
+              QStringLiteral(
+                  "Lehnübersetzung von \u201eim Wesentlichen\u201c; Note 5 sagt \u201eno siempre\u201c, "
+                  "\u201esolo en parte\u201c")},
+             {QStringLiteral("\\bse\\s+esforz\\w*|\\bintent(ó|aba|aban)\\b"), Nie, Nie,
+              QStringLiteral("\u201ebemüht\u201c liest sich unter Note 5")},
+             {QStringLiteral("\\bcon\\s+(un\\s+)?(sobresaliente|notable|aprobado|suficiente|insuficiente)\\b|"
+                             "\\bnota\\s+de\\b|\\bcalificaci[óo]n\\b"),
+              Nie, Nie, QStringLiteral("Schulnote im Text")},
+             {QStringLiteral("\\bcon\\s+comprensión\\b|\\bcomprendemos\\s+(su|la)\\s+decisión"), Nie, Nie,
+              QStringLiteral("Geheimcode (Verständnis für das Ausscheiden)")},
+             {QStringLiteral(
+                  "c[áa]mara\\s+competente|futur[oa]\\s+camino|\\bimpulsos\\b|\\bnuevos\\s+contextos|"
+                  "\\brelaciones\\s+(más\\s+)?complejas"),
+              Nie, Nie, QStringLiteral("deutsche Wendung wörtlich übersetzt")},
          }},
     };
     static const QList<Notenmarke> keine;
@@ -158,10 +289,13 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("en"),
-         {true,
+         {false,
           {
-              {QStringLiteral("always"), QStringLiteral("\\balways\\b")},
+              {QStringLiteral("always"), QStringLiteral("(?<!not )\\balways\\b")},
+              {QStringLiteral("not always"), QStringLiteral("\\bnot\\s+always\\b")},
               {QStringLiteral("consistently"), QStringLiteral("\\bconsistent\\w*")},
+              {QStringLiteral("invariably"), QStringLiteral("\\binvariabl\\w*")},
+              {QStringLiteral("unfailingly"), QStringLiteral("\\bunfailing\\w*")},
               {QStringLiteral("at all times"), QStringLiteral("\\bat\\s+all\\s+times\\b")},
               {QStringLiteral("very"), QStringLiteral("\\bvery\\b")},
               {QStringLiteral("extremely"), QStringLiteral("\\bextremely\\b")},
@@ -171,7 +305,7 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("fr"),
-         {true,
+         {false,
           {
               {QStringLiteral("toujours"), QStringLiteral("\\btoujours\\b")},
               {QStringLiteral("constamment"), QStringLiteral("\\bconstam\\w*")},
@@ -183,27 +317,38 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
           }}},
 
         {QStringLiteral("it"),
-         {true,
+         {false,
           {
-              {QStringLiteral("sempre"), QStringLiteral("\\bsempre\\b")},
+              // "non sempre" restricts at grade 5 and is no praise
+              {QStringLiteral("sempre"),
+               QStringLiteral("(?<!\\bnon )(?<!\\bnon è )(?<!\\bnon era )\\bsempre\\b")},
               {QStringLiteral("costantemente"), QStringLiteral("\\bcostant\\w*")},
               {QStringLiteral("in ogni momento"), QStringLiteral("\\bin\\s+ogni\\s+momento\\b")},
               {QStringLiteral("molto"), QStringLiteral("\\bmolto\\b")},
               {QStringLiteral("estremamente"), QStringLiteral("\\bestremamente\\b")},
               {QStringLiteral("particolarmente"), QStringLiteral("\\bparticolarmente\\b")},
               {QStringLiteral("eccellente"), QStringLiteral("\\beccellent\\w*")},
+              {QStringLiteral("straordinariamente"), QStringLiteral("\\bstraordinari\\w*")},
+              {QStringLiteral("invariabilmente"), QStringLiteral("\\binvariabilmente\\b")},
+              {QStringLiteral("in ogni circostanza"),
+               QStringLiteral("\\bin\\s+ogni\\s+(circostanza|occasione|situazione)\\b")},
           }}},
 
         {QStringLiteral("es"),
-         {true,
+         {false,
           {
               {QStringLiteral("siempre"), QStringLiteral("\\bsiempre\\b")},
               {QStringLiteral("constantemente"), QStringLiteral("\\bconstante\\w*")},
               {QStringLiteral("en todo momento"), QStringLiteral("\\ben\\s+todo\\s+momento\\b")},
+              {QStringLiteral("invariablemente"), QStringLiteral("\\binvariablemente\\b")},
+              {QStringLiteral("sin excepción"), QStringLiteral("\\bsin\\s+excepción\\b")},
+              {QStringLiteral("una y otra vez"), QStringLiteral("\\buna\\s+y\\s+otra\\s+vez\\b")},
               {QStringLiteral("muy"), QStringLiteral("\\bmuy\\b")},
-              {QStringLiteral("sumamente"), QStringLiteral("\\bsumamente\\b")},
+              {QStringLiteral("sumamente"), QStringLiteral("\\bsumamente\\b|\\bsum[oa]\\b")},
+              {QStringLiteral("extraordinario"), QStringLiteral("\\bextraordinari\\w*")},
               {QStringLiteral("especialmente"), QStringLiteral("\\bespecialmente\\b")},
               {QStringLiteral("excelente"), QStringLiteral("\\bexcelente\\w*")},
+              {QStringLiteral("solo en parte"), QStringLiteral("\\bs[óo]lo\\s+en\\s+parte\\b")},
           }}},
     };
     static const Vielfaltregel keine;

@@ -411,6 +411,5 @@ private slots:
     }
 };
 
-
 QTEST_MAIN(TstAntworten)
 #include "tst_antworten.moc"

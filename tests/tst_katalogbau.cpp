@@ -611,7 +611,78 @@ private slots:
              t(u"Nous avons été très satisfaits de son travail."_s), u"„très satisfaits“ gehört nur"_s, 102,
              3, u"B/fr/m"_s, false},
             {"englisch at all times", n + u"0/B/en/w"_s, t(u"She always worked carefully at all times."_s),
-             u"deutscher Rhythmus"_s, 102, 1, u"B/en/w"_s, true},
+             u"deutscher Rhythmus"_s, 102, 1, u"B/en/w"_s, false},
+            // English: the ladder in its own words, grade 5 restricts, no calques or German institutions
+            {"englisch very in Note 3", n + u"2/C/en/m"_s, t(u"He worked very carefully."_s),
+             u"„very“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/en/m"_s, false},
+            {"englisch always in Note 4", n + u"3/C/en/w"_s, t(u"She always worked carefully."_s),
+             u"„always“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"C/en/w"_s, false},
+            {"englisch satisfactory in Note 2", n + u"1/C/en/m"_s, t(u"His work was satisfactory."_s),
+             u"„satisfactory“ gehört nur in die Noten 4 bis 5"_s, 102, 2, u"C/en/m"_s, false},
+            {"englisch not always in Note 4", n + u"3/B/en/m"_s, t(u"He did not always work carefully."_s),
+             u"„not always“ gehört nur in Note 5"_s, 102, 4, u"B/en/m"_s, false},
+            {"englisch Note 5 lobt im Ganzen", n + u"4/B/en/w"_s, t(u"On the whole, she worked carefully."_s),
+             u"„On the whole“ gehört in keine Note"_s, 102, 5, u"B/en/w"_s, false},
+            {"englisch full satisfaction", n + u"2/B/en/m"_s,
+             t(u"He completed the tasks to our full satisfaction."_s), u"Lehnübersetzung"_s, 102, 3,
+             u"B/en/m"_s, false},
+            {"englisch relevant chamber", a0 + u"en/w"_s,
+             t(u"Ms (VollerName) trained with us from (Eintrittsdatum) to (Austrittsdatum) as (Position) and passed the examination before the relevant chamber."_s),
+             u"deutsche Einrichtung"_s, 101, 0, u"A/en/w"_s, false},
+            {"englisch made an effort", n + u"4/C/en/m"_s, t(u"He made an effort to complete the tasks."_s),
+             u"Geheimcode (Bemühen"_s, 102, 5, u"C/en/m"_s, false},
+            // Italian grade markers
+            {"italienisch eccellente in Note 3", n + u"2/B/it/m"_s, t(u"Il suo lavoro è stato eccellente."_s),
+             u"„eccellente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/it/m"_s, false},
+            {"italienisch sempre in Note 4", n + u"3/C/it/w"_s, t(u"Ha sempre svolto i compiti con cura."_s),
+             u"„sempre“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"C/it/w"_s, false},
+            {"italienisch piena e completa in Note 3", n + u"2/C/it/w"_s,
+             t(u"Ha svolto i compiti con nostra piena e completa soddisfazione."_s),
+             u"„piena e completa soddisfazione“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/it/w"_s,
+             false},
+            {"italienisch piena soddisfazione in Note 2", n + u"1/B/it/m"_s,
+             t(u"Ha svolto i compiti con nostra piena soddisfazione."_s), u"gehört nur in Note 3"_s, 102, 2,
+             u"B/it/m"_s, false},
+            {"italienisch Lob in Note 5", n + u"4/B/it/w"_s,
+             t(u"Nel complesso il suo lavoro è stato ottimo."_s),
+             u"„ottimo“ gehört nur in die Noten 1 bis 2"_s, 102, 5, u"B/it/w"_s, false},
+            {"italienisch nel complesso in Note 4", n + u"3/B/it/m"_s,
+             t(u"Il suo lavoro era nel complesso corretto."_s), u"„nel complesso“ gehört nur in Note 5"_s,
+             102, 4, u"B/it/m"_s, false},
+            {"italienisch ineccepibile in Note 5", n + u"4/C/it/m"_s,
+             t(u"Il suo comportamento era nel complesso ineccepibile."_s),
+             u"„ineccepibile“ gehört nur in die Noten 1 bis 3"_s, 102, 5, u"C/it/m"_s, false},
+            {"italienisch in ogni momento", n + u"0/B/it/m"_s,
+             t(u"Ha sempre lavorato con cura in ogni momento."_s), u"deutscher Rhythmus"_s, 102, 1,
+             u"B/it/m"_s, false},
+            {"italienisch con grande interesse", n + u"0/C/it/w"_s,
+             t(u"Ha sempre seguito i corsi con grande interesse."_s), u"Geheimcode"_s, 102, 1, u"C/it/w"_s,
+             false},
+            {"italienisch sufficienti", n + u"3/C/it/m"_s, t(u"Le sue conoscenze erano sufficienti."_s),
+             u"Schulnote"_s, 102, 4, u"C/it/m"_s, false},
+            // Spanish: praise and time words only at 1-2, modest words at 4-5, restrictions at 5, calques
+            // never
+            {"es: sumamente in Note 3", n + u"2/B/es/w"_s,
+             t(u"Realizó sus tareas de forma sumamente cuidadosa."_s),
+             u"„sumamente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/es/w"_s, false},
+            {"es: siempre in Note 4", n + u"3/B/es/m"_s, t(u"Siempre cumplió los plazos."_s),
+             u"„Siempre“ gehört nur in die Noten 1 bis 2"_s, 102, 4, u"B/es/m"_s, false},
+            {"es: satisfactoria in Note 3", n + u"2/C/es/m"_s,
+             t(u"Realizó las tareas de forma satisfactoria."_s),
+             u"„satisfactoria“ gehört nur in die Noten 4 bis 5"_s, 102, 3, u"C/es/m"_s, false},
+            {"es: en líneas generales in Note 4", n + u"3/C/es/w"_s,
+             t(u"En líneas generales, cumplió los plazos."_s),
+             u"„En líneas generales“ gehört nur in Note 5"_s, 102, 4, u"C/es/w"_s, false},
+            {"es: en lo esencial in Note 5", n + u"4/B/es/m"_s,
+             t(u"Su comportamiento fue correcto en lo esencial."_s),
+             u"„en lo esencial“ gehört in keine Note"_s, 102, 5, u"B/es/m"_s, false},
+            {"es: se esforzó in Note 5", n + u"4/C/es/w"_s, t(u"Se esforzó por cumplir los plazos."_s),
+             u"„Se esforzó“ gehört in keine Note"_s, 102, 5, u"C/es/w"_s, false},
+            {"es: con comprensión", n + u"3/C/es/m"_s, t(u"Tomamos nota de su marcha con comprensión."_s),
+             u"Geheimcode (Verständnis"_s, 102, 4, u"C/es/m"_s, false},
+            {"es: cámara competente ungewertet", a0 + u"es/w"_s,
+             t(u"La señora (VollerName) trabajó con nosotros desde el (Eintrittsdatum) hasta el (Austrittsdatum) como (Position) y aprobó el examen ante la cámara competente."_s),
+             u"„cámara competente“ gehört in keine Note"_s, 101, 0, u"A/es/w"_s, false},
             // elision in French and Italian
             {"französisch de (Position)", a0 + u"fr/m"_s,
              t(u"M. (VollerName) a travaillé du (Eintrittsdatum) au (Austrittsdatum) en qualité de (Position) chez nous."_s),
@@ -628,6 +699,37 @@ private slots:
             {"italienisch che vor dem Nachnamen", n + u"2/A/it/w"_s,
              t2(u"Confermiamo che "_s, u" ha svolto i compiti."_s), u"direkt vor dem Nachnamen"_s, 102, 3,
              u"A/it/w"_s, false},
+            // French: the Swiss ladder, restrictions only at grade 5, no German calques
+            {"französisch toujours in Note 3", n + u"2/C/fr/w"_s,
+             t(u"Elle accomplissait toujours ses tâches avec soin."_s),
+             u"„toujours“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/fr/w"_s, false},
+            {"französisch entière satisfaction in Note 2", n + u"1/B/fr/m"_s,
+             t(u"Il a accompli ses tâches à notre entière satisfaction."_s),
+             u"„entière satisfaction“ gehört nur in Note 3"_s, 102, 2, u"B/fr/m"_s, false},
+            {"französisch pleine et entière in Note 3", n + u"2/B/fr/w"_s,
+             t(u"Elle a accompli ses tâches à notre pleine et entière satisfaction."_s),
+             u"„pleine et entière satisfaction“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/fr/w"_s,
+             false},
+            {"französisch satisfaisant in Note 2", n + u"1/B/fr/w"_s,
+             t(u"Son travail était toujours satisfaisant."_s),
+             u"„satisfaisant“ gehört nur in die Noten 4 bis 5"_s, 102, 2, u"B/fr/w"_s, false},
+            {"französisch lobt in Note 5 im Ganzen", n + u"4/A/fr/m"_s,
+             t2(u"M. "_s, u" travaillait dans l'ensemble avec soin."_s),
+             u"„dans l'ensemble“ gehört in keine Note"_s, 102, 5, u"A/fr/m"_s, false},
+            {"französisch schränkt in Note 4 ein", n + u"3/C/fr/m"_s,
+             t(u"Il ne travaillait pas toujours avec soin."_s), u"„pas toujours“ gehört nur in Note 5"_s, 102,
+             4, u"C/fr/m"_s, false},
+            {"französisch en tout temps", n + u"0/B/fr/w"_s,
+             t(u"Elle travaillait en tout temps avec soin."_s), u"deutscher Rhythmus"_s, 102, 1, u"B/fr/w"_s,
+             false},
+            {"französisch résultats de travail", n + u"2/B/fr/m"_s,
+             t(u"Ses résultats de travail étaient bons."_s), u"ungebräuchlich"_s, 102, 3, u"B/fr/m"_s, false},
+            {"französisch fehlende Elision", n + u"1/C/fr/w"_s,
+             t(u"Elle menait de elle-même les améliorations à bien."_s), u"fehlende Elision"_s, 102, 2,
+             u"C/fr/w"_s, false},
+            {"französisch Interesse", n + u"0/C/fr/m"_s,
+             t(u"Il suivait les formations avec un vif intérêt."_s), u"Geheimcode"_s, 102, 1, u"C/fr/m"_s,
+             false},
             // summary fragments at their one grade
             {"volle Zufriedenheit mit stets in Note 3", n + u"2/A/de/m"_s,
              t2(u"Herr "_s, u" erledigte die Aufgaben stets zu unserer vollen Zufriedenheit."_s),
@@ -902,6 +1004,61 @@ private slots:
                            u"Mr Maier readily helped others."_s, u"Colleagues always valued him."_s,
                            u"Results were convincing."_s,        u"New tasks suited him."_s}
             << u"„always“ in 3 von 6 Sätzen"_s;
+        // Italian: the article counts as the opening word; sempre and costantemente are counted apart
+        QTest::newRow("it: Il in tre frasi su sei")
+            << u"it"_s
+            << QStringList{u"Il signor Maier lavorava con estrema cura."_s,
+                           u"Il suo lavoro era eccellente."_s,
+                           u"Il team lo stimava moltissimo."_s,
+                           u"Con i clienti era cortese."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s,
+                           u"Dei risultati eravamo fieri."_s}
+            << u"beginnen 3 von 6 Sätzen mit „il“"_s;
+        QTest::newRow("it: sempre e costantemente alternati")
+            << u"it"_s
+            << QStringList{u"Lavorava sempre con estrema cura."_s,
+                           u"Con i clienti era costantemente cortese."_s,
+                           u"Il signor Maier aiutava sempre volentieri."_s,
+                           u"Nel team era costantemente stimato."_s,
+                           u"Dei risultati eravamo fieri."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s}
+            << QString();
+        QTest::newRow("it: sempre in tre frasi su sei")
+            << u"it"_s
+            << QStringList{u"Lavorava sempre con estrema cura."_s,
+                           u"Con i clienti era sempre cortese."_s,
+                           u"Il signor Maier aiutava sempre volentieri."_s,
+                           u"Nel team era costantemente stimato."_s,
+                           u"Dei risultati eravamo fieri."_s,
+                           u"Nuovi compiti li affrontava con prontezza."_s}
+            << u"„sempre“ in 3 von 6 Sätzen"_s;
+        // Spanish
+        QTest::newRow("es: El señor in three of six")
+            << u"es"_s
+            << QStringList{u"El señor Maier trabajó con precisión."_s,
+                           u"El trabajo fue sumamente cuidadoso."_s,
+                           u"El equipo lo apreciaba."_s,
+                           u"Sus resultados convencieron."_s,
+                           u"Con los clientes fue amable."_s,
+                           u"Aprendía con rapidez."_s}
+            << u"beginnen 3 von 6 Sätzen mit „el“"_s;
+        QTest::newRow("es: invariablemente in three of six")
+            << u"es"_s
+            << QStringList{u"Trabajó invariablemente con precisión."_s,
+                           u"Su labor fue invariablemente cuidadosa."_s,
+                           u"El equipo lo apreciaba invariablemente."_s,
+                           u"Sus resultados convencieron."_s,
+                           u"Con los clientes fue amable."_s,
+                           u"Aprendía con rapidez."_s}
+            << u"„invariablemente“ in 3 von 6 Sätzen"_s;
+        QTest::newRow("fr: toujours in three of six")
+            << u"fr"_s << QStringList{u"Il travaillait toujours avec soin."_s,
+                                      u"Son travail était toujours précis."_s,
+                                      u"M. Maier aidait volontiers."_s,
+                                      u"Ses collègues l'ont toujours apprécié."_s,
+                                      u"Les résultats ont convaincu."_s,
+                                      u"Les tâches nouvelles lui convenaient."_s}
+            << u"„toujours“ in 3 von 6 Sätzen"_s;
     }
     void vielfalt()
     {
@@ -955,11 +1112,29 @@ private slots:
             << n + u"2/A/de/m"_s << QJsonValue(QJsonArray{u"Herrn "_s, u"s Arbeit überzeugte."_s});
         QTest::newRow("Abkürzung am Nachnamen")
             << n + u"2/A/fr/m"_s << QJsonValue(QJsonArray{u"Le travail de M. "_s, u" était soigné."_s});
+        // French: words that look like a marker but are none
+        QTest::newRow("französisch pas toujours in Note 5")
+            << n + u"4/B/fr/m"_s << t(u"Il ne travaillait pas toujours avec le soin voulu."_s);
+        QTest::newRow("französisch l'ensemble de")
+            << n + u"2/C/fr/w"_s << t(u"Dans l'ensemble de ses tâches, elle était résistante au stress."_s);
         QTest::newRow("Platzhalter am Ende vor dem Punkt ohne Schlucken")
             << u"fragen/0/antworten/0/C/de/m"_s
             << t(u"Er verlässt uns mit dem (Austrittsdatum) in (Geburtsort)."_s);
         QTest::newRow("einteilig ohne Nachnamen überall")
             << n + u"4/A/de/w"_s << t(u"Sie erledigte die Aufgaben im Großen und Ganzen."_s);
+        // English: "not always" restricts at grade 5, "at times of" is no restriction
+        QTest::newRow("englisch not always in Note 5")
+            << n + u"4/B/en/m"_s << t(u"He did not always work carefully."_s);
+        QTest::newRow("englisch at times of in Note 1")
+            << n + u"0/B/en/w"_s << t(u"Even at times of heavy workload, she always kept calm."_s);
+        // Italian: a restriction with "non … sempre" at grade 5, "molto successo" in plain wishes
+        QTest::newRow("italienisch non è sempre in Note 5")
+            << n + u"4/B/it/m"_s << t(u"Il suo lavoro non è sempre stato preciso."_s);
+        QTest::newRow("italienisch molto successo in Note 3")
+            << n + u"2/C/it/w"_s << t(u"Le auguriamo molto successo."_s);
+        // Spanish: a restriction at grade 5 is no time word
+        QTest::newRow("es: no siempre in Note 5")
+            << n + u"4/B/es/m"_s << t(u"No siempre cumplió los plazos."_s);
     }
     void zulaessig()
     {
