@@ -50,7 +50,7 @@ struct Satz
     int ersteNr;        // the set's question numbers run from here
     QStringView quelle; // name of its source file, without ".json"
 };
-inline constexpr std::array<Satz, 7> Saetze{{
+inline constexpr std::array<Satz, 10> Saetze{{
     {Typ::Gewerblich, Art::Einfach, 3, 1, u"typ1-einfach"},
     {Typ::Gewerblich, Art::Qualifiziert, 34, 101, u"typ1-qualifiziert"},
     {Typ::Fuehrungskraft, Art::Qualifiziert, 27, 201, u"typ2-qualifiziert"},
@@ -58,6 +58,9 @@ inline constexpr std::array<Satz, 7> Saetze{{
     {Typ::Auszubildender, Art::Qualifiziert, 17, 311, u"typ3-qualifiziert"},
     {Typ::Praktikant, Art::Einfach, 3, 401, u"typ4-einfach"},
     {Typ::Praktikant, Art::Qualifiziert, 10, 411, u"typ4-qualifiziert"},
+    {Typ::Gewerblich, Art::Zwischen, 31, 501, u"typ1-zwischen"},
+    {Typ::Fuehrungskraft, Art::Zwischen, 24, 601, u"typ2-zwischen"},
+    {Typ::Auszubildender, Art::Zwischen, 15, 701, u"typ3-zwischen"},
 }};
 // The set of a type and kind; for a kind the type lacks, its qualified set; nullptr for an unknown type.
 const Satz* satz(qint16 typ, qint16 art);
