@@ -216,8 +216,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
              {QStringLiteral("piena\\s+e\\s+completa\\s+soddisfazione|\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
-             {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 3,
-              QStringLiteral("einwandfrei der Note 3, nie eingeschränkt in Note 4 oder 5")},
+             // "ineccepibile" reads as high praise, as strong as "esemplare"
+             {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 2,
+              QStringLiteral("höchstes Lob, nie in Note 3 bis 5")},
              {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 3, 3,
               QStringLiteral("Zufriedenheit der Note 3")},
              {QStringLiteral("con\\s+nostra\\s+soddisfazione"), 4, 5,
@@ -238,8 +239,18 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral(
                   "liest sich als Lob über Note 4; Note 5 sagt \u201enon sempre\u201c, \u201esolo in "
                   "parte\u201c")},
-             {QStringLiteral("in\\s+ogni\\s+momento"), Nie, Nie,
+             {QStringLiteral("in\\s+ogni\\s+momento|\\bogni\\s+volta\\b|\\binvariabilmente\\b"), Nie, Nie,
               QStringLiteral("deutscher Rhythmus, kein Lob")},
+             {QStringLiteral("disponibilità\\s+all['\u2019]impegno|rapida\\s+capacità\\s+di\\s+comprensione|"
+                             "settore\\s+d['\u2019]impiego|compagni\\s+di\\s+apprendistato|"
+                             "\\bsi\\s+è\\s+(sempre\\s+)?presentat[oa]\\b|come\\s+una\\s+personalità|"
+                             "\\bpromozione\\s+d(i|ei|elle)\\s+collabora"),
+              Nie, Nie, QStringLiteral("deutsche Wendung wörtlich übersetzt")},
+             // a restriction of grade 5 names no fault the German does not name
+             {QStringLiteral("priva\\s+di\\s+difficoltà|\\btono\\s+adeguato|su\\s+nostra\\s+sollecitazione|"
+                             "\\baltalenante\\b|\\baveva\\s+(spesso\\s+)?bisogno\\s+d|"
+                             "spiegazioni\\s+(ripetute|dettagliate)"),
+              Nie, Nie, QStringLiteral("Vorwurf statt Einschränkung; Note 5 sagt \u201enon sempre\u201c")},
              {QStringLiteral("pieno\\s+e\\s+completo\\s+apprezzamento|camera\\s+competente|\\bimpulsi\\b|"
                              "ci\\s+dispiace|consiglio\\s+di\\s+amministrazione"),
               Nie, Nie, QStringLiteral("ungebräuchlich")},

@@ -651,7 +651,19 @@ private slots:
              102, 4, u"B/it/m"_s, false},
             {"italienisch ineccepibile in Note 5", n + u"4/C/it/m"_s,
              t(u"Il suo comportamento era nel complesso ineccepibile."_s),
-             u"„ineccepibile“ gehört nur in die Noten 1 bis 3"_s, 102, 5, u"C/it/m"_s, false},
+             u"„ineccepibile“ gehört nur in die Noten 1 bis 2"_s, 102, 5, u"C/it/m"_s, false},
+            {"italienisch ineccepibile in Note 3", n + u"2/B/it/w"_s,
+             t(u"Il suo comportamento nei confronti dei superiori era ineccepibile."_s),
+             u"„ineccepibile“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/it/w"_s, false},
+            {"italienisch ogni volta", n + u"0/C/it/m"_s,
+             t(u"Coglieva ogni volta con estrema rapidità i nessi."_s), u"deutscher Rhythmus"_s, 102, 1,
+             u"C/it/m"_s, false},
+            {"italienisch Lehnübersetzung", n + u"2/C/it/w"_s,
+             t(u"Ha dimostrato una buona disponibilità all'impegno."_s), u"wörtlich übersetzt"_s, 102, 3,
+             u"C/it/w"_s, false},
+            {"italienisch Vorwurf in Note 5", n + u"4/B/it/m"_s,
+             t(u"Per svolgere i suoi compiti aveva spesso bisogno di indicazioni."_s),
+             u"Vorwurf statt Einschränkung"_s, 102, 5, u"B/it/m"_s, false},
             {"italienisch in ogni momento", n + u"0/B/it/m"_s,
              t(u"Ha sempre lavorato con cura in ogni momento."_s), u"deutscher Rhythmus"_s, 102, 1,
              u"B/it/m"_s, false},
@@ -1145,6 +1157,8 @@ private slots:
         // Italian: a restriction with "non … sempre" at grade 5, "molto successo" in plain wishes
         QTest::newRow("italienisch non è sempre in Note 5")
             << n + u"4/B/it/m"_s << t(u"Il suo lavoro non è sempre stato preciso."_s);
+        QTest::newRow("italienisch senza bisogno in Note 5")
+            << n + u"4/C/it/w"_s << t(u"Svolgeva i suoi compiti per lo più senza bisogno di istruzioni."_s);
         QTest::newRow("italienisch molto successo in Note 3")
             << n + u"2/C/it/w"_s << t(u"Le auguriamo molto successo."_s);
         // Spanish: a restriction at grade 5 is no time word
