@@ -131,7 +131,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "\\borderly\\s+atmosphere\\b|\\bability\\s+to\\s+understand\\b|"
                   "\\b(outstanding|excellent|good|satisfactory)\\s+understanding\\b|"
                   "\\bpressure\\s+of\\s+(deadlines|time|work|decisions)\\b|"
-                  "\\bsituation\\s+as\\s+a\\s+whole\\b|"
+                  "\\bsituation\\s+as\\s+a\\s+whole\\b|\\bpersonal\\s+future\\b|"
+                  "\\bon\\s+an\\s+internship\\s+from\\b|"
                   "\\bcorrect\\s+(and\\s+[\\w-]+\\s+)?manner\\b|\\bworthy\\s+of\\s+mention\\b|"
                   "\\bwith\\s+(Mr|Ms)\\s+\\S+\\s+we\\s+are\\s+losing\\b|\\bcame\\s+to\\s+know\\s+(Mr|Ms)\\b|"
                   "\\bthe\\s+(apprenticeship|internship|conduct|leadership|departure)\\s+of\\s+(Mr|Ms)\\b"),
