@@ -88,8 +88,10 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
          {
              {QStringLiteral(
                   "\\b(utmost|outstanding\\w*|exceptional\\w*|excellen\\w*|extremely|highest|superb\\w*|"
-                  "exemplary|remarkabl\\w*|great(er|est)?)\\b"),
+                  "remarkabl\\w*|great(er|est)?)\\b"),
               1, 2, QStringLiteral("Lob der Noten 1 und 2")},
+             // "exemplary" is top praise on its own; "always exemplary" sounds no stronger
+             {QStringLiteral("\\bexemplar\\w*"), 1, 1, QStringLiteral("Lob der Note 1")},
              {QStringLiteral("\\bvery\\b"), 1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
              {QStringLiteral("(?<!not )\\b(always|consistently|invariably|unfailingly)\\b|"
                              "\\b(throughout|without\\s+exception|time\\s+and\\s+again|at\\s+every\\s+stage|"
@@ -121,6 +123,24 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "\\bmade\\s+an\\s+effort\\b|\\bendeavou?r(s|ed)?\\s+to\\b|\\btried\\s+to\\b|"
                   "\\bwith\\s+understanding\\b|\\bwith\\s+((great|keen|the\\s+keenest)\\s+)?interest\\b"),
               Nie, Nie, QStringLiteral("Geheimcode (Bemühen, Verständnis, Interesse)")},
+             {QStringLiteral("\\bonly\\s+in\\s+part\\b"), Nie, Nie,
+              QStringLiteral(
+                  "steif; Note 5 sagt \u201eonly partly\u201c oder \u201enot always\u201c vor dem Verb")},
+             {QStringLiteral(
+                  "\\bnew\\s+(steps|matters|connections)\\b|\\bsure\\s+decisions?\\b|"
+                  "\\borderly\\s+atmosphere\\b|\\bability\\s+to\\s+understand\\b|"
+                  "\\b(outstanding|excellent|good|satisfactory)\\s+understanding\\b|"
+                  "\\bpressure\\s+of\\s+(deadlines|time|work|decisions)\\b|"
+                  "\\bsituation\\s+as\\s+a\\s+whole\\b|\\bpersonal\\s+future\\b|"
+                  "\\bon\\s+an\\s+internship\\s+from\\b|"
+                  "\\bcorrect\\s+(and\\s+[\\w-]+\\s+)?manner\\b|\\bworthy\\s+of\\s+mention\\b|"
+                  "\\bwith\\s+(Mr|Ms)\\s+\\S+\\s+we\\s+are\\s+losing\\b|\\bcame\\s+to\\s+know\\s+(Mr|Ms)\\b|"
+                  "\\bthe\\s+(apprenticeship|internship|conduct|leadership|departure)\\s+of\\s+(Mr|Ms)\\b"),
+              Nie, Nie, QStringLiteral("deutsche Wortstellung oder Lehnübersetzung")},
+             {QStringLiteral(
+                  "\\btraining\\s+framework\\b|\\bunder\\s+German\\s+law\\b|\\(Handlungsvollmacht\\)|"
+                  "\\bcompleted\\s+an\\s+apprenticeship\\s+with\\s+us\\b"),
+              Nie, Nie, QStringLiteral("deutsche Einrichtung erklärt statt benannt")},
          }},
         {QStringLiteral("fr"),
          {

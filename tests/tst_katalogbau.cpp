@@ -631,6 +631,13 @@ private slots:
              u"deutsche Einrichtung"_s, 101, 0, u"A/en/w"_s, false},
             {"englisch made an effort", n + u"4/C/en/m"_s, t(u"He made an effort to complete the tasks."_s),
              u"Geheimcode (Bemühen"_s, 102, 5, u"C/en/m"_s, false},
+            {"englisch exemplary in Note 2", n + u"1/B/en/w"_s, t(u"Her conduct was exemplary."_s),
+             u"„exemplary“ gehört nur in Note 1"_s, 102, 2, u"B/en/w"_s, false},
+            {"englisch only in part nachgestellt", n + u"4/C/en/m"_s,
+             t(u"He worked independently only in part."_s), u"„only in part“ gehört in keine Note"_s, 102, 5,
+             u"C/en/m"_s, false},
+            {"englisch new matters", n + u"2/A/en/w"_s, t(u"She grasped new matters quickly."_s),
+             u"Lehnübersetzung"_s, 102, 3, u"A/en/w"_s, false},
             // Italian grade markers
             {"italienisch eccellente in Note 3", n + u"2/B/it/m"_s, t(u"Il suo lavoro è stato eccellente."_s),
              u"„eccellente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/it/m"_s, false},
