@@ -2,6 +2,7 @@
 
 #include "catalogue/Gesamtpruefung.h"
 #include "catalogue/Platzhalter.h"
+#include "catalogue/Zeitform.h"
 #include "engine/Wendungen.h"
 
 #include <QFileInfo>
@@ -438,7 +439,7 @@ Meldungen pruefen(const QList<Satz>& saetze, const Regeln& regeln)
             m.stufe = Meldung::Stufe::Warnung;
             m.text = QStringLiteral("(Satz in Überarbeitung) ") + m.text;
         }
-    return pruefer.ergebnis + gesamt;
+    return pruefer.ergebnis + zeitformpruefung(saetze) + gesamt;
 }
 
 } // namespace Katalogbau

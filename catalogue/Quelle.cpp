@@ -51,7 +51,8 @@ const QStringList& rollen()
                                QStringLiteral("fuehrung"),     QStringLiteral("zusammenfassung"),
                                QStringLiteral("vertrauen"),    QStringLiteral("verhalten"),
                                QStringLiteral("austritt"),     QStringLiteral("bedauern"),
-                               QStringLiteral("dank"),         QStringLiteral("wuensche")};
+                               QStringLiteral("dank"),         QStringLiteral("wuensche"),
+                               QStringLiteral("anlass")};
     return r;
 }
 
@@ -82,13 +83,22 @@ const Satzart* satzart(int arbeitnehmertyp, int zeugnisart)
     return nullptr;
 }
 
+const QStringList& entstehendeSaetze()
+{
+    // The interim references: their text is still being written.
+    static const QStringList namen{QStringLiteral("typ1-zwischen"), QStringLiteral("typ2-zwischen"),
+                                   QStringLiteral("typ3-zwischen")};
+    return namen;
+}
+
 const QStringList& pflichtsaetze()
 {
-    // Every set: one per employee type and reference kind that the program can open.
+    // Every set the program can open, but those whose text is still being written.
     static const QStringList pflicht = [] {
         QStringList namen;
         for (const Satzart& art : satzarten())
-            namen << art.name;
+            if (!entstehendeSaetze().contains(art.name))
+                namen << art.name;
         return namen;
     }();
     return pflicht;

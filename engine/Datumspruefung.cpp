@@ -39,10 +39,13 @@ const QList<Datumsfeld>& datumsfelder()
 
 } // namespace
 
-QList<Warnung> warnungen(const Arbeitnehmerdaten& d)
+QList<Warnung> warnungen(const Arbeitnehmerdaten& d, qint16 zeugnisart)
 {
+    const bool mitAustritt = zeugnisart != Art::Zwischen;
     QList<Warnung> r;
     for (const Datumsfeld& f : datumsfelder()) {
+        if (!mitAustritt && f.wert == &Arbeitnehmerdaten::Austrittsdatum)
+            continue;
         const QString& text = d.*f.wert;
         if (!text.trimmed().isEmpty() && !lesen(text))
             r.append({f.name, QStringLiteral("%1 \u201e%2\u201c liest sich nicht als Datum TT.MM.JJJJ.")
@@ -51,7 +54,7 @@ QList<Warnung> warnungen(const Arbeitnehmerdaten& d)
 
     const auto geburt = lesen(d.Geburtsdatum);
     const auto eintritt = lesen(d.Eintrittsdatum);
-    const auto austritt = lesen(d.Austrittsdatum);
+    const auto austritt = mitAustritt ? lesen(d.Austrittsdatum) : std::nullopt;
     const auto zeugnis = lesen(d.Zeugnisdatum);
     if (eintritt && austritt && *austritt < *eintritt)
         r.append({QStringLiteral("Austrittsdatum"),

@@ -23,8 +23,9 @@ struct Warnung
 
 // The warnings for the employee's dates, in the order of the rules: unreadable dates (empty ones are left
 // to the screen's own check), leaving before entry, reference date other than the leaving date, younger
-// than 14 at entry. A rule that needs a date that does not read is left out.
-QList<Warnung> warnungen(const Arbeitnehmerdaten& daten);
+// than 14 at entry. A rule that needs a date that does not read is left out. An interim reference
+// (`zeugnisart` Art::Zwischen) has no leaving date: its field and the rules about it are left out.
+QList<Warnung> warnungen(const Arbeitnehmerdaten& daten, qint16 zeugnisart);
 
 // The youngest age at entry that raises no warning.
 inline constexpr int Mindestalter = 14;

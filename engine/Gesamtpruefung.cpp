@@ -39,9 +39,32 @@ const QList<Erwartung>& erwartungen()
          QStringLiteral("Das Zeugnis einer Führungskraft sagt nichts über die Führungsleistung.")},
         {Typ::Auszubildender, QStringLiteral("ausbildungsinhalte"),
          QStringLiteral("Das Ausbildungszeugnis nennt Ziel und Inhalte der Ausbildung nicht.")},
-        {0, QStringLiteral("austritt"), QStringLiteral("Das Zeugnis enthält keine Austrittsformel.")},
+        {0, QStringLiteral("austritt"), QStringLiteral("Das Zeugnis enthält keine Austrittsformel."),
+         Geltung::Endzeugnis},
+        {0, QStringLiteral("anlass"),
+         QStringLiteral("Das Zwischenzeugnis nennt keinen Anlass; ohne ihn fragt sich der Leser, warum es "
+                        "ausgestellt wurde."),
+         Geltung::Zwischenzeugnis},
+        {0, QStringLiteral("dank"),
+         QStringLiteral(
+             "Das Zwischenzeugnis schließt ohne Dank für die bisherige Arbeit und ohne Ausblick auf "
+             "die weitere Zusammenarbeit."),
+         Geltung::Zwischenzeugnis},
     };
     return liste;
+}
+
+bool gilt(Geltung geltung, qint16 art)
+{
+    switch (geltung) {
+    case Geltung::Jedes:
+        return true;
+    case Geltung::Endzeugnis:
+        return art != Art::Zwischen;
+    case Geltung::Zwischenzeugnis:
+        return art == Art::Zwischen;
+    }
+    return true;
 }
 
 const QList<Textregel>& textregeln()
@@ -144,7 +167,7 @@ void vergleichen(const Eingabe& e, QList<Befund>& r)
 void erwarten(const Eingabe& e, QList<Befund>& r)
 {
     for (const Erwartung& w : erwartungen()) {
-        if (w.typ != 0 && w.typ != e.typ)
+        if ((w.typ != 0 && w.typ != e.typ) || !gilt(w.geltung, e.art))
             continue;
         const Frage* erste = nullptr;
         bool vorhanden = false;
@@ -255,6 +278,7 @@ Ergebnis<Eingabe> laden(const Sitzung& s)
 
     Eingabe e;
     e.typ = s.Arbeitnehmertyp;
+    e.art = s.Zeugnisart;
     for (const Katalog::FrageZeile& z : std::as_const(*satz)) {
         Frage f;
         f.nr = z.Nr;

@@ -49,6 +49,7 @@ struct Eingabe
 {
     qint16 typ = 0;      // employee type (Typ codes)
     QList<Frage> fragen; // every question of the set in asking order
+    qint16 art = 0;      // reference kind (Art codes)
 };
 
 struct Befund
@@ -77,6 +78,15 @@ struct Vergleich
 };
 const QList<Vergleich>& vergleiche();
 
+// Which references a rule is for: every one, the final ones (kinds 1 and 2) or the interim ones (kind 3).
+enum class Geltung
+{
+    Jedes,
+    Endzeugnis,
+    Zwischenzeugnis
+};
+bool gilt(Geltung geltung, qint16 art);
+
 // A part a reference of this type is expected to have (type 0: every type). It is missing when the set has
 // questions of the role and none of them adds anything.
 struct Erwartung
@@ -84,6 +94,7 @@ struct Erwartung
     qint16 typ = 0;
     QString rolle;
     QString text;
+    Geltung geltung = Geltung::Jedes;
 };
 const QList<Erwartung>& erwartungen();
 

@@ -63,7 +63,10 @@ inline constexpr std::array<QStringView, 5> Ausbildungszeugnis{
 inline constexpr std::array<QStringView, 5> Praktikumszeugnis{
     u"Praktikumszeugnis", u"Internship Reference", u"Certificat de stage", u"Certificato di tirocinio",
     u"Certificado de pr\u00e1cticas"};
-inline constexpr std::array<Satz, 7> Saetze{{
+inline constexpr std::array<QStringView, 5> Zwischenzeugnis{
+    u"Zwischenzeugnis", u"Interim reference", u"Certificat de travail interm\u00e9diaire",
+    u"Certificato di lavoro intermedio", u"Certificado de trabajo intermedio"};
+inline constexpr std::array<Satz, 10> Saetze{{
     {Typ::Gewerblich, Art::Einfach, 3, 1, u"typ1-einfach", Arbeitszeugnis},
     {Typ::Gewerblich, Art::Qualifiziert, 34, 101, u"typ1-qualifiziert", Arbeitszeugnis},
     {Typ::Fuehrungskraft, Art::Qualifiziert, 27, 201, u"typ2-qualifiziert", Arbeitszeugnis},
@@ -71,6 +74,9 @@ inline constexpr std::array<Satz, 7> Saetze{{
     {Typ::Auszubildender, Art::Qualifiziert, 17, 311, u"typ3-qualifiziert", Ausbildungszeugnis},
     {Typ::Praktikant, Art::Einfach, 3, 401, u"typ4-einfach", Praktikumszeugnis},
     {Typ::Praktikant, Art::Qualifiziert, 10, 411, u"typ4-qualifiziert", Praktikumszeugnis},
+    {Typ::Gewerblich, Art::Zwischen, 31, 501, u"typ1-zwischen", Zwischenzeugnis},
+    {Typ::Fuehrungskraft, Art::Zwischen, 24, 601, u"typ2-zwischen", Zwischenzeugnis},
+    {Typ::Auszubildender, Art::Zwischen, 15, 701, u"typ3-zwischen", Zwischenzeugnis},
 }};
 // The set of a type and kind; for a kind the type lacks, its qualified set; nullptr for an unknown type.
 const Satz* satz(qint16 typ, qint16 art);

@@ -53,6 +53,7 @@ constexpr double zeilenTop(int zeile)
 }
 
 constexpr int Titel = 2;
+constexpr int Austrittsdatum = 9;
 constexpr int Zeugnisdatum = 10;
 
 // The box of each employee text field, by Einstellungen::arbeitnehmerfelder(); the sex and the date of issue
@@ -134,6 +135,15 @@ StammdatenForm::StammdatenForm(QWidget* eltern)
         connect(static_cast<QLineEdit*>(Stammdaten[i]), &QLineEdit::textChanged, this,
                 &StammdatenForm::datenPruefen);
 
+    // An interim reference is written while the employment goes on: it has no leaving date.
+    if (zwischenzeugnis()) {
+        auto* austritt = static_cast<QLineEdit*>(Stammdaten[Austrittsdatum]);
+        austritt->setEnabled(false);
+        austritt->setPlaceholderText(QStringLiteral("entfällt"));
+        austritt->setToolTip(QStringLiteral("Ein Zwischenzeugnis hat kein Austrittsdatum."));
+        austritt->setAccessibleDescription(austritt->toolTip());
+    }
+
     QWidget* vorher = Stammdaten[0];
     for (QWidget* w : {Stammdaten[1], Stammdaten[2], Stammdaten[3], Stammdaten[4], Stammdaten[5],
                        Stammdaten[6], Stammdaten[7], Stammdaten[8], Stammdaten[9], Stammdaten[10],
@@ -163,6 +173,16 @@ StammdatenForm::StammdatenForm(QWidget* eltern)
     connect(WeiterButton, &QPushButton::clicked, this, &StammdatenForm::WeiterButton_Click);
 }
 
+bool StammdatenForm::zwischenzeugnis()
+{
+    return Sitzung::instanz().Zeugnisart == Art::Zwischen;
+}
+
+bool StammdatenForm::verlangt(int index)
+{
+    return index != Titel && !(index == Austrittsdatum && zwischenzeugnis());
+}
+
 Arbeitnehmerdaten StammdatenForm::eingegeben() const
 {
     Arbeitnehmerdaten an = Sitzung::instanz().arbeitnehmer;
@@ -175,7 +195,7 @@ Arbeitnehmerdaten StammdatenForm::eingegeben() const
 void StammdatenForm::datenPruefen()
 {
     QStringList texte;
-    for (const auto& w : Datumspruefung::warnungen(eingegeben()))
+    for (const auto& w : Datumspruefung::warnungen(eingegeben(), Sitzung::instanz().Zeugnisart))
         texte << w.text;
     Datumshinweis->setText(texte.join(QLatin1Char(' ')));
 }
@@ -225,8 +245,11 @@ bool StammdatenForm::eventFilter(QObject* objekt, QEvent* ereignis)
         if (taste == Qt::Key_Return || taste == Qt::Key_Enter) {
             const auto it = std::find(Stammdaten.begin(), Stammdaten.end(), objekt);
             if (it != Stammdaten.end()) {
-                const int i = static_cast<int>(it - Stammdaten.begin());
-                fokusAuf(i >= Zeugnisdatum ? 0 : i + 1);
+                int i = static_cast<int>(it - Stammdaten.begin());
+                do
+                    i = i >= Zeugnisdatum ? 0 : i + 1;
+                while (!Stammdaten[i]->isEnabled());
+                fokusAuf(i);
             }
         }
     }
@@ -245,7 +268,7 @@ void StammdatenForm::Command3D2_Click()
     Sitzung& s = Sitzung::instanz();
     const Einstellungen::Arbeitnehmereintraege gespeichert = Einstellungen::arbeitnehmerLaden();
     for (std::size_t i = 0; i < Klientenboxen.size(); ++i)
-        if (gespeichert.texte[i])
+        if (gespeichert.texte[i] && Stammdaten[Klientenboxen[i]]->isEnabled())
             setzeFeld(Klientenboxen[i], *gespeichert.texte[i]);
     if (gespeichert.geschlecht) {
         s.arbeitnehmer.Geschlecht = *gespeichert.geschlecht;
@@ -270,11 +293,15 @@ void StammdatenForm::Command3D2_Click()
 void StammdatenForm::WeiterButton_Click()
 {
     for (int i = 0; i < Felder; ++i) {
-        if (i == Titel || !feld(i).isEmpty())
+        if (!verlangt(i) || !feld(i).isEmpty())
             continue;
         Umgebung::zeigen(this,
                          Umgebung::warnung(QStringLiteral("Unvollständige Angaben"),
-                                           QStringLiteral("Sie müssen alle Felder außer Titel ausfüllen!")));
+                                           zwischenzeugnis()
+                                               ? QStringLiteral("Sie müssen alle Felder außer Titel und "
+                                                                "Austrittsdatum ausfüllen!")
+                                               : QStringLiteral("Sie müssen alle Felder außer Titel "
+                                                                "ausfüllen!")));
         fokusAuf(i);
         return;
     }

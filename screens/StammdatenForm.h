@@ -32,6 +32,11 @@ protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
+    // The reference being written is an interim one, which has no leaving date.
+    static bool zwischenzeugnis();
+    // The box must be filled before the screen hands over: every one but the title, and for an interim
+    // reference the leaving date.
+    static bool verlangt(int index);
     QString feld(int index) const;
     // The employee's data as the boxes hold them (sex as recorded so far).
     Arbeitnehmerdaten eingegeben() const;

@@ -27,11 +27,23 @@
 namespace {
 
 const QString TypHinweis = QStringLiteral("Einen der drei Arbeitnehmertypen per Mausklick auswählen");
-const QString ArtHinweis = QStringLiteral("Eine der zwei Zeugnisarten per Mausklick auswählen");
+const QString ArtHinweis = QStringLiteral("Eine der drei Zeugnisarten per Mausklick auswählen");
+const QString KeinZwischenzeugnis =
+    QStringLiteral("Der Fragenkatalog enthält noch kein Zwischenzeugnis für diesen Arbeitnehmertyp.");
+const QString PraktikantOhneZwischenzeugnis =
+    QStringLiteral("Für einen Praktikanten gibt es kein Zwischenzeugnis.");
+
+// The catalogue in the working folder holds the interim set of the type. The sexes share the numbers of
+// every set, so the male question table answers for both.
+bool zwischenzeugnisImKatalog(qint16 typ)
+{
+    const std::optional<int> fragen = fragenImKatalog(Geschlecht::Mann, typ, Art::Zwischen);
+    return fragen && *fragen > 0;
+}
 
 } // namespace
 
-ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisForm"), 7095, 3975, eltern)
+ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisForm"), 7095, 4395, eltern)
 {
     auto* titel = Bausteine::label(Panel3D1, QStringLiteral("Titel"), Programm::name(), 120, 120, 6855, 375);
     titel->setAlignment(Qt::AlignCenter);
@@ -57,26 +69,31 @@ ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisFo
     Arbeitnehmer[4]->setVisible(false); // only a resumed reference carries the fourth type
 
     Frame3D2 = Bausteine::rahmen(Panel3D1, QStringLiteral("Frame3D2"), QStringLiteral("Zeugnisart"), 840,
-                                 2520, 3495, 1215);
+                                 2520, 5415, 1215);
     m_arten = new QButtonGroup(this);
     m_arten->setObjectName(QStringLiteral("ZeugnisGruppe"));
-    const std::array<QString, 3> arten{QString(), QStringLiteral("Einfaches Arbeitszeugnis"),
-                                       QStringLiteral("Qualifiziertes Arbeitszeugnis")};
-    for (int i = 1; i <= 2; ++i) {
+    const std::array<QString, 4> arten{QString(), QStringLiteral("Einfaches Arbeitszeugnis"),
+                                       QStringLiteral("Qualifiziertes Arbeitszeugnis"),
+                                       QStringLiteral("Zwischenzeugnis")};
+    for (int i = 1; i <= 3; ++i) {
         auto* k = new Gruppenknopf(arten[i], Frame3D2);
         k->setObjectName(QStringLiteral("Zeugnis%1").arg(i));
         k->setToolTip(ArtHinweis);
-        Layout::setzen(k, i == 1 ? 120 : 1800, 360, 1575, 735);
+        // A little wider than the type buttons: "Zwischenzeugnis" is one long word.
+        Layout::setzen(k, 120 + (i - 1) * 1740, 360, 1695, 735);
         m_arten->addButton(k, i);
         Zeugnis[i] = k;
     }
     Zeugnis[2]->setChecked(true);
-    Frame3D2->setVisible(false); // the qualified reference is the only kind offered
+    m_zwischenImKatalog = {false, zwischenzeugnisImKatalog(Typ::Gewerblich),
+                           zwischenzeugnisImKatalog(Typ::Fuehrungskraft),
+                           zwischenzeugnisImKatalog(Typ::Auszubildender), false};
+    zwischenzeugnisAnbieten();
 
-    AbbrechenButton = abbrechenKnopf(2880, 3240, 1455, 375);
+    AbbrechenButton = abbrechenKnopf(2880, 3855, 1455, 375);
     WeiterButton =
         Bausteine::knopf(Panel3D1, QStringLiteral("WeiterButton"), QStringLiteral(">> Weiter >>"),
-                         QStringLiteral("Setzt die Arbeitszeugniserstellung fort"), 4560, 3240, 1575, 375);
+                         QStringLiteral("Setzt die Arbeitszeugniserstellung fort"), 4560, 3855, 1575, 375);
 
     Panel3D3 = Bausteine::panel(flaeche(), QStringLiteral("Panel3D3"), 7815, 735);
     auto* dank = Bausteine::label(Panel3D3, QStringLiteral("Ausgabesprachen"),
@@ -87,7 +104,10 @@ ZeugnisForm::ZeugnisForm(QWidget* eltern) : Bildschirm(QStringLiteral("ZeugnisFo
 
     setTabOrder(Arbeitnehmer[1], Arbeitnehmer[2]);
     setTabOrder(Arbeitnehmer[2], Arbeitnehmer[3]);
-    setTabOrder(Arbeitnehmer[3], AbbrechenButton);
+    setTabOrder(Arbeitnehmer[3], Zeugnis[1]);
+    setTabOrder(Zeugnis[1], Zeugnis[2]);
+    setTabOrder(Zeugnis[2], Zeugnis[3]);
+    setTabOrder(Zeugnis[3], AbbrechenButton);
     setTabOrder(AbbrechenButton, WeiterButton);
 
     connect(m_typen, &QButtonGroup::idClicked, this, &ZeugnisForm::Arbeitnehmer_Click);
@@ -249,7 +269,7 @@ ZeugnisForm::Fortsetzung ZeugnisForm::fortsetzungPruefen()
         grund = QStringLiteral("Das Geschlecht des Mitarbeiters ist nicht gespeichert oder ungültig.");
     } else if (s.Arbeitnehmertyp < Typ::Gewerblich || s.Arbeitnehmertyp > Typ::Praktikant) {
         grund = QStringLiteral("Der Arbeitnehmertyp ist nicht gespeichert oder ungültig.");
-    } else if (s.Zeugnisart != Art::Einfach && s.Zeugnisart != Art::Qualifiziert) {
+    } else if (s.Zeugnisart < Art::Einfach || s.Zeugnisart > Art::Zwischen) {
         grund = QStringLiteral("Die Zeugnisart ist nicht gespeichert oder ungültig.");
     } else {
         QString fehler;
@@ -325,8 +345,27 @@ void ZeugnisForm::faerben(QButtonGroup* gruppe)
 
 void ZeugnisForm::Arbeitnehmer_Click(int)
 {
+    zwischenzeugnisAnbieten();
     faerben(m_typen);
     StatuszeileAktualisieren();
+}
+
+void ZeugnisForm::zwischenzeugnisAnbieten()
+{
+    const int typ = m_typen->checkedId();
+    bool angeboten = false;
+    QString hinweis = KeinZwischenzeugnis;
+    if (typ == Typ::Praktikant) {
+        hinweis = PraktikantOhneZwischenzeugnis;
+    } else if (typ >= Typ::Gewerblich && typ <= Typ::Auszubildender) {
+        angeboten = m_zwischenImKatalog[std::size_t(typ)];
+    } else {
+        // Before a type is chosen the kind is offered when the catalogue holds it for any type.
+        for (bool vorhanden : m_zwischenImKatalog)
+            angeboten = angeboten || vorhanden;
+    }
+    Zeugnis[3]->setEnabled(angeboten);
+    Zeugnis[3]->setToolTip(angeboten ? ArtHinweis : hinweis);
 }
 
 void ZeugnisForm::Zeugnis_Click(int)
@@ -342,7 +381,7 @@ void ZeugnisForm::StatuszeileAktualisieren()
     for (int i = 1; i <= 4; ++i)
         if (Arbeitnehmer[i]->isChecked())
             typ = Arbeitnehmer[i]->text() + QStringLiteral(" - ");
-    for (int i = 1; i <= 2; ++i)
+    for (int i = 1; i <= 3; ++i)
         if (Zeugnis[i]->isChecked())
             art = Zeugnis[i]->text();
     Statuszeile->setText(typ + art);
@@ -360,6 +399,7 @@ void ZeugnisForm::Timer1_Timer()
             Arbeitnehmer[i]->setEnabled(true);
         for (int i = 1; i <= 2; ++i)
             Zeugnis[i]->setEnabled(true);
+        zwischenzeugnisAnbieten();
         Statuszeile->setText(aufforderung());
     }
 }
@@ -372,7 +412,7 @@ void ZeugnisForm::WeiterButton_Click()
     for (int i = 1; i <= 4; ++i)
         if (Arbeitnehmer[i]->isChecked())
             s.Arbeitnehmertyp = static_cast<qint16>(i);
-    for (int i = 1; i <= 2; ++i)
+    for (int i = 1; i <= 3; ++i)
         if (Zeugnis[i]->isChecked())
             s.Zeugnisart = static_cast<qint16>(i);
 
@@ -393,6 +433,14 @@ void ZeugnisForm::WeiterButton_Click()
             Umgebung::warnung(QStringLiteral("Bitte neu auswählen"),
                               QStringLiteral("Für den Arbeitnehmertyp Führungskraft/Leitender Angestellter "
                                              "macht ein einfaches Arbeitszeugnis keinen Sinn.")));
+        return;
+    }
+    if (s.Zeugnisart == Art::Zwischen &&
+        (s.Arbeitnehmertyp == Typ::Praktikant || !m_zwischenImKatalog[std::size_t(s.Arbeitnehmertyp)])) {
+        Umgebung::zeigen(this, Umgebung::warnung(QStringLiteral("Bitte neu auswählen"),
+                                                 s.Arbeitnehmertyp == Typ::Praktikant
+                                                     ? PraktikantOhneZwischenzeugnis
+                                                     : KeinZwischenzeugnis));
         return;
     }
     uebergeben(this, new StammdatenForm);

@@ -59,11 +59,16 @@ private:
     // Records that a new reference begins.
     void neuBeginnen();
     void faerben(QButtonGroup* gruppe);
+    // The interim reference is offered for the chosen type when the catalogue holds its set; the intern has
+    // none. Otherwise its button is disabled and its hint says why.
+    void zwischenzeugnisAnbieten();
 
     QGroupBox* Frame3D1 = nullptr;
     QGroupBox* Frame3D2 = nullptr;
     std::array<Gruppenknopf*, 5> Arbeitnehmer{}; // index 1 to 4
-    std::array<Gruppenknopf*, 3> Zeugnis{};      // index 1 and 2
+    std::array<Gruppenknopf*, 4> Zeugnis{};      // index 1 to 3
+    // Per type (index 1 to 4): the catalogue in the working folder holds its interim set.
+    std::array<bool, 5> m_zwischenImKatalog{};
     QButtonGroup* m_typen = nullptr;
     QButtonGroup* m_arten = nullptr;
     QLabel* Statuszeile = nullptr;

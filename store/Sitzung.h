@@ -62,4 +62,5 @@ namespace Art {
 inline constexpr qint16 Keine = 0;
 inline constexpr qint16 Einfach = 1;
 inline constexpr qint16 Qualifiziert = 2;
+inline constexpr qint16 Zwischen = 3; // interim reference, written while the employment goes on
 } // namespace Art

@@ -17,11 +17,10 @@ bool Echterkatalog::vorhanden()
     return QFile::exists(QStringLiteral(ZEUGNIS_KATALOG));
 }
 
-bool Echterkatalog::kopieren(const Arbeitsordner& ordner)
+bool Echterkatalog::kopieren(const Arbeitsordner& ordner, const QString& katalog)
 {
     const QString ziel = ordner.pfad(Schema::Dateiname);
-    return QFile::copy(QStringLiteral(ZEUGNIS_KATALOG), ziel) &&
-           QFile(ziel).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return QFile::copy(katalog, ziel) && QFile(ziel).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
 }
 
 Echterkatalog::Echterkatalog()
@@ -120,10 +119,12 @@ void musterantwort(Fragenbildschirm& b, int i, Echterkatalog::Antwort& a)
 } // namespace
 
 void musterantworten(Fragenbildschirm& b, const QList<Echterkatalog::Frage>& fragen, int von, int bis,
-                     QList<Echterkatalog::Antwort>& antworten)
+                     QList<Echterkatalog::Antwort>& antworten, int angesagt)
 {
     for (int i = von; i < bis; ++i) {
-        QCOMPARE(b.zaehler(), QStringLiteral("Frage %1 von     %2").arg(i + 1).arg(fragen.size()));
+        QCOMPARE(
+            b.zaehler(),
+            QStringLiteral("Frage %1 von     %2").arg(i + 1).arg(angesagt > 0 ? angesagt : fragen.size()));
         QCOMPARE(b.frage(), fragen.at(i).text);
         Echterkatalog::Antwort a{fragen.at(i).nr};
         musterantwort(b, i, a);

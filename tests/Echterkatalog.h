@@ -32,8 +32,10 @@ public:
 
     // False when this build has no catalogue (its sources are missing).
     static bool vorhanden();
-    // Copies the built catalogue into the working folder as system98.dll, writable like an installed one.
-    static bool kopieren(const Arbeitsordner& ordner);
+    // Copies the built catalogue (or another built one, such as the test catalogue) into the working folder
+    // as system98.dll, writable like an installed one.
+    static bool kopieren(const Arbeitsordner& ordner,
+                         const QString& katalog = QStringLiteral(ZEUGNIS_KATALOG));
 
     // Opens the copy in the working folder on a connection of its own.
     Echterkatalog();
@@ -61,10 +63,11 @@ private:
 // Answers questions `von` to `bis` - 1 of the set `fragen` through the widgets, each by a fixed pattern
 // over its index i: a grade cycling through the grades offered, a skip on every fourth question where
 // allowed, the own wording on questions 7, 20, 33, ..., otherwise phrasing A, B or C in turn (the next one
-// offered). Checks the counter and the question shown before each answer and appends each answer to
-// `antworten`. Fails the running test when the screen does not show or offer what is expected.
+// offered). Checks the counter (announcing `angesagt` questions, 0: the size of the set) and the question
+// shown before each answer and appends each answer to `antworten`. Fails the running test when the screen
+// does not show or offer what is expected.
 void musterantworten(Fragenbildschirm& b, const QList<Echterkatalog::Frage>& fragen, int von, int bis,
-                     QList<Echterkatalog::Antwort>& antworten);
+                     QList<Echterkatalog::Antwort>& antworten, int angesagt = 0);
 
 // The closing block the reference must end with: two line breaks, place, ", ", date, two line breaks,
 // signatory; written out here, not taken from the program.

@@ -36,26 +36,39 @@ private slots:
         QTest::addColumn<QString>("sLand");
         QTest::addColumn<int>("typ");
         QTest::addColumn<QString>("titel");
-        QTest::newRow("de gewerblich") << QStringLiteral("Deutsch") << 1 << QStringLiteral("Arbeitszeugnis");
+        QTest::addColumn<int>("art");
+        QTest::newRow("de gewerblich")
+            << QStringLiteral("Deutsch") << 1 << QStringLiteral("Arbeitszeugnis") << 2;
         QTest::newRow("de Führungskraft")
-            << QStringLiteral("Deutsch") << 2 << QStringLiteral("Arbeitszeugnis");
-        QTest::newRow("de Azubi") << QStringLiteral("Deutsch") << 3 << QStringLiteral("Ausbildungszeugnis");
+            << QStringLiteral("Deutsch") << 2 << QStringLiteral("Arbeitszeugnis") << 2;
+        QTest::newRow("de Azubi") << QStringLiteral("Deutsch") << 3 << QStringLiteral("Ausbildungszeugnis")
+                                  << 2;
         QTest::newRow("de Praktikant")
-            << QStringLiteral("Deutsch") << 4 << QStringLiteral("Praktikumszeugnis");
+            << QStringLiteral("Deutsch") << 4 << QStringLiteral("Praktikumszeugnis") << 2;
         QTest::newRow("fr gewerblich")
-            << QStringLiteral("Franzoesisch") << 1 << QStringLiteral("Certificat de travail");
+            << QStringLiteral("Franzoesisch") << 1 << QStringLiteral("Certificat de travail") << 2;
         QTest::newRow("fr Praktikant")
-            << QStringLiteral("Franzoesisch") << 4 << QStringLiteral("Certificat de stage");
+            << QStringLiteral("Franzoesisch") << 4 << QStringLiteral("Certificat de stage") << 2;
         QTest::newRow("unbekannte Sprache")
-            << QStringLiteral("Klingonisch") << 3 << QStringLiteral("Ausbildungszeugnis");
+            << QStringLiteral("Klingonisch") << 3 << QStringLiteral("Ausbildungszeugnis") << 2;
+        // The interim reference has its own title for every type that has one; the intern has none.
+        QTest::newRow("de Zwischenzeugnis Azubi")
+            << QStringLiteral("Deutsch") << 3 << QStringLiteral("Zwischenzeugnis") << 3;
+        QTest::newRow("es Zwischenzeugnis")
+            << QStringLiteral("Spanisch") << 1 << QStringLiteral("Certificado de trabajo intermedio") << 3;
+        QTest::newRow("Praktikant ohne Zwischenzeugnis")
+            << QStringLiteral("Deutsch") << 4 << QStringLiteral("Praktikumszeugnis") << 3;
     }
+
     void teile()
     {
         QFETCH(QString, sLand);
         QFETCH(int, typ);
         QFETCH(QString, titel);
+        QFETCH(int, art);
         Sitzung& s = Sitzung::instanz();
         s.Arbeitnehmertyp = qint16(typ);
+        s.Zeugnisart = qint16(art);
         const QString text = QStringLiteral("Frau Eva Maier war bei uns.") + CRLF +
                              QStringLiteral("Sie arbeitete sehr gut. Wir danken ihr.") + CRLF +
                              QStringLiteral(" Wir wünschen ihr alles Gute. ") + Zeugnisschluss(s);

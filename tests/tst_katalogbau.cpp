@@ -159,6 +159,90 @@ QJsonObject einfach()
                                                      })}}})}}};
 }
 
+// A sound interim set of type 1: 501 the introduction in the present tense (A with every placeholder but
+// the leaving date, B two-part), 502 the reason (ungraded, skippable, A to C), 503 thanks of grades 1 to 4
+// that look forward to the further work together (letter A).
+QJsonObject zwischen()
+{
+    static const QMap<QString, QString> einleitungen{
+        {u"de"_s,
+         u"(VollerName), geboren am (Geburtsdatum) in (Geburtsort), ist seit dem (Eintrittsdatum) als "
+         u"(Position) bei uns tätig."_s},
+        {u"en"_s, u"(VollerName), born on (Geburtsdatum) in (Geburtsort), has worked for us since "
+                  u"(Eintrittsdatum) as (Position) in sales."_s},
+        {u"fr"_s, u"(VollerName), domicile à (Geburtsort), travaille chez nous depuis le (Eintrittsdatum) "
+                  u"comme (Position) à la vente."_s},
+        {u"it"_s,
+         u"(VollerName), residente a (Geburtsort), lavora da noi dal (Eintrittsdatum) come (Position) in vendita."_s},
+        {u"es"_s, u"(VollerName), de (Geburtsort), trabaja con nosotros desde el (Eintrittsdatum) como "
+                  u"(Position) en ventas."_s},
+    };
+    static const QMap<QString, QString> taetig{{u"de"_s, u" arbeitet im Vertrieb."_s},
+                                               {u"en"_s, u" works in sales."_s},
+                                               {u"fr"_s, u" travaille à la vente."_s},
+                                               {u"it"_s, u" lavora in vendita."_s},
+                                               {u"es"_s, u" trabaja en ventas."_s}};
+    static const QMap<QString, QStringList> anlaesse{
+        {u"de"_s,
+         {u"Das Zeugnis entsteht auf Wunsch."_s, u"Das Zeugnis entsteht wegen eines neuen Vorgesetzten."_s,
+          u"Das Zeugnis entsteht wegen einer Versetzung."_s}},
+        {u"en"_s,
+         {u"We write this reference on request."_s, u"We write this reference for a new superior."_s,
+          u"We write this reference because of a transfer."_s}},
+        {u"fr"_s,
+         {u"Ce certificat est établi sur demande."_s,
+          u"Ce certificat est établi pour un nouveau supérieur."_s,
+          u"Ce certificat est établi pour une mutation."_s}},
+        {u"it"_s,
+         {u"Il certificato è rilasciato su richiesta."_s,
+          u"Il certificato è rilasciato per un nuovo superiore."_s,
+          u"Il certificato è rilasciato per un trasferimento."_s}},
+        {u"es"_s,
+         {u"El certificado se expide a petición."_s, u"El certificado se expide por un nuevo superior."_s,
+          u"El certificado se expide por un traslado."_s}},
+    };
+    static const QMap<QString, QString> danke{
+        {u"de"_s, u"Wir danken für die bisherige Arbeit und freuen uns auf die weitere Zusammenarbeit."_s},
+        {u"en"_s, u"We are grateful for the work so far and look forward to further cooperation."_s},
+        {u"fr"_s,
+         u"Nous remercions pour le travail accompli et souhaitons poursuivre notre collaboration."_s},
+        {u"it"_s, u"Ringraziamo per il lavoro svolto e siamo lieti di proseguire la collaborazione."_s},
+        {u"es"_s, u"Agradecemos el trabajo realizado y nos alegra seguir colaborando."_s},
+    };
+    const auto einFrage = [](int nr, const QString& rolle, bool keineAussage, const QJsonArray& zeilen) {
+        return QJsonObject{{u"nr"_s, nr},
+                           {u"rolle"_s, rolle},
+                           {u"frage"_s, QJsonObject{{u"m"_s, u"Wie?"_s}, {u"w"_s, u"Wie?"_s}}},
+                           {u"keineAussage"_s, keineAussage},
+                           {u"absatz"_s, true},
+                           {u"antworten"_s, zeilen}};
+    };
+    QJsonObject anlass{{u"note"_s, 0}};
+    for (int b = 0; b < 3; ++b)
+        anlass.insert(buchstaben().at(b), variante([b](const QString& s, const QString&) {
+                          return QJsonArray{anlaesse.value(s).at(b)};
+                      }));
+    QJsonArray dank;
+    for (int note = 1; note <= 4; ++note)
+        dank.append(QJsonObject{{u"note"_s, note}, {u"A"_s, variante([](const QString& s, const QString&) {
+                                                        return QJsonArray{danke.value(s)};
+                                                    })}});
+    const QJsonObject einleitung{
+        {u"note"_s, 0},
+        {u"A"_s, variante([](const QString& s, const QString& g) {
+             return QJsonArray{anrede.value(s).value(g) + einleitungen.value(s)};
+         })},
+        {u"B"_s, variante([](const QString& s, const QString& g) {
+             return QJsonArray{anrede.value(s).value(g), taetig.value(s)};
+         })},
+    };
+    return QJsonObject{{u"arbeitnehmertyp"_s, 1},
+                       {u"zeugnisart"_s, 3},
+                       {u"fragen"_s, QJsonArray{einFrage(501, u"einleitung"_s, false, QJsonArray{einleitung}),
+                                                einFrage(502, u"anlass"_s, true, QJsonArray{anlass}),
+                                                einFrage(503, u"dank"_s, false, dank)}}};
+}
+
 // A qualified set of questions 101 onwards, one per sentence of grade 1 in `sprache` (letter A only); the
 // other languages and grades 2 to 4 say something plain and varied, so that only those sentences carry what
 // is checked.
@@ -486,7 +570,7 @@ private slots:
              false},
             {"Fragetext mit Platzhalter", u"fragen/1/frage/m"_s, u"Wie arbeitete er als (Position)?"_s,
              u"Platzhalter (Position)"_s, 102, -1, u"//m"_s, false},
-            {"unbekannter Satz", u"zeugnisart"_s, 3, u"Arbeitnehmertyp 1 und Zeugnisart 3"_s, -1, -1, u"//"_s,
+            {"unbekannter Satz", u"zeugnisart"_s, 4, u"Arbeitnehmertyp 1 und Zeugnisart 4"_s, -1, -1, u"//"_s,
              false},
             // warnings
             {"Nachname nur deutsch", n + u"4/A/it/w"_s, t(u"Ella ha svolto i compiti."_s),
@@ -712,6 +796,161 @@ private slots:
         };
         QVERIFY2(std::any_of(meldungen.begin(), meldungen.end(), passt), qPrintable(alle(meldungen)));
         QCOMPARE(hatFehler(meldungen), !warnung);
+    }
+
+    // An interim set speaks of an employment that goes on, a final one of one that ends: a phrase of the
+    // other kind, in any language, stops the build at its place; so does a role of the other kind.
+    void zeitform_data()
+    {
+        QTest::addColumn<bool>("zwischenzeugnis"); // which of the two sound sets is changed
+        QTest::addColumn<QString>("pfad");
+        QTest::addColumn<QJsonValue>("wert"); // undefined: remove
+        QTest::addColumn<QString>("text");    // empty: no finding
+        QTest::addColumn<int>("nr");
+        QTest::addColumn<int>("note");    // -1: none
+        QTest::addColumn<QString>("ort"); // "letter/language/sex", parts may be empty
+        const auto t = [](const QString& s) {
+            return QJsonValue(QJsonArray{s});
+        };
+        const QString einl = u"fragen/0/antworten/0/"_s;
+        const QString anl = u"fragen/1/antworten/0/"_s;
+        const QString dank = u"fragen/2/antworten/"_s;
+        const QString n = u"fragen/1/antworten/"_s; // the final set's question 102
+        const QString zwischenzeugnis = u"ein Zwischenzeugnis spricht im Präsens"_s;
+        const QString endzeugnis = u"ein Endzeugnis schließt das Arbeitsverhältnis ab"_s;
+        const QJsonValue weg(QJsonValue::Undefined);
+
+        QTest::newRow("beide gesund")
+            << true << u"titel"_s << QJsonValue(u"Probe"_s) << QString() << 0 << -1 << QString();
+        QTest::newRow("war tätig in der Einleitung")
+            << true << einl + u"A/de/m"_s
+            << t(u"Herr (VollerName) war seit dem (Eintrittsdatum) als (Position) bei uns tätig."_s)
+            << zwischenzeugnis << 501 << 0 << u"A/de/m"_s;
+        QTest::newRow("war tätig im Werdegang ist erlaubt")
+            << true << anl + u"C/de/w"_s
+            << t(u"Bisher war sie im Einkauf tätig und wechselt in den Vertrieb."_s) << QString() << 0 << -1
+            << QString();
+        QTest::newRow("scheidet aus")
+            << true << anl + u"A/de/w"_s
+            << QJsonValue(QJsonArray{u"Frau "_s, u" scheidet auf eigenen Wunsch aus."_s}) << zwischenzeugnis
+            << 502 << 0 << u"A/de/w"_s;
+        QTest::newRow("Abschiedswunsch")
+            << true << dank + u"1/A/de/m"_s << t(u"Wir wünschen ihm für die Zukunft alles Gute."_s)
+            << zwischenzeugnis << 503 << 2 << u"A/de/m"_s;
+        QTest::newRow("bedauern das Ausscheiden")
+            << true << dank + u"0/A/de/w"_s << t(u"Wir bedauern ihr Ausscheiden sehr."_s) << zwischenzeugnis
+            << 503 << 1 << u"A/de/w"_s;
+        QTest::newRow("Austrittsdatum")
+            << true << einl + u"A/es/m"_s
+            << t(u"El señor (VollerName) trabaja con nosotros hasta el (Austrittsdatum) "
+                 u"como (Position) en ventas."_s)
+            << u"nennt das Austrittsdatum"_s << 501 << 0 << u"A/es/m"_s;
+        QTest::newRow("englisch leaves us")
+            << true << anl + u"B/en/w"_s << t(u"She leaves us at her request."_s) << zwischenzeugnis << 502
+            << 0 << u"B/en/w"_s;
+        QTest::newRow("französisch quitte")
+            << true << dank + u"3/A/fr/m"_s << t(u"Il quitte notre entreprise et nous le remercions."_s)
+            << zwischenzeugnis << 503 << 4 << u"A/fr/m"_s;
+        QTest::newRow("italienisch lascia")
+            << true << anl + u"C/it/m"_s << t(u"Egli lascia la nostra azienda su sua richiesta."_s)
+            << zwischenzeugnis << 502 << 0 << u"C/it/m"_s;
+        QTest::newRow("spanisch deja la empresa")
+            << true << anl + u"A/es/w"_s << t(u"Ella deja la empresa por decisión propia."_s)
+            << zwischenzeugnis << 502 << 0 << u"A/es/w"_s;
+        QTest::newRow("Rolle austritt") << true << u"fragen/1/rolle"_s << QJsonValue(u"austritt"_s)
+                                        << u"keine Frage der Rolle „austritt“"_s << 502 << -1 << u"//"_s;
+        QTest::newRow("Anlass nicht überspringbar") << true << u"fragen/1/keineAussage"_s << QJsonValue(false)
+                                                    << u"muss übersprungen werden"_s << 502 << -1 << u"//"_s;
+        QTest::newRow("Anlass ohne C")
+            << true << anl + u"C"_s << weg << u"drei Varianten"_s << 502 << 0 << u"C//"_s;
+        QTest::newRow("Anlass im Endzeugnis") << false << u"fragen/1/rolle"_s << QJsonValue(u"anlass"_s)
+                                              << u"nur in ein Zwischenzeugnis"_s << 102 << -1 << u"//"_s;
+        QTest::newRow("weitere Zusammenarbeit im Endzeugnis")
+            << false << n + u"2/C/de/m"_s << t(u"Wir freuen uns auf die weitere Zusammenarbeit mit ihm."_s)
+            << endzeugnis << 102 << 3 << u"C/de/m"_s;
+        QTest::newRow("Zusammenarbeit fortsetzen")
+            << false << n + u"0/B/de/w"_s << t(u"Gern würden wir die Zusammenarbeit mit ihr fortsetzen."_s)
+            << endzeugnis << 102 << 1 << u"B/de/w"_s;
+        QTest::newRow("englisch continue working together")
+            << false << n + u"3/C/en/m"_s << t(u"We hope to continue working together."_s) << endzeugnis
+            << 102 << 4 << u"C/en/m"_s;
+        QTest::newRow("französisch poursuivre")
+            << false << n + u"1/B/fr/w"_s << t(u"Nous espérons poursuivre notre collaboration."_s)
+            << endzeugnis << 102 << 2 << u"B/fr/w"_s;
+        QTest::newRow("italienisch proseguire")
+            << false << n + u"2/B/it/m"_s << t(u"Speriamo di proseguire la collaborazione."_s) << endzeugnis
+            << 102 << 3 << u"B/it/m"_s;
+        QTest::newRow("spanisch seguir colaborando")
+            << false << n + u"4/B/es/w"_s << t(u"Esperamos seguir colaborando."_s) << endzeugnis << 102 << 5
+            << u"B/es/w"_s;
+        QTest::newRow("übernommene Auszubildende")
+            << false << n + u"0/B/de/w"_s
+            << t(u"Sie wird in ein Arbeitsverhältnis übernommen, und wir freuen uns auf die weitere Zusammenarbeit."_s)
+            << QString() << 0 << -1 << QString();
+        QTest::newRow("englisch staying with us")
+            << false << n + u"3/B/en/w"_s
+            << t(u"She is staying with us, and we look forward to continuing to work with her."_s)
+            << QString() << 0 << -1 << QString();
+        QTest::newRow("Ausscheiden im Endzeugnis ist erlaubt")
+            << false << n + u"0/B/de/m"_s << t(u"Wir bedauern sein Ausscheiden."_s) << QString() << 0 << -1
+            << QString();
+    }
+    void zeitform()
+    {
+        QFETCH(bool, zwischenzeugnis);
+        QFETCH(QString, pfad);
+        QFETCH(QJsonValue, wert);
+        QFETCH(QString, text);
+        QFETCH(int, nr);
+        QFETCH(int, note);
+        QFETCH(QString, ort);
+
+        const QStringList schritte = pfad.split(QLatin1Char('/'));
+        const QJsonObject z = zwischenzeugnis ? setzen(zwischen(), schritte, wert).toObject() : zwischen();
+        const QJsonObject q =
+            zwischenzeugnis ? qualifiziert() : setzen(qualifiziert(), schritte, wert).toObject();
+        Meldungen meldungen;
+        auto saetze = lesenAus(z, u"typ1-zwischen.json"_s, meldungen);
+        saetze << lesenAus(q, u"typ1-qualifiziert.json"_s, meldungen);
+        meldungen << pruefen(saetze, ohneAnzahl());
+        if (text.isEmpty()) {
+            QVERIFY2(meldungen.isEmpty(), qPrintable(alle(meldungen)));
+            return;
+        }
+        const QStringList teile = ort.split(QLatin1Char('/'));
+        const QString datei = zwischenzeugnis ? u"typ1-zwischen.json"_s : u"typ1-qualifiziert.json"_s;
+        const auto passt = [&](const Meldung& m) {
+            return m.text.contains(text) && m.nr == nr &&
+                   m.note == (note < 0 ? std::nullopt : std::optional<int>(note)) &&
+                   m.buchstabe == teile.at(0) && m.sprache == teile.at(1) && m.geschlecht == teile.at(2) &&
+                   m.stufe == Meldung::Stufe::Fehler && m.datei == datei;
+        };
+        QVERIFY2(std::any_of(meldungen.begin(), meldungen.end(), passt), qPrintable(alle(meldungen)));
+        // The text names file, question, grade, letter and language.
+        const Meldung& m = *std::find_if(meldungen.begin(), meldungen.end(), passt);
+        if (note >= 0 && !teile.at(1).isEmpty())
+            QVERIFY2(m.alsText().startsWith(u"Fehler: %1, Frage %2, Note %3, Variante %4, Sprache %5"_s.arg(
+                         datei, QString::number(nr), QString::number(note), teile.at(0), teile.at(1))),
+                     qPrintable(m.alsText()));
+    }
+
+    // The interim sets are counted and numbered like the others, but no build needs them before their text
+    // is written.
+    void zwischensaetzeZaehlen()
+    {
+        Meldungen meldungen;
+        const QJsonObject z = setzen(zwischen(), {u"fragen"_s, u"2"_s, u"nr"_s}, 532).toObject();
+        const auto saetze = lesenAus(z, u"typ1-zwischen.json"_s, meldungen);
+        meldungen << pruefen(saetze, Regeln::streng());
+        const QString text = alle(meldungen);
+        QVERIFY2(text.contains(u"typ1-zwischen.json: der Satz hat 3 Fragen, verlangt sind genau 31"_s),
+                 qPrintable(text));
+        QVERIFY2(text.contains(u"nicht im Bereich des Satzes (501 bis 531)"_s), qPrintable(text));
+        for (const QString& name : entstehendeSaetze()) {
+            QVERIFY(!pflichtsaetze().contains(name));
+            QVERIFY2(!text.contains(u"der Satz %1 fehlt"_s.arg(name)), qPrintable(text));
+        }
+        QVERIFY2(text.contains(u"der Satz typ1-einfach fehlt"_s), qPrintable(text));
     }
 
     // The whole reference of one letter at one grade: no opening word in more than a third of the sentences,
@@ -1365,7 +1604,19 @@ private slots:
                                           {103, 1, 2, 0, 1},
                                           {104, 1, 2, 1, 0},
                                           {105, 1, 2, 1, 1},
-                                          {106, 1, 2, 0, 0}}));
+                                          {106, 1, 2, 0, 0},
+                                          {501, 1, 3, 0, 1},
+                                          {502, 1, 3, 0, 1},
+                                          {503, 1, 3, 1, 1},
+                                          {504, 1, 3, 0, 0},
+                                          {601, 2, 3, 0, 1},
+                                          {602, 2, 3, 0, 1},
+                                          {603, 2, 3, 1, 1},
+                                          {604, 2, 3, 0, 0},
+                                          {701, 3, 3, 0, 1},
+                                          {702, 3, 3, 0, 1},
+                                          {703, 3, 3, 1, 1},
+                                          {704, 3, 3, 0, 0}}));
         QCOMPARE(a.zeilen(QStringLiteral(
                      "SELECT Frage, COUNT(*), MIN(Note), MAX(Note) FROM AntwortenMannDeutsch GROUP BY "
                      "Frage ORDER BY Frage")),
@@ -1375,7 +1626,19 @@ private slots:
                                       {103, 5, 1, 5},
                                       {104, 5, 1, 5},
                                       {105, 1, 0, 0},
-                                      {106, 4, 1, 4}}));
+                                      {106, 4, 1, 4},
+                                      {501, 1, 0, 0},
+                                      {502, 5, 1, 5},
+                                      {503, 1, 0, 0},
+                                      {504, 4, 1, 4},
+                                      {601, 1, 0, 0},
+                                      {602, 5, 1, 5},
+                                      {603, 1, 0, 0},
+                                      {604, 4, 1, 4},
+                                      {701, 1, 0, 0},
+                                      {702, 5, 1, 5},
+                                      {703, 1, 0, 0},
+                                      {704, 4, 1, 4}}));
         // Letter C left out in 102 grade 2 and 104 grade 5.
         QCOMPARE(a.zeilen(QStringLiteral(
                      "SELECT Frage, Note FROM AntwortenFrauSpanisch WHERE VarianteCAntwort1 IS NULL")),

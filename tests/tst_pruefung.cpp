@@ -110,42 +110,59 @@ private slots:
     {
         QTest::addColumn<QStringList>("daten"); // birth, entry, leaving, reference
         QTest::addColumn<QStringList>("felder");
+        QTest::addColumn<int>("art");
         const auto d = [](const char* g, const char* e, const char* a, const char* z) {
             return QStringList{QString::fromUtf8(g), QString::fromUtf8(e), QString::fromUtf8(a),
                                QString::fromUtf8(z)};
         };
-        QTest::newRow("stimmig") << d("1.2.1980", "1.4.2010", "30.6.2024", "30.06.2024") << QStringList{};
+        QTest::newRow("stimmig") << d("1.2.1980", "1.4.2010", "30.6.2024", "30.06.2024") << QStringList{}
+                                 << 2;
         QTest::newRow("unlesbar, Regeln entfallen")
             << d("31.02.1990", "2005-03-15", "Juli 2026", "30.6.2024")
             << QStringList{QStringLiteral("Geburtsdatum"), QStringLiteral("Eintrittsdatum"),
-                           QStringLiteral("Austrittsdatum")};
-        QTest::newRow("leer wird nicht gewarnt") << d("", "", "", "") << QStringList{};
+                           QStringLiteral("Austrittsdatum")}
+            << 2;
+        QTest::newRow("leer wird nicht gewarnt") << d("", "", "", "") << QStringList{} << 2;
         QTest::newRow("Austritt vor Eintritt") << d("1.2.1980", "1.4.2010", "31.3.2010", "31.3.2010")
-                                               << QStringList{QStringLiteral("Austrittsdatum")};
+                                               << QStringList{QStringLiteral("Austrittsdatum")} << 2;
         QTest::newRow("Austritt am Eintrittstag")
-            << d("1.2.1980", "1.4.2010", "1.4.2010", "1.4.2010") << QStringList{};
+            << d("1.2.1980", "1.4.2010", "1.4.2010", "1.4.2010") << QStringList{} << 2;
         QTest::newRow("Zeugnis später") << d("1.2.1980", "1.4.2010", "30.6.2024", "15.7.2024")
-                                        << QStringList{QStringLiteral("Zeugnisdatum")};
+                                        << QStringList{QStringLiteral("Zeugnisdatum")} << 2;
         QTest::newRow("13 Jahre beim Eintritt") << d("2.4.1996", "1.4.2010", "30.6.2024", "30.6.2024")
-                                                << QStringList{QStringLiteral("Geburtsdatum")};
+                                                << QStringList{QStringLiteral("Geburtsdatum")} << 2;
         QTest::newRow("am 14. Geburtstag")
-            << d("1.4.1996", "1.4.2010", "30.6.2024", "30.6.2024") << QStringList{};
+            << d("1.4.1996", "1.4.2010", "30.6.2024", "30.6.2024") << QStringList{} << 2;
         QTest::newRow("alles zugleich")
             << d("1.1.2000", "1.4.2010", "1.1.2009", "1.1.2020")
             << QStringList{QStringLiteral("Austrittsdatum"), QStringLiteral("Zeugnisdatum"),
-                           QStringLiteral("Geburtsdatum")};
+                           QStringLiteral("Geburtsdatum")}
+            << 2;
+        // An interim reference has no leaving date: whatever stands in its field is not judged.
+        QTest::newRow("Zwischenzeugnis: Austritt vor Eintritt, anderes Zeugnisdatum")
+            << d("1.2.1980", "1.4.2010", "31.3.2010", "15.7.2024") << QStringList{} << 3;
+        QTest::newRow("Zwischenzeugnis: Austrittsfeld unlesbar")
+            << d("1.2.1980", "1.4.2010", "Juli 2026", "15.7.2024") << QStringList{} << 3;
+        QTest::newRow("Zwischenzeugnis: die anderen Regeln bleiben")
+            << d("2.4.1996", "1.4.2010", "", "2024-07-15")
+            << QStringList{QStringLiteral("Zeugnisdatum"), QStringLiteral("Geburtsdatum")} << 3;
+        QTest::newRow("einfaches Zeugnis wie das qualifizierte")
+            << d("1.2.1980", "1.4.2010", "31.3.2010", "31.3.2010")
+            << QStringList{QStringLiteral("Austrittsdatum")} << 1;
     }
+
     void datumsWarnungen()
     {
         QFETCH(QStringList, daten);
         QFETCH(QStringList, felder);
+        QFETCH(int, art);
         Arbeitnehmerdaten a;
         a.Geburtsdatum = daten.at(0);
         a.Eintrittsdatum = daten.at(1);
         a.Austrittsdatum = daten.at(2);
         a.Zeugnisdatum = daten.at(3);
         QStringList gefunden;
-        for (const auto& w : Datumspruefung::warnungen(a)) {
+        for (const auto& w : Datumspruefung::warnungen(a, qint16(art))) {
             QVERIFY2(!w.text.isEmpty(), qPrintable(w.feld));
             gefunden << w.feld;
         }
@@ -209,6 +226,44 @@ private slots:
         QFETCH(QStringList, fragen);
         QFETCH(QStringList, befunde);
         QCOMPARE(kurz(Gesamtpruefung::pruefen(eingabe(qint16(typ), fragen)), befunde), befunde);
+    }
+
+    // The expected closing parts by kind: a final reference misses its leaving formula, an interim one its
+    // reason and its thanks; neither is asked for in the other kind.
+    void erwartungenJeArt_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::addColumn<QStringList>("fragen");
+        QTest::addColumn<QStringList>("befunde");
+        const auto L = [](const char* t) {
+            return QString::fromUtf8(t);
+        };
+        const QStringList zwischen{L("einleitung:0:A"), L("leistung:2:A"), L("zusammenfassung:2:B"),
+                                   L("verhalten:2:A"),  L("anlass:0:B"),   L("dank:2:A")};
+        QTest::newRow("Zwischenzeugnis stimmig") << 3 << zwischen << QStringList{};
+        QTest::newRow("Zwischenzeugnis ohne Anlass")
+            << 3 << mit(zwischen, 4, L("anlass:0:S")) << QStringList{L("5|Das Zwischenzeugnis nennt k")};
+        QTest::newRow("Zwischenzeugnis ohne Dank")
+            << 3 << mit(zwischen, 5, L("dank:0:S")) << QStringList{L("6|Das Zwischenzeugnis schließt")};
+        QTest::newRow("Zwischenzeugnis vermisst keine Austrittsformel")
+            << 3 << (QStringList(zwischen) << L("austritt:0:S")) << QStringList{};
+        QTest::newRow("Endzeugnis vermisst sie") << 2 << (QStringList(zwischen) << L("austritt:0:S"))
+                                                 << QStringList{L("7|Das Zeugnis enthält keine Au")};
+        QTest::newRow("einfaches Zeugnis vermisst sie")
+            << 1 << QStringList{L("einleitung:0:A"), L("austritt:0:S")}
+            << QStringList{L("2|Das Zeugnis enthält keine Au")};
+        QTest::newRow("Endzeugnis fragt nicht nach Anlass und Dank")
+            << 2 << QStringList{L("einleitung:0:A"), L("anlass:0:S"), L("dank:0:S"), L("austritt:0:A")}
+            << QStringList{};
+    }
+    void erwartungenJeArt()
+    {
+        QFETCH(int, art);
+        QFETCH(QStringList, fragen);
+        QFETCH(QStringList, befunde);
+        Gesamtpruefung::Eingabe e = eingabe(Typ::Gewerblich, fragen);
+        e.art = qint16(art);
+        QCOMPARE(kurz(Gesamtpruefung::pruefen(e), befunde), befunde);
     }
 
     void eigeneWorte_data()

@@ -228,6 +228,57 @@ private slots:
         QVERIFY(!ini.contains(QStringLiteral("Freiburg")));
     }
 
+    // An interim reference has no leaving date: its box is disabled, skipped by Enter, not filled from the
+    // last employee's data, not required and not judged by the date warnings.
+    void zwischenzeugnisOhneAustrittsdatum_data()
+    {
+        QTest::addColumn<int>("art");
+        QTest::newRow("qualifiziert") << 2;
+        QTest::newRow("Zwischenzeugnis") << 3;
+    }
+    void zwischenzeugnisOhneAustrittsdatum()
+    {
+        QFETCH(int, art);
+        const bool zwischen = art == Art::Zwischen;
+        PROFIL_NOETIG();
+        Arbeitsordner ordner;
+        {
+            Testkatalog k;
+            k.ungewerteteFrage(101, true, false, Typ::Gewerblich, Art::Qualifiziert);
+            k.ungewerteteFrage(501, true, false, Typ::Gewerblich, Art::Zwischen);
+        }
+        iniSchreiben(ArbeitgeberAbschnitt + KlientenAbschnitt);
+        Testumgebung umgebung;
+        Sitzung::instanz().Arbeitnehmertyp = Typ::Gewerblich;
+        Sitzung::instanz().Zeugnisart = qint16(art);
+        auto f = zeigen<StammdatenForm>();
+        QCOMPARE(box(f, 9)->isEnabled(), !zwischen);
+
+        klicken(f, QStringLiteral("Command3D2"));
+        QCOMPARE(box(f, 9)->text(), zwischen ? QString() : QStringLiteral("30.06.2025"));
+        QCOMPARE(box(f, 10)->text(), QStringLiteral("15.07.2025"));
+        const QString hinweis = kind<QLabel>(f, QStringLiteral("Datumshinweis"))->text();
+        QCOMPARE(hinweis.contains(QStringLiteral("weicht vom Austrittsdatum ab")), !zwischen);
+
+        box(f, 8)->setFocus();
+        QTest::keyClick(box(f, 8), Qt::Key_Return);
+        QCOMPARE(fokus(), zwischen ? QStringLiteral("Stammdaten10") : QStringLiteral("Stammdaten9"));
+
+        box(f, 9)->clear();
+        klicken(f, QStringLiteral("WeiterButton"));
+        if (!zwischen) {
+            QCOMPARE(umgebung.gezeigt.size(), 1);
+            QCOMPARE(umgebung.gezeigt.first().meldung.text,
+                     QStringLiteral("Sie müssen alle Felder außer Titel ausfüllen!"));
+            QCOMPARE(fokus(), QStringLiteral("Stammdaten9"));
+            return;
+        }
+        QVERIFY(umgebung.gezeigt.isEmpty());
+        QVERIFY(fenster(QStringLiteral("FragenForm")));
+        QCOMPARE(Sitzung::instanz().arbeitnehmer.Austrittsdatum, QString());
+        QCOMPARE(Sitzung::instanz().arbeitnehmer.Name, QStringLiteral("Mustermann"));
+    }
+
     // A save that fails is shown; the screen stays with every box as typed and the questions do not start.
     void speicherfehlerWirdGemeldet()
     {
