@@ -279,8 +279,10 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
          {
              {QStringLiteral(
                   "\\b(sumamente|extraordinari\\w*|excepcional\\w*|excelente\\w*|sobresaliente\\w*|"
-                  "brillante\\w*|inmejorable\\w*|ejemplar\\w*|intachable\\w*|impecable\\w*)\\b"),
+                  "brillante\\w*|inmejorable\\w*|intachable\\w*|impecable\\w*)\\b"),
               1, 2, QStringLiteral("Lob der Noten 1 und 2 (\u201eintachable\u201c ist höchstes Lob)")},
+             {QStringLiteral("\\bejemplar\\w*"), 1, 1,
+              QStringLiteral("\u201eejemplar\u201c ist schon ohne \u201esiempre\u201c höchstes Lob")},
              {QStringLiteral("\\b(muy|enorme\\w*|máxim[oa]s?|muchísim[oa]s?)\\b|\\bcon\\s+sum[oa]\\b"), 1, 2,
               QStringLiteral("Verstärkung der Noten 1 und 2")},
              {QStringLiteral("(?<!no )\\b(siempre|en\\s+todo\\s+momento|constantemente|invariablemente)\\b"),
@@ -295,8 +297,12 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral("\\btambién\\b"), 1, 3,
               QStringLiteral("\u201etambién\u201c in Note 4 und 5 ahmt das deutsche \u201eauch\u201c nach")},
              {QStringLiteral("\\b(no\\s+siempre|s[óo]lo\\s+en\\s+parte|en\\s+líneas\\s+generales|"
-                             "ocasional\\w*|a\\s+menudo)\\b"),
+                             "ocasional\\w*)\\b"),
               5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\b(a\\s+menudo|con\\s+frecuencia|frecuentemente)\\b"), 1, 2,
+              QStringLiteral("Häufigkeit eines Mangels erfindet einen Vorwurf; Note 5 schränkt ein")},
+             {QStringLiteral("\\b(roces|revisión\\s+posterior|recordatorios?)\\b"), Nie, Nie,
+              QStringLiteral("erfundener Vorwurf statt Einschränkung")},
              {QStringLiteral("\\ben\\s+lo\\s+esencial\\b"), Nie, Nie,
               QStringLiteral(
                   "Lehnübersetzung von \u201eim Wesentlichen\u201c; Note 5 sagt \u201eno siempre\u201c, "
@@ -310,7 +316,11 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral("Geheimcode (Verständnis für das Ausscheiden)")},
              {QStringLiteral(
                   "c[áa]mara\\s+competente|futur[oa]\\s+camino|\\bimpulsos\\b|\\bnuevos\\s+contextos|"
-                  "\\brelaciones\\s+(más\\s+)?complejas"),
+                  "\\brelaciones\\s+(más\\s+)?complejas|capacidad\\s+de\\s+resistencia|resistencia\\s+a\\s+"
+                  "la\\s+"
+                  "presión|\\bfases\\s+de\\b|pensamiento\\s+analítico|\\bnúcleo\\b|reglamento\\s+de\\s+"
+                  "formación|disposición\\s+al\\s+trabajo|ofertas?\\s+de\\s+formación|pasos\\s+de\\s+trabajo|"
+                  "clima\\s+ordenado|de\\s+forma\\s+específica"),
               Nie, Nie, QStringLiteral("deutsche Wendung wörtlich übersetzt")},
          }},
     };
