@@ -54,7 +54,8 @@ QList<Warnung> warnungen(const Arbeitnehmerdaten& d, qint16 zeugnisart)
 
     const auto geburt = lesen(d.Geburtsdatum);
     const auto eintritt = lesen(d.Eintrittsdatum);
-    const auto austritt = mitAustritt ? lesen(d.Austrittsdatum) : std::nullopt;
+    // An interim reference has no leaving date: an empty text reads as none.
+    const auto austritt = lesen(mitAustritt ? d.Austrittsdatum : QString());
     const auto zeugnis = lesen(d.Zeugnisdatum);
     if (eintritt && austritt && *austritt < *eintritt)
         r.append({QStringLiteral("Austrittsdatum"),
