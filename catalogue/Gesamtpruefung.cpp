@@ -470,25 +470,14 @@ public:
 
     void satz(const Satz& s, bool mitVielfalt)
     {
+        durchlaufen(
+            s, [this](const Meldung& ort, const Frage& frage) { rolle(ort, frage); },
+            [this](const Meldung& ort, const Frage& frage, const Antwortzeile& zeile, const Formulierung& f) {
+                text(ort, frage.rolle, zeile.note, f);
+            });
         Meldung ort;
         ort.datei = s.datei;
         ort.satz = s.name;
-        for (const Frage& frage : s.fragen) {
-            Meldung o = ort;
-            o.nr = frage.nr;
-            rolle(o, frage);
-            for (const Antwortzeile& zeile : frage.antworten)
-                for (auto v = zeile.varianten.begin(); v != zeile.varianten.end(); ++v)
-                    for (auto sp = v->begin(); sp != v->end(); ++sp)
-                        for (auto g = sp->begin(); g != sp->end(); ++g) {
-                            Meldung t = o;
-                            t.note = zeile.note;
-                            t.buchstabe = v.key();
-                            t.sprache = sp.key();
-                            t.geschlecht = g.key();
-                            text(t, frage.rolle, zeile.note, *g);
-                        }
-        }
         if (mitVielfalt)
             vielfalt(ort, s);
     }

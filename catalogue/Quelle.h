@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <utility>
 
 // The catalogue's JSON source (catalogue/quelle/*.json) as a model: sets of questions, each question with its
 // answer rows, each row with up to three phrasings (letters A, B, C) in five languages and for both sexes.
@@ -114,5 +115,31 @@ bool hatFehler(const Meldungen& meldungen);
 // wrong type, a missing or unknown key) are added to `meldungen`; what could be read is returned.
 QList<Satz> lesen(const QString& pfad, Meldungen& meldungen);
 QList<Satz> lesen(const QByteArray& json, const QString& datei, Meldungen& meldungen);
+
+// Walks a set for the checks: `jeFrage(ort, frage)` once per question, then `jeText(ort, frage, zeile,
+// formulierung)` for every phrasing of it, `ort` naming file, set, question and, for a phrasing, grade,
+// letter, language and sex.
+template <typename JeFrage, typename JeText> void durchlaufen(const Satz& s, JeFrage jeFrage, JeText jeText)
+{
+    Meldung ort;
+    ort.datei = s.datei;
+    ort.satz = s.name;
+    for (const Frage& frage : s.fragen) {
+        Meldung o = ort;
+        o.nr = frage.nr;
+        jeFrage(std::as_const(o), frage);
+        for (const Antwortzeile& zeile : frage.antworten)
+            for (auto v = zeile.varianten.begin(); v != zeile.varianten.end(); ++v)
+                for (auto sp = v->begin(); sp != v->end(); ++sp)
+                    for (auto g = sp->begin(); g != sp->end(); ++g) {
+                        Meldung t = o;
+                        t.note = zeile.note;
+                        t.buchstabe = v.key();
+                        t.sprache = sp.key();
+                        t.geschlecht = g.key();
+                        jeText(std::as_const(t), frage, zeile, *g);
+                    }
+    }
+}
 
 } // namespace Katalogbau

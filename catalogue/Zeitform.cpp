@@ -180,25 +180,12 @@ public:
         const bool end = s.zeugnisart == Art::Einfach || s.zeugnisart == Art::Qualifiziert;
         if (!zwischen && !end)
             return;
-        Meldung ort;
-        ort.datei = s.datei;
-        ort.satz = s.name;
-        for (const Frage& frage : s.fragen) {
-            Meldung o = ort;
-            o.nr = frage.nr;
-            rolle(o, frage, zwischen);
-            for (const Antwortzeile& zeile : frage.antworten)
-                for (auto v = zeile.varianten.begin(); v != zeile.varianten.end(); ++v)
-                    for (auto sp = v->begin(); sp != v->end(); ++sp)
-                        for (auto g = sp->begin(); g != sp->end(); ++g) {
-                            Meldung t = o;
-                            t.note = zeile.note;
-                            t.buchstabe = v.key();
-                            t.sprache = sp.key();
-                            t.geschlecht = g.key();
-                            text(t, frage.rolle, zwischen, g->zusammengesetzt(Probename));
-                        }
-        }
+        durchlaufen(
+            s, [this, zwischen](const Meldung& ort, const Frage& frage) { rolle(ort, frage, zwischen); },
+            [this, zwischen](const Meldung& ort, const Frage& frage, const Antwortzeile&,
+                             const Formulierung& f) {
+                text(ort, frage.rolle, zwischen, f.zusammengesetzt(Probename));
+            });
     }
 
 private:
