@@ -1,5 +1,6 @@
 #include "screens/Dateiwahl.h"
 
+#include "screens/Auswechselbar.h"
 #include "screens/Umgebung.h"
 
 #include <QDir>
@@ -39,23 +40,13 @@ public:
     }
 };
 
-Echt& eigener()
-{
-    static Echt echt;
-    return echt;
-}
-
-Anbieter*& aktuell()
-{
-    static Anbieter* anbieter = &eigener();
-    return anbieter;
-}
+using Naht = Auswechselbar<Anbieter, Echt>;
 
 } // namespace
 
 void setzeAnbieter(Anbieter* anbieter)
 {
-    aktuell() = anbieter ? anbieter : &eigener();
+    Naht::setze(anbieter);
 }
 
 std::optional<QString> speichern(QWidget* eltern, const Speichern& frage, const QString& endung)
@@ -64,7 +55,7 @@ std::optional<QString> speichern(QWidget* eltern, const Speichern& frage, const 
     static_cast<void>(QDir().mkpath(QFileInfo(frage.vorschlag).absolutePath()));
     Speichern naechste = frage;
     for (;;) {
-        std::optional<QString> pfad = aktuell()->speichern(eltern, naechste);
+        std::optional<QString> pfad = Naht::aktuell().speichern(eltern, naechste);
         if (!pfad)
             return std::nullopt;
         if (QFileInfo(*pfad).suffix().compare(endung, Qt::CaseInsensitive) != 0)
@@ -84,12 +75,12 @@ std::optional<QString> speichern(QWidget* eltern, const Speichern& frage, const 
 
 bool drucker(QWidget* eltern, QPrinter& drucker)
 {
-    return aktuell()->drucker(eltern, drucker);
+    return Naht::aktuell().drucker(eltern, drucker);
 }
 
 QString zeugnisordner()
 {
-    return QDir(aktuell()->dokumente()).filePath(QStringLiteral("Zeugnisse"));
+    return QDir(Naht::aktuell().dokumente()).filePath(QStringLiteral("Zeugnisse"));
 }
 
 } // namespace Dateiwahl

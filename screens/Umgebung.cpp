@@ -1,5 +1,6 @@
 #include "screens/Umgebung.h"
 
+#include "screens/Auswechselbar.h"
 #include "store/Programm.h"
 
 #include <QApplication>
@@ -68,38 +69,28 @@ public:
     }
 };
 
-Echt& eigener()
-{
-    static Echt echt;
-    return echt;
-}
-
-Anbieter*& aktuell()
-{
-    static Anbieter* anbieter = &eigener();
-    return anbieter;
-}
+using Naht = Auswechselbar<Anbieter, Echt>;
 
 } // namespace
 
 void setzeAnbieter(Anbieter* anbieter)
 {
-    aktuell() = anbieter ? anbieter : &eigener();
+    Naht::setze(anbieter);
 }
 
 Antwort zeigen(QWidget* eltern, const Meldung& meldung)
 {
-    return aktuell()->zeigen(eltern, meldung);
+    return Naht::aktuell().zeigen(eltern, meldung);
 }
 
 void inZwischenablage(const QString& text)
 {
-    aktuell()->inZwischenablage(text);
+    Naht::aktuell().inZwischenablage(text);
 }
 
 void beenden()
 {
-    aktuell()->beenden();
+    Naht::aktuell().beenden();
 }
 
 QString programmtitel()
