@@ -271,9 +271,28 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                              "\\baltalenante\\b|\\baveva\\s+(spesso\\s+)?bisogno\\s+d|"
                              "spiegazioni\\s+(ripetute|dettagliate)"),
               Nie, Nie, QStringLiteral("Vorwurf statt Einschränkung; Note 5 sagt \u201enon sempre\u201c")},
-             {QStringLiteral("pieno\\s+e\\s+completo\\s+apprezzamento|camera\\s+competente|\\bimpulsi\\b|"
-                             "ci\\s+dispiace|consiglio\\s+di\\s+amministrazione"),
+             {QStringLiteral(
+                  "pieno\\s+e\\s+completo\\s+apprezzamento|camera\\s+competente|\\bimpulsi\\b|"
+                  "ci\\s+dispiace|consiglio\\s+di\\s+amministrazione|clima\\s+di\\s+lavoro\\s+ordinato"),
               Nie, Nie, QStringLiteral("ungebräuchlich")},
+             {QStringLiteral("conform[ei]\\s+ai\\s+requisiti|in\\s+(modo|misura)\\s+conforme"), Nie, Nie,
+              QStringLiteral("Sprache der Normprüfung; Note 4 sagt \u201erispondente alle esigenze\u201c, "
+                             "\u201esoddisfacente\u201c")},
+             // a restriction tacked on at the end reads as an afterthought; it belongs on the verb
+             {QStringLiteral("(solo\\s+in\\s+parte|solo\\s+parzialmente)\\s*[.;]|"
+                             ",\\s*(ma|anche\\s+se|però)\\s+non\\s+sempre\\b|\\bperò\\s+solo\\s+in\\s+parte"),
+              Nie, Nie,
+              QStringLiteral(
+                  "Einschränkung als Nachsatz; \u201enon sempre\u201c, \u201esolo in parte\u201c vor "
+                  "das Verb")},
+             // conduct at grade 5 is "nel complesso corretto"; "not always proper" reads as incidents
+             {QStringLiteral(
+                  "\\b(comport\\w*|atteggiament\\w*)\\b[^.;]*\\b(non\\s+(è\\s+|era\\s+)?sempre|"
+                  "per\\s+lo\\s+più|in\\s+genere)\\b|\\b(non\\s+(è\\s+|era\\s+)?sempre|per\\s+lo\\s+più|"
+                  "in\\s+genere)\\b[^.;]*\\b(comport\\w*|atteggiament\\w*)"),
+              Nie, Nie,
+              QStringLiteral("liest sich als Vorfall; Verhalten der Note 5 sagt \u201enel complesso "
+                             "corretto\u201c")},
          }},
         {QStringLiteral("es"),
          {
