@@ -316,8 +316,20 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral("\\btambién\\b"), 1, 3,
               QStringLiteral("\u201etambién\u201c in Note 4 und 5 ahmt das deutsche \u201eauch\u201c nach")},
              {QStringLiteral("\\b(no\\s+siempre|s[óo]lo\\s+en\\s+parte|en\\s+líneas\\s+generales|"
-                             "ocasional\\w*)\\b"),
+                             "en\\s+(general|conjunto)|parcial\\w*|ocasional\\w*)\\b"),
               5, 5, QStringLiteral("Einschränkung der Note 5")},
+             {QStringLiteral("\\bs[óo]lo\\s+en\\s+parte\\s*[.;]"), Nie, Nie,
+              QStringLiteral("nachgestellte Einschränkung liest sich als Nachtrag; sie gehört zum Verb "
+                             "(\u201ecumplió solo parcialmente\u201c)")},
+             {QStringLiteral("\\bno\\s+siempre\\s+(se\\s+comport\\w*|fue\\s+(correct|educad)\\w*)|"
+                             "\\bcorrect[oa]s?\\s+s[óo]lo\\s+en\\s+parte\\b"),
+              Nie, Nie,
+              QStringLiteral("Verhalten der Note 5 klingt so nach Vorfällen; es schränkt ein "
+                             "(\u201een líneas generales correcto\u201c)")},
+             {QStringLiteral("\\binvariablemente\\b"), Nie, Nie,
+              QStringLiteral("steif; Note 1 und 2 sagen \u201esiempre\u201c")},
+             {QStringLiteral("\\boficios?\\b"), Nie, Nie,
+              QStringLiteral("nicht jeder Ausbildungsberuf ist ein \u201eoficio\u201c; \u201eprofesión\u201c")},
              {QStringLiteral("\\b(a\\s+menudo|con\\s+frecuencia|frecuentemente)\\b"), 1, 2,
               QStringLiteral("Häufigkeit eines Mangels erfindet einen Vorwurf; Note 5 schränkt ein")},
              {QStringLiteral("\\b(roces|revisión\\s+posterior|recordatorios?)\\b"), Nie, Nie,
