@@ -145,12 +145,22 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
         {QStringLiteral("fr"),
          {
              // The Swiss ladder of the summary: "toujours à notre pleine et entière satisfaction",
-             // "à notre pleine et entière satisfaction", "à notre entière satisfaction", "à notre
-             // satisfaction", "pas toujours à notre satisfaction".
-             {QStringLiteral("pleine\\s+et\\s+entière\\s+satisfaction"), 1, 2,
-              QStringLiteral("Zufriedenheit der Noten 1 und 2")},
-             {QStringLiteral("(?<!pleine\\set\\s)\\bentière\\s+satisfaction"), 3, 3,
-              QStringLiteral("Zufriedenheit der Note 3")},
+             // "toujours à notre entière satisfaction", "à notre entière satisfaction", "à notre
+             // satisfaction", "dans l'ensemble à notre satisfaction". "Pleine et entière" is the top alone;
+             // "entière" with "toujours" is grade 2, without it grade 3.
+             {QStringLiteral("pleine\\s+et\\s+entière\\s+satisfaction"), 1, 1,
+              QStringLiteral("Zufriedenheit der Note 1")},
+             // "\K" starts the quoted match at the fragment itself.
+             {QStringLiteral("(?<!pas\\s)\\btoujours\\b.*?\\K"
+                             "(?<!pleine\\set\\s)\\bentière\\s+satisfaction"),
+              2, 2, QStringLiteral("Zufriedenheit der Note 2")},
+             {QStringLiteral("^(?!.*(?<!pas\\s)\\btoujours\\b).*?\\K\\bentière\\s+satisfaction"), 3, 3,
+              QStringLiteral("ohne \u201etoujours\u201c Zufriedenheit der Note 3")},
+             // Grade 5 of conduct and of the summary restricts "correct" and "à notre satisfaction" as a
+             // whole; the same words with any other quality read as praise (see the next but one marker).
+             {QStringLiteral("\\bdans\\s+l['\u2019]ensemble\\s+((polie?s?\\s+et\\s+)?correct\\w*|"
+                             "à\\s+notre\\s+satisfaction)"),
+              5, 5, QStringLiteral("Einschränkung der Note 5")},
              {QStringLiteral("\\bnotre\\s+satisfaction"), 4, 5,
               QStringLiteral("Zufriedenheit der Noten 4 und 5")},
              {QStringLiteral("\\btrès\\s+satisfaite?s?\\b"), 1, 2,
@@ -195,7 +205,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               Nie, Nie, QStringLiteral("dem Deutschen nachgebildet")},
              {QStringLiteral("\\bdans\\s+l['\u2019]ensemble\\b"
                              "(?!\\s+(des|du|d['\u2019]|de\\s+(ses|son|sa|ces|cette|ce|la|l['\u2019]|le|"
-                             "leurs?|nos|notre)\\b))|"
+                             "leurs?|nos|notre)\\b))"
+                             "(?!\\s+((polie?s?\\s+et\\s+)?correct\\w*|à\\s+notre\\s+satisfaction))|"
                              "pour\\s+l['\u2019]essentiel|le\\s+plus\\s+souvent|\\bglobalement|"
                              "dans\\s+les\\s+grandes\\s+lignes|en\\s+règle\\s+générale"),
               Nie, Nie,
