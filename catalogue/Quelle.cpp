@@ -83,22 +83,13 @@ const Satzart* satzart(int arbeitnehmertyp, int zeugnisart)
     return nullptr;
 }
 
-const QStringList& entstehendeSaetze()
-{
-    // The interim references: their text is still being written.
-    static const QStringList namen{QStringLiteral("typ1-zwischen"), QStringLiteral("typ2-zwischen"),
-                                   QStringLiteral("typ3-zwischen")};
-    return namen;
-}
-
 const QStringList& pflichtsaetze()
 {
-    // Every set the program can open, but those whose text is still being written.
+    // Every set the program can open.
     static const QStringList pflicht = [] {
         QStringList namen;
         for (const Satzart& art : satzarten())
-            if (!entstehendeSaetze().contains(art.name))
-                namen << art.name;
+            namen << art.name;
         return namen;
     }();
     return pflicht;

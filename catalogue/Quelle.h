@@ -38,11 +38,7 @@ struct Satzart
 const QList<Satzart>& satzarten();
 const Satzart* satzart(int arbeitnehmertyp, int zeugnisart);
 
-// Sets whose text is still being written: checked when given, but no build needs them yet, and the program
-// offers them only where the catalogue holds them. A set leaves this list once its text is complete.
-const QStringList& entstehendeSaetze();
-
-// The sets a build needs: all of satzarten() but entstehendeSaetze(), by name.
+// The sets a build needs: all of satzarten(), by name.
 const QStringList& pflichtsaetze();
 
 // One phrasing text: the first part alone, or first part + surname + second part.
