@@ -93,7 +93,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              // "exemplary" is top praise on its own; "always exemplary" sounds no stronger
              {QStringLiteral("\\bexemplar\\w*"), 1, 1, QStringLiteral("Lob der Note 1")},
              {QStringLiteral("\\bvery\\b"), 1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
-             {QStringLiteral("(?<!not )\\b(always|consistently|invariably|unfailingly)\\b|"
+             {QStringLiteral("(?<!not )\\b(always|consistently|unfailingly)\\b|"
                              "\\b(throughout|without\\s+exception|time\\s+and\\s+again|at\\s+every\\s+stage|"
                              "every\\s+time|in\\s+every\\s+respect)\\b"),
               1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
@@ -123,6 +123,23 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "\\bmade\\s+an\\s+effort\\b|\\bendeavou?r(s|ed)?\\s+to\\b|\\btried\\s+to\\b|"
                   "\\bwith\\s+understanding\\b|\\bwith\\s+((great|keen|the\\s+keenest)\\s+)?interest\\b"),
               Nie, Nie, QStringLiteral("Geheimcode (Bemühen, Verständnis, Interesse)")},
+             // "generally correct" restricts conduct at grade 5; anywhere else it reads as faint praise
+             {QStringLiteral("\\bgenerally\\b"), 5, 5, QStringLiteral("Einschränkung der Note 5")},
+             // "courteous" is warm praise; the modest grade 4 says "proper", "correct", "satisfactory"
+             {QStringLiteral("\\bcourteous\\w*"), 1, 3, QStringLiteral("Lob der Noten 1 bis 3")},
+             {QStringLiteral("\\binvariabl\\w*"), Nie, Nie, QStringLiteral("steif; \u201ealways\u201c")},
+             {QStringLiteral("\\bbehav\\w*"), Nie, Nie,
+              QStringLiteral("klingt nach Schule; \u201econduct\u201c, \u201edealings with\u201c")},
+             {QStringLiteral("\\bno\\s+cause\\s+for\\s+complaint\\b"), Nie, Nie,
+              QStringLiteral("Lehnübersetzung von \u201egab zu keiner Klage Anlass\u201c; Note 4 sagt "
+                             "\u201esatisfactory\u201c, \u201eproper\u201c")},
+             {QStringLiteral("\\b(quick|rapid|good|very\\s+good|excellent|outstanding|satisfactory)\\s+grasp\\b"
+                             "(?!\\s+of\\b)|\\bgrasp(ed|s)?\\s*[.,;]"),
+              Nie, Nie, QStringLiteral("\u201egrasp\u201c ohne Gegenstand")},
+             // a restriction tacked on at the end reads as an afterthought; grade 5 puts it on the verb
+             {QStringLiteral("\\bfor\\s+the\\s+most\\s+part\\s*\\.|\\bthough\\s+not\\s+(always|all|every)\\b|"
+                             "\\bto\\s+a\\s+limited\\s+extent\\s*\\."),
+              Nie, Nie, QStringLiteral("nachgestellte Einschränkung; Note 5 sagt \u201eonly partly\u201c vor dem Verb")},
              {QStringLiteral("\\bonly\\s+in\\s+part\\b"), Nie, Nie,
               QStringLiteral(
                   "steif; Note 5 sagt \u201eonly partly\u201c oder \u201enot always\u201c vor dem Verb")},

@@ -638,6 +638,27 @@ private slots:
              u"C/en/m"_s, false},
             {"englisch new matters", n + u"2/A/en/w"_s, t(u"She grasped new matters quickly."_s),
              u"Lehnübersetzung"_s, 102, 3, u"A/en/w"_s, false},
+            // English conduct: plain grade 4, grade 5 restricts as "generally correct", never school words
+            {"englisch generally in Note 4", n + u"3/A/en/m"_s, t(u"His conduct was generally correct."_s),
+             u"„generally“ gehört nur in Note 5"_s, 102, 4, u"A/en/m"_s, false},
+            {"englisch courteous in Note 4", n + u"3/B/en/w"_s, t(u"She was professional and courteous."_s),
+             u"„courteous“ gehört nur in die Noten 1 bis 3"_s, 102, 4, u"B/en/w"_s, false},
+            {"englisch behaved", n + u"2/C/en/m"_s, t(u"He behaved well towards his colleagues."_s),
+             u"„behaved“ gehört in keine Note"_s, 102, 3, u"C/en/m"_s, false},
+            {"englisch no cause for complaint", n + u"3/C/en/w"_s,
+             t(u"Her conduct gave no cause for complaint."_s), u"Lehnübersetzung von"_s, 102, 4, u"C/en/w"_s,
+             false},
+            {"englisch invariably in Note 1", n + u"0/A/en/m"_s,
+             t(u"He invariably worked with the utmost care."_s), u"„invariably“ gehört in keine Note"_s, 102,
+             1, u"A/en/m"_s, false},
+            {"englisch grasp ohne Gegenstand", n + u"1/B/en/w"_s, t(u"She had a very good grasp."_s),
+             u"ohne Gegenstand"_s, 102, 2, u"B/en/w"_s, false},
+            {"englisch Einschränkung am Satzende", n + u"4/A/en/m"_s,
+             t(u"He worked carefully for the most part."_s), u"nachgestellte Einschränkung"_s, 102, 5,
+             u"A/en/m"_s, false},
+            {"englisch though not always", n + u"4/C/en/w"_s,
+             t(u"She worked carefully, though not always."_s), u"nachgestellte Einschränkung"_s, 102, 5,
+             u"C/en/w"_s, false},
             // Italian grade markers
             {"italienisch eccellente in Note 3", n + u"2/B/it/m"_s, t(u"Il suo lavoro è stato eccellente."_s),
              u"„eccellente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"B/it/m"_s, false},
@@ -1208,6 +1229,10 @@ private slots:
             << n + u"4/B/en/m"_s << t(u"He did not always work carefully."_s);
         QTest::newRow("englisch at times of in Note 1")
             << n + u"0/B/en/w"_s << t(u"Even at times of heavy workload, she always kept calm."_s);
+        QTest::newRow("englisch generally correct in Note 5")
+            << n + u"4/B/en/m"_s << t(u"His conduct towards his superiors was generally correct."_s);
+        QTest::newRow("englisch grasp of in Note 3")
+            << n + u"2/C/en/w"_s << t(u"She had a good grasp of new subjects."_s);
         // Italian: a restriction with "non … sempre" at grade 5, "molto successo" in plain wishes
         QTest::newRow("italienisch non è sempre in Note 5")
             << n + u"4/B/it/m"_s << t(u"Il suo lavoro non è sempre stato preciso."_s);
