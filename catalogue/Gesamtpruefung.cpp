@@ -133,13 +133,16 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral("\\bno\\s+cause\\s+for\\s+complaint\\b"), Nie, Nie,
               QStringLiteral("Lehnübersetzung von \u201egab zu keiner Klage Anlass\u201c; Note 4 sagt "
                              "\u201esatisfactory\u201c, \u201eproper\u201c")},
-             {QStringLiteral("\\b(quick|rapid|good|very\\s+good|excellent|outstanding|satisfactory)\\s+grasp\\b"
-                             "(?!\\s+of\\b)|\\bgrasp(ed|s)?\\s*[.,;]"),
+             {QStringLiteral(
+                  "\\b(quick|rapid|good|very\\s+good|excellent|outstanding|satisfactory)\\s+grasp\\b"
+                  "(?!\\s+of\\b)|\\bgrasp(ed|s)?\\s*[.,;]"),
               Nie, Nie, QStringLiteral("\u201egrasp\u201c ohne Gegenstand")},
              // a restriction tacked on at the end reads as an afterthought; grade 5 puts it on the verb
              {QStringLiteral("\\bfor\\s+the\\s+most\\s+part\\s*\\.|\\bthough\\s+not\\s+(always|all|every)\\b|"
                              "\\bto\\s+a\\s+limited\\s+extent\\s*\\."),
-              Nie, Nie, QStringLiteral("nachgestellte Einschränkung; Note 5 sagt \u201eonly partly\u201c vor dem Verb")},
+              Nie, Nie,
+              QStringLiteral(
+                  "nachgestellte Einschränkung; Note 5 sagt \u201eonly partly\u201c vor dem Verb")},
              {QStringLiteral("\\bonly\\s+in\\s+part\\b"), Nie, Nie,
               QStringLiteral(
                   "steif; Note 5 sagt \u201eonly partly\u201c oder \u201enot always\u201c vor dem Verb")},
@@ -357,7 +360,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral("\\binvariablemente\\b"), Nie, Nie,
               QStringLiteral("steif; Note 1 und 2 sagen \u201esiempre\u201c")},
              {QStringLiteral("\\boficios?\\b"), Nie, Nie,
-              QStringLiteral("nicht jeder Ausbildungsberuf ist ein \u201eoficio\u201c; \u201eprofesión\u201c")},
+              QStringLiteral(
+                  "nicht jeder Ausbildungsberuf ist ein \u201eoficio\u201c; \u201eprofesión\u201c")},
              {QStringLiteral("\\b(a\\s+menudo|con\\s+frecuencia|frecuentemente)\\b"), 1, 2,
               QStringLiteral("Häufigkeit eines Mangels erfindet einen Vorwurf; Note 5 schränkt ein")},
              {QStringLiteral("\\b(roces|revisión\\s+posterior|recordatorios?)\\b"), Nie, Nie,
