@@ -1,6 +1,8 @@
-// The question screen on the delivered catalogue: a whole qualified reference for a commercial employee
-// written through the widgets, question by question, rebuilt in every language and copied in each through
-// the closing dialog. The expected text is composed here from the catalogue's own rows.
+// The question screen on the delivered catalogue: a whole qualified reference for a commercial employee, and
+// an interim reference for each type that has one, written through the widgets, question by question,
+// rebuilt in every language and copied in each through the closing dialog. The expected text is composed here
+// from the catalogue's own rows.
+#include "engine/Zeugnistext.h"
 #include "store/Profil.h"
 #include "tests/Echterkatalog.h"
 #include "tests/Fragenbildschirm.h"
@@ -14,26 +16,37 @@ class TstEchterKatalog : public QObject
 private slots:
     void ganzesZeugnis_data()
     {
+        QTest::addColumn<int>("typ");
+        QTest::addColumn<int>("art");
         QTest::addColumn<int>("geschlecht");
-        QTest::newRow("Mann") << 1;
-        QTest::newRow("Frau") << 2;
+        QTest::newRow("Mann") << 1 << int(Art::Qualifiziert) << 1;
+        QTest::newRow("Frau") << 1 << int(Art::Qualifiziert) << 2;
+        QTest::newRow("Zwischenzeugnis, Frau") << 1 << int(Art::Zwischen) << 2;
+        QTest::newRow("Zwischenzeugnis Führungskraft, Mann") << 2 << int(Art::Zwischen) << 1;
+        QTest::newRow("Zwischenzeugnis Auszubildende") << 3 << int(Art::Zwischen) << 2;
     }
     void ganzesZeugnis()
     {
+        QFETCH(int, typ);
+        QFETCH(int, art);
         QFETCH(int, geschlecht);
         if (!Echterkatalog::vorhanden())
             QSKIP("Der Katalog wird in diesem Build nicht gebaut.");
         Arbeitsordner ordner;
         QVERIFY(Echterkatalog::kopieren(ordner));
-        sitzungSetzen(1, 2, qint16(geschlecht));
+        sitzungSetzen(qint16(typ), qint16(art), qint16(geschlecht));
         Sitzung& s = Sitzung::instanz();
         s.arbeitnehmer.Titel = QStringLiteral("Dr.");
+        if (art == Art::Zwischen)
+            s.arbeitnehmer.Austrittsdatum.clear();
         QVERIFY(Profil::schreiben(Profil::Abbruch, QStringLiteral("Frage"), QStringLiteral(" 5")));
 
         Testumgebung umgebung;
         Echterkatalog katalog;
-        const QList<Echterkatalog::Frage> fragen = katalog.fragen(qint16(geschlecht), 1, 2);
-        QCOMPARE(fragen.size(), 34);
+        const QList<Echterkatalog::Frage> fragen =
+            katalog.fragen(qint16(geschlecht), qint16(typ), qint16(art));
+        QCOMPARE(QString::number(fragen.size()), Fragenzahl(qint16(typ), qint16(art)));
+        QVERIFY(fragen.size() > 10);
         QList<Echterkatalog::Antwort> antworten;
         Fragenbildschirm b;
         QVERIFY(b.form->isVisible());
@@ -60,6 +73,7 @@ private slots:
             QCOMPARE(b.zeugnis(), erwartet);
             QVERIFY(!b.zeugnis().contains(QStringLiteral("(Eintrittsdatum)")));
             QVERIFY(!b.zeugnis().contains(QStringLiteral("(VollerName)")));
+            QVERIFY(!b.zeugnis().contains(QStringLiteral("(Austrittsdatum)")));
 
             QCOMPARE(b.zwischenablage(), QStringLiteral("dlgBeenden"));
             kopiert << erwartet;

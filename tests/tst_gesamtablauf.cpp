@@ -166,36 +166,49 @@ private slots:
     }
     void cleanup() { aufraeumen(); }
 
-    // The qualified kind, as the type screen preselects it. With `unterbrechen` the user leaves after that
-    // many questions, keeping the work, and the next start continues there.
+    // The qualified kind, as the type screen preselects it, and the interim reference, which has no leaving
+    // date. With `unterbrechen` the user leaves after that many questions, keeping the work, and the next
+    // start continues there.
     void vomStartBisZurZwischenablage_data()
     {
         QTest::addColumn<int>("typ");
+        QTest::addColumn<int>("art");
         QTest::addColumn<int>("geschlecht");
         QTest::addColumn<QString>("titel");
         QTest::addColumn<int>("unterbrechen");
-        QTest::newRow("gewerblich, Mann") << 1 << 1 << QStringLiteral("Dr.") << 0;
-        QTest::newRow("Auszubildende") << 3 << 2 << QString() << 0;
-        QTest::newRow("Führungskraft, Frau, unterbrochen") << 2 << 2 << QStringLiteral("Prof. Dr.") << 11;
+        const int q = Art::Qualifiziert;
+        const int z = Art::Zwischen;
+        QTest::newRow("gewerblich, Mann") << 1 << q << 1 << QStringLiteral("Dr.") << 0;
+        QTest::newRow("Auszubildende") << 3 << q << 2 << QString() << 0;
+        QTest::newRow("Führungskraft, Frau, unterbrochen")
+            << 2 << q << 2 << QStringLiteral("Prof. Dr.") << 11;
+        QTest::newRow("Zwischenzeugnis gewerblich, Frau") << 1 << z << 2 << QString() << 0;
+        QTest::newRow("Zwischenzeugnis Führungskraft, Mann, unterbrochen") << 2 << z << 1 << QString() << 9;
+        QTest::newRow("Zwischenzeugnis Auszubildender") << 3 << z << 1 << QString() << 0;
     }
     void vomStartBisZurZwischenablage()
     {
         QFETCH(int, typ);
+        QFETCH(int, art);
         QFETCH(int, geschlecht);
         QFETCH(QString, titel);
         QFETCH(int, unterbrechen);
-        const Arbeitnehmerdaten daten = person(titel, qint16(geschlecht));
+        const bool zwischen = art == Art::Zwischen;
+        Arbeitnehmerdaten daten = person(titel, qint16(geschlecht));
+        if (zwischen)
+            daten.Austrittsdatum.clear();
         Arbeitsordner ordner;
         QVERIFY(Echterkatalog::kopieren(ordner));
         Echterkatalog katalog;
-        const QList<Echterkatalog::Frage> fragen = katalog.fragen(qint16(geschlecht), qint16(typ), 2);
-        QCOMPARE(QString::number(fragen.size()), Fragenzahl(qint16(typ), 2));
+        const QList<Echterkatalog::Frage> fragen =
+            katalog.fragen(qint16(geschlecht), qint16(typ), qint16(art));
+        QCOMPARE(QString::number(fragen.size()), Fragenzahl(qint16(typ), qint16(art)));
         Testumgebung umgebung;
 
         starten();
         arbeitgeberErfassen(umgebung);
-        typWaehlen(typ);
-        stammdatenEingeben(daten);
+        typWaehlen(typ, qint16(art));
+        stammdatenEingeben(daten, zwischen);
         if (QTest::currentTestFailed())
             return;
         auto b = fragenbildschirm();
@@ -203,7 +216,7 @@ private slots:
         QCOMPARE(umgebung.gezeigt.size(), 1);
         const Sitzung& s = Sitzung::instanz();
         QCOMPARE(s.Arbeitnehmertyp, qint16(typ));
-        QCOMPARE(s.Zeugnisart, qint16(2));
+        QCOMPARE(s.Zeugnisart, qint16(art));
         QCOMPARE(vollerName(s.arbeitnehmer), vollerName(daten));
         QCOMPARE(s.arbeitnehmer.Geschlecht, daten.Geschlecht);
 
