@@ -1,7 +1,9 @@
 // Shows the screens of answering and checking, for looking at them: "daten" (the master data screen with
 // dates that look wrong), "uebersicht" (the question screen on the delivered catalogue, eight answers given
 // and the third reopened for a change) or "pruefung" (a whole reference of type 1 with findings of the
-// check; the catalogue gets roles for its questions when it has none). Not a test; run it under a display.
+// check; the catalogue gets roles for its questions when it has none) or "zwischen N" (a whole interim
+// reference for a manager, answered at grade 2, shown in the language of the N-th language button, 1 German).
+// Not a test; run it under a display.
 #include "screens/Sprache.h"
 #include "screens/StammdatenForm.h"
 #include "tests/Bildschirmhilfen.h"
@@ -76,24 +78,32 @@ int main(int argc, char* argv[])
 
     if (!Echterkatalog::kopieren(ordner))
         return 1;
+    const bool zwischen = schritt == QStringLiteral("zwischen");
     QList<Echterkatalog::Frage> fragen;
     {
         Echterkatalog k;
-        fragen = k.fragen(1, 1, 2);
+        fragen = zwischen ? k.fragen(1, 2, Art::Zwischen) : k.fragen(1, 1, 2);
     }
     if (schritt == QStringLiteral("pruefung"))
         rollenErgaenzen(fragen);
-    sitzungSetzen();
+    if (zwischen) {
+        sitzungSetzen(2, Art::Zwischen);
+        Sitzung::instanz().arbeitnehmer.Austrittsdatum.clear();
+    } else {
+        sitzungSetzen();
+    }
     Sitzung::instanz().arbeitnehmer.Vorname = QStringLiteral("Peter"); // the catalogue's texts of sex 1
     Fragenbildschirm b;
     b.form->activateWindow();
     static_cast<void>(QTest::qWaitForWindowActive(b.form, 3000));
     QList<Echterkatalog::Antwort> antworten;
-    const int bis = schritt == QStringLiteral("pruefung") ? int(fragen.size()) : 8;
+    const int bis = schritt == QStringLiteral("pruefung") || zwischen ? int(fragen.size()) : 8;
     for (int i = 0; i < bis; ++i) {
         int note = 0;
         if (b.bewertung()->isVisible())
-            note = i < 20 ? 3 : 1; // the summary and closing come out better than the single grades
+            note = zwischen ? 2
+                   : i < 20 ? 3
+                            : 1; // the summary and closing come out better than the single grades
         if (note > 0 && !b.wert(note)->isVisible())
             note = 1;
         if (note > 0)
@@ -101,7 +111,7 @@ int main(int argc, char* argv[])
         int wahl = 0;
         while (wahl < 3 && !b.varian(wahl)->isEnabled())
             ++wahl;
-        if (i == 9 && bis > 8) {
+        if (i == 9 && bis > 8 && !zwischen) {
             // An own wording with a code phrase and a school mark.
             Fragenbildschirm::klicken(b.varian(3));
             b.variante()->clear();
@@ -113,6 +123,8 @@ int main(int argc, char* argv[])
         if (!b.beantworten(0, wahl))
             break;
     }
+    if (zwischen && argc > 2)
+        Fragenbildschirm::klicken(b.wert(QString::fromLocal8Bit(argv[2]).toInt()));
     if (schritt == QStringLiteral("uebersicht")) {
         auto* liste = b.kind<QListWidget>(QStringLiteral("Antwortliste"));
         liste->setFocus();
