@@ -221,7 +221,11 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral("erfindet einen Fehler statt einzuschränken")},
              {QStringLiteral(
                   "pression\\s+des\\s+délais\\s+et\\s+d|domaine\\s+d['\u2019]affectation|\\brepensons\\b|"
-                  "\\bcirconspection\\b|\\bvenait\\s+à\\s+bout\\b|\\bdisponibilité"),
+                  "\\bcirconspection\\b|\\bvenait\\s+à\\s+bout\\b|\\bdisponibilité|"
+                  // "sich orientieren an" and "auftreten": French directs an action "vers" something and
+                  // shows qualities; it does not "present itself with" them.
+                  "\\bs['\u2019]orient\\w*(\\s+[\\w']+){0,4}\\s+sur\\b|"
+                  "\\bse\\s+présent\\w*\\s+(avec|de\\s+manière|correctement)\\b"),
               Nie, Nie, QStringLiteral("dem Deutschen nachgebildet")},
              {QStringLiteral("\\bdans\\s+l['\u2019]ensemble\\b"
                              "(?!\\s+(des|du|d['\u2019]|de\\s+(ses|son|sa|ces|cette|ce|la|l['\u2019]|le|"
@@ -249,6 +253,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               Nie, Nie,
               QStringLiteral("fehlende Elision (\u201ed\u2019elle\u201c, \u201equ\u2019il\u201c, "
                              "\u201es\u2019il\u201c)")},
+             // the other way round: "d'elle-même" carried over to a man
+             {QStringLiteral("\\bd['\u2019]lui\\b"), Nie, Nie,
+              QStringLiteral("falsche Elision (\u201ede lui\u201c)")},
              {QStringLiteral("organe\\s+compétent|\\bchambre\\b|loi\\s+sur\\s+la\\s+formation|"
                              "responsabilité\\s+disciplinaire"),
               Nie, Nie, QStringLiteral("deutsche Einrichtung wörtlich übersetzt")},
