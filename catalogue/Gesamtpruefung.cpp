@@ -362,8 +362,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                              "\\boferta\\s+de\\s+prestaciones|\\bde\\s+tamaño\\s+medio\\b|"
                              "\\ben\\s+(un\\s+)?grado\\s+(muy|extraordinari\\w*)\\b"),
               Nie, Nie,
-              QStringLiteral("Lehnübersetzung; \u201ede forma autónoma\u201c, \u201ela calidad de su trabajo\u201c, "
-                             "\u201egama de servicios\u201c, \u201emediana empresa\u201c")},
+              QStringLiteral("Lehnübersetzung; \u201ede forma autónoma\u201c, \u201ela calidad de su "
+                             "trabajo\u201c, \u201egama de servicios\u201c, \u201emediana empresa\u201c")},
              {QStringLiteral("\\bdla\\b"), Nie, Nie, QStringLiteral("Tippfehler: \u201ede la\u201c")},
              {QStringLiteral("\\boficios?\\b"), Nie, Nie,
               QStringLiteral("nicht jeder Ausbildungsberuf ist ein \u201eoficio\u201c; \u201eprofesión\u201c")},
