@@ -377,6 +377,15 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                              "(\u201een líneas generales correcto\u201c)")},
              {QStringLiteral("\\binvariablemente\\b"), Nie, Nie,
               QStringLiteral("steif; Note 1 und 2 sagen \u201esiempre\u201c")},
+             {QStringLiteral("\\bmuy\\s+correct\\w*"), Nie, Nie,
+              QStringLiteral("\u201ecorrecto\u201c ist Durchschnitt; Note 2 sagt \u201emuy bueno\u201c")},
+             {QStringLiteral("\\bbajo\\s+su\\s+propia\\s+responsabilidad|\\bcalidad\\s+de\\s+trabajo\\b|"
+                             "\\boferta\\s+de\\s+prestaciones|\\bde\\s+tamaño\\s+medio\\b|"
+                             "\\ben\\s+(un\\s+)?grado\\s+(muy|extraordinari\\w*)\\b"),
+              Nie, Nie,
+              QStringLiteral("Lehnübersetzung; \u201ede forma autónoma\u201c, \u201ela calidad de su "
+                             "trabajo\u201c, \u201egama de servicios\u201c, \u201emediana empresa\u201c")},
+             {QStringLiteral("\\bdla\\b"), Nie, Nie, QStringLiteral("Tippfehler: \u201ede la\u201c")},
              {QStringLiteral("\\boficios?\\b"), Nie, Nie,
               QStringLiteral(
                   "nicht jeder Ausbildungsberuf ist ein \u201eoficio\u201c; \u201eprofesión\u201c")},
