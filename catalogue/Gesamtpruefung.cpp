@@ -314,13 +314,15 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "ci\\s+dispiace|consiglio\\s+di\\s+amministrazione|clima\\s+di\\s+lavoro\\s+ordinato"),
               Nie, Nie, QStringLiteral("ungebräuchlich")},
              // "pieno" belongs to the summary formula; tacked onto a plain statement it pads or overclaims
-             {QStringLiteral("\\bcon\\s+pien[oa]\\s+(successo|profitto|sicurezza|impegno|motivazione|competenza|"
-                             "padronanza|precisione|efficacia|flessibilità|pertinenza|correttezza|dedizione|"
-                             "disponibilità)\\b|\\bpienamente\\s+(corrett|adeguat|rispondent|pertinent|affidabil|"
-                             "motivat|dispost|efficac|in\\s+linea|all['\u2019]altezza)"),
+             {QStringLiteral(
+                  "\\bcon\\s+pien[oa]\\s+(successo|profitto|sicurezza|impegno|motivazione|competenza|"
+                  "padronanza|precisione|efficacia|flessibilità|pertinenza|correttezza|dedizione|"
+                  "disponibilità)\\b|\\bpienamente\\s+(corrett|adeguat|rispondent|pertinent|affidabil|"
+                  "motivat|dispost|efficac|in\\s+linea|all['\u2019]altezza)"),
               Nie, Nie, QStringLiteral("Füllwort; \u201epieno\u201c gehört in die Schlussformel")},
-             {QStringLiteral("in\\s+modo\\s+nel\\s+complesso|nel\\s+complesso\\s+con\\s+nostra\\s+soddisfazione|"
-                             "ottimo\\s+successo|relazioni\\s+strategiche"),
+             {QStringLiteral(
+                  "in\\s+modo\\s+nel\\s+complesso|nel\\s+complesso\\s+con\\s+nostra\\s+soddisfazione|"
+                  "ottimo\\s+successo|relazioni\\s+strategiche"),
               Nie, Nie,
               QStringLiteral("ungebräuchlich; Note 5 sagt \u201esolo in parte soddisfacente\u201c, "
                              "\u201enel complesso corretto\u201c")},
