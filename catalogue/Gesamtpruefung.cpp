@@ -355,8 +355,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral("\u201eejemplar\u201c ist schon ohne \u201esiempre\u201c höchstes Lob")},
              {QStringLiteral("\\b(muy|enorme\\w*|máxim[oa]s?|muchísim[oa]s?)\\b|\\bcon\\s+sum[oa]\\b"), 1, 2,
               QStringLiteral("Verstärkung der Noten 1 und 2")},
-             {QStringLiteral("(?<!no )\\b(siempre|en\\s+todo\\s+momento|constantemente|invariablemente)\\b"),
-              1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
+             {QStringLiteral("(?<!no )\\b(siempre|en\\s+todo\\s+momento|constantemente)\\b"), 1, 2,
+              QStringLiteral("Zeitwort der Noten 1 und 2")},
              {QStringLiteral("\\b(plena|plenamente|pleno)\\b|\\bentera\\s+satisfacción"), 1, 2,
               QStringLiteral("\u201epleno\u201c und \u201eentera satisfacción\u201c gehören zu Note 1 und 2, "
                              "nicht 3")},
