@@ -244,12 +244,9 @@ private:
                         continue;
                     }
                     const Formulierung& f = texte.value(sprache).value(g);
+                    // A translation may say "he" where the German names the surname: the German habit of
+                    // repeating "Herr Maier" reads stiff in the other languages.
                     einText(og, zeile.note, f);
-                    if (sprache != QStringLiteral("de") && !f.teil2 &&
-                        texte.value(QStringLiteral("de")).contains(g) &&
-                        texte.value(QStringLiteral("de")).value(g).teil2)
-                        warnung(og, QStringLiteral(
-                                        "der deutsche Text nennt den Nachnamen (zweiteilig), dieser nicht"));
                 }
             }
         }

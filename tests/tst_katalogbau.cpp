@@ -573,8 +573,6 @@ private slots:
             {"unbekannter Satz", u"zeugnisart"_s, 4, u"Arbeitnehmertyp 1 und Zeugnisart 4"_s, -1, -1, u"//"_s,
              false},
             // warnings
-            {"Nachname nur deutsch", n + u"4/A/it/w"_s, t(u"Ella ha svolto i compiti."_s),
-             u"der deutsche Text nennt den Nachnamen"_s, 102, 5, u"A/it/w"_s, true},
             {"Anrede passt nicht", n + u"4/A/de/w"_s,
              t2(u"Herr "_s, u" erledigte die Aufgaben im Wesentlichen."_s),
              u"die Anrede „Herr“ passt nicht"_s, 102, 5, u"A/de/w"_s, true},
