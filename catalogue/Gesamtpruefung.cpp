@@ -272,13 +272,17 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral(
                   "(?<!\\bnon )(?<!\\bnon è )(?<!\\bnon era )\\b(sempre|costantemente|invariabilmente)\\b"),
               1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
-             {QStringLiteral("piena\\s+e\\s+completa\\s+soddisfazione|\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
+             // The Swiss ladder: 1 "sempre ... piena e completa", 2 "sempre ... piena", 3 "piena", 4 "con
+             // nostra soddisfazione"; "piena e completa" without "sempre" already reads as the top grade.
+             {QStringLiteral("piena\\s+e\\s+completa\\s+soddisfazione"), 1, 1,
+              QStringLiteral("Zufriedenheit der Note 1")},
+             {QStringLiteral("\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
              // "ineccepibile" reads as high praise, as strong as "esemplare"
              {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 2,
               QStringLiteral("höchstes Lob, nie in Note 3 bis 5")},
-             {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 3, 3,
-              QStringLiteral("Zufriedenheit der Note 3")},
+             {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 2, 3,
+              QStringLiteral("Zufriedenheit der Noten 2 und 3")},
              {QStringLiteral("con\\s+nostra\\s+soddisfazione"), 4, 5,
               QStringLiteral("Zufriedenheit der Noten 4 und 5")},
              {QStringLiteral("\\bsoddisfacent[ei]\\b|conform[ei]\\s+alle\\s+aspettative"), 4, 5,
