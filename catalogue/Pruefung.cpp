@@ -271,10 +271,12 @@ private:
             fehler(ort, QStringLiteral("der Text enthält einen Zeilenumbruch oder ein Steuerzeichen"));
         if (text.contains(QStringLiteral("  ")))
             fehler(ort, QStringLiteral("der Text enthält zwei Leerzeichen hintereinander"));
-        if (f.teil2 && !f.teil1.isEmpty() && f.teil1.back().isLetterOrNumber())
-            warnung(ort,
-                    QStringLiteral("der erste Teil endet mit einem Buchstaben; der Nachname hängt am Wort %1")
-                        .arg(zitat(f.teil1.section(QLatin1Char(' '), -1))));
+        // The surname follows the first part directly: without a closing blank it sticks to a word ("Herr"
+        // + Maier) or to the end of a sentence ("... clientes." + Maier).
+        if (f.teil2 && !f.teil1.isEmpty() && !f.teil1.back().isSpace())
+            fehler(ort, QStringLiteral(
+                            "der erste Teil endet nicht mit einem Leerzeichen; der Nachname hängt an %1")
+                            .arg(zitat(f.teil1.section(QLatin1Char(' '), -1))));
         if (m_regeln.ziffernVerbieten) {
             const auto ziffer = std::find_if(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
             if (ziffer != text.end())

@@ -496,7 +496,9 @@ private slots:
             {"Text statt Liste", n + u"3/A/en/w"_s, u"She did well."_s, u"ist Text"_s, 102, 4, u"A/en/w"_s,
              false},
             {"Nachname am Wort", n + u"3/A/de/m"_s, t2(u"Herr"_s, u" arbeitete."_s),
-             u"der Nachname hängt am Wort"_s, 102, 4, u"A/de/m"_s, true},
+             u"der Nachname hängt an „Herr“"_s, 102, 4, u"A/de/m"_s, false},
+            {"Nachname am Satzende", n + u"3/A/es/m"_s, t2(u"Trabajó bien."_s, u" trabajó bien."_s),
+             u"der Nachname hängt an „bien.“"_s, 102, 4, u"A/es/m"_s, false},
             // forbidden phrases
             {"gesellige Art", n + u"2/C/de/m"_s, t(u"Er trug durch seine gesellige Art zum Klima bei."_s),
              u"verbotene Wendung „gesellig“"_s, 102, 3, u"C/de/m"_s, false},
