@@ -442,7 +442,8 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
               {QStringLiteral("besonders"), QStringLiteral("\\bbesonders\\b")},
               {QStringLiteral("überaus"), QStringLiteral("\\büberaus\\b")},
               {QStringLiteral("ausgesprochen"), QStringLiteral("\\bausgesprochen\\b")},
-          }}},
+          },
+          QStringLiteral("(?:der|die|das|ein|eine)\\s+")}},
 
         {QStringLiteral("en"),
          {false,
@@ -458,7 +459,8 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
               {QStringLiteral("exceptionally"), QStringLiteral("\\bexceptional\\w*")},
               {QStringLiteral("highly"), QStringLiteral("\\bhighly\\b")},
               {QStringLiteral("particularly"), QStringLiteral("\\bparticular\\w*")},
-          }}},
+          },
+          QStringLiteral("(?:the|a|an)\\s+")}},
 
         {QStringLiteral("fr"),
          {false,
@@ -470,7 +472,8 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
               {QStringLiteral("extrêmement"), QStringLiteral("\\bextrêmement\\b")},
               {QStringLiteral("particulièrement"), QStringLiteral("\\bparticulièrement\\b")},
               {QStringLiteral("remarquable"), QStringLiteral("\\bremarquabl\\w*")},
-          }}},
+          },
+          QStringLiteral("(?:le|la|les|un|une)\\s+|l['’]")}},
 
         {QStringLiteral("it"),
          {false,
@@ -488,7 +491,8 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
               {QStringLiteral("invariabilmente"), QStringLiteral("\\binvariabilmente\\b")},
               {QStringLiteral("in ogni circostanza"),
                QStringLiteral("\\bin\\s+ogni\\s+(circostanza|occasione|situazione)\\b")},
-          }}},
+          },
+          QStringLiteral("(?:il|lo|la|i|gli|le|un|uno|una)\\s+|l['’]|un['’]")}},
 
         {QStringLiteral("es"),
          {false,
@@ -505,7 +509,8 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
               {QStringLiteral("especialmente"), QStringLiteral("\\bespecialmente\\b")},
               {QStringLiteral("excelente"), QStringLiteral("\\bexcelente\\w*")},
               {QStringLiteral("solo en parte"), QStringLiteral("\\bs[óo]lo\\s+en\\s+parte\\b")},
-          }}},
+          },
+          QStringLiteral("(?:el|la|los|las|un|una)\\s+")}},
     };
     static const Vielfaltregel keine;
     const auto it = regeln.constFind(sprache);
@@ -710,9 +715,15 @@ private:
     // third of the sentences and no time word or intensifier stands in more than 40 % of them.
     void vielfalt(const Meldung& ort, const Satz& s)
     {
-        static const QRegularExpression erstesWort(
-            QStringLiteral("^[\u201e\u201c\u00ab\u00a1\u00bf\"]?\\s*(\\(?[\\p{L}]+\\)?)"),
-            QRegularExpression::UseUnicodePropertiesOption);
+        // The opening word is the first word after an article, so that "El señor Maier" and "El equipo"
+        // open differently while "El señor Maier" three times does not.
+        const auto erstesWort = [](const Vielfaltregel& regel) {
+            const QString artikel =
+                regel.artikel.isEmpty() ? QString() : QStringLiteral("(?:%1)?").arg(regel.artikel);
+            return QRegularExpression(
+                QStringLiteral("^[\u201e\u201c\u00ab\u00a1\u00bf\"]?\\s*%1(\\(?[\\p{L}]+\\)?)").arg(artikel),
+                QRegularExpression::UseUnicodePropertiesOption | QRegularExpression::CaseInsensitiveOption);
+        };
         for (int note = 1; note <= 5; ++note) {
             bool hatNote = false;
             for (const Frage& f : s.fragen)
@@ -723,6 +734,7 @@ private:
             for (const Regeln::Sprache& sprache : Regeln::Sprachen) {
                 const QString code = sprache.quelle.toString();
                 const Vielfaltregel& regel = vielfaltregel(code);
+                const QRegularExpression anfang = erstesWort(regel);
                 for (const QString& b : buchstaben())
                     for (const QString& g : geschlechter()) {
                         QStringList saetze;
@@ -738,7 +750,7 @@ private:
                         o.geschlecht = g;
                         QHash<QString, int> anfaenge;
                         for (const QString& satz : saetze) {
-                            const auto t = erstesWort.match(satz);
+                            const auto t = anfang.match(satz);
                             if (t.hasMatch())
                                 ++anfaenge[t.captured(1).toLower()];
                         }

@@ -21,11 +21,14 @@ struct Notenmarke
 const QList<Notenmarke>& notenmarken(const QString& sprache);
 
 // What the variety check counts in a whole reference of one language: the time words and intensifiers
-// (a regular expression each, matched without regard to case), and whether its findings stop the build.
+// (a regular expression each, matched without regard to case), the articles that do not count as a
+// sentence's opening word ("El señor Maier" and "El equipo" open differently), and whether its findings stop
+// the build.
 struct Vielfaltregel
 {
     bool nurWarnung = false; // the language's text is still being rewritten; shown, but no build stop
     QList<std::pair<QString, QString>> verstaerker; // word as reported, regular expression
+    QString artikel; // regular expression of a leading article with its blank or apostrophe; empty: none
 };
 const Vielfaltregel& vielfaltregel(const QString& sprache);
 
