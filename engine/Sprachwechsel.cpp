@@ -1,6 +1,7 @@
 #include "engine/Sprachwechsel.h"
 
 #include "engine/Katalog.h"
+#include "engine/Regeln.h"
 #include "engine/Schema.h"
 #include "engine/Textbau.h"
 #include "engine/Zeugnistext.h"
@@ -59,6 +60,8 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung, const
         return r;
     }
     Katalog::Nachschlagen nachschlagen(v, geschlecht, sLand);
+    const Regeln::Sprache* sprache = Regeln::spracheMitWort(sLand);
+    const QStringView sprachschluessel = sprache ? sprache->quelle : u"de";
 
     for (const Katalog::AuswahlZeile& z : std::as_const(*zeilen)) {
         if (z.KeineAussage.value_or(true))
@@ -86,8 +89,8 @@ Neuaufbau zeugnisNeuAufbauen(const QString& sLand, const Sitzung& sitzung, const
             satz = *z.EigeneFormulierung;
         }
 
-        r.text +=
-            Textbau::anschluss(Textbau::satz(satz, sitzung.arbeitnehmer), (*frage)->Absatz, r.text.isEmpty());
+        r.text += Textbau::anschluss(Textbau::satz(satz, sitzung.arbeitnehmer, sprachschluessel),
+                                     (*frage)->Absatz, r.text.isEmpty());
     }
 
     if (weise.schluss)

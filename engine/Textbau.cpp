@@ -5,9 +5,9 @@
 
 namespace Textbau {
 
-QString satz(QString phrase, const Arbeitnehmerdaten& daten)
+QString satz(QString phrase, const Arbeitnehmerdaten& daten, QStringView sprache)
 {
-    return TextBausteineEinsetzen(phrase, daten);
+    return TextBausteineEinsetzen(phrase, daten, sprache);
 }
 
 QString anschluss(const QString& phrase, bool absatz, bool textLeer)

@@ -11,8 +11,8 @@ namespace Textbau {
 
 // A phrase as it enters the text: the employee's data filled in by the placeholder rule (only a phrase that
 // holds "(Eintrittsdatum)" or "(Austrittsdatum)" gets any placeholder filled). Phrasings of the catalogue and
-// own wordings alike.
-QString satz(QString phrase, const Arbeitnehmerdaten& daten);
+// own wordings alike. `sprache` is the phrase's language by its key in the catalogue ("de", "it").
+QString satz(QString phrase, const Arbeitnehmerdaten& daten, QStringView sprache = u"de");
 
 // What a question adds to a text: its separator (nothing before the first phrase, a line break when the
 // question starts a paragraph, one blank otherwise) and the phrase; nothing at all for an empty phrase.

@@ -4,13 +4,48 @@
 #include "store/Sitzung.h"
 #include "store/Text.h"
 
+#include <QRegularExpression>
 #include <algorithm>
 
 namespace {
 
+// Italian joins the word before a filled-in value as it is spoken: an article, alone or joined to a
+// preposition, elides before a vowel, and a day read "otto" or "undici" starts with one ("dall'11.5.2020",
+// "l'8 maggio"); "a" takes a d before a place starting with a ("ad Ascona"). The value starts at `p`.
+void italienischAnschliessen(QString& text, qsizetype p)
+{
+    static const QRegularExpression artikel(QStringLiteral("(?<![\\p{L}'\u2019])(il|dal|al|del|nel|sul)\\s$"),
+                                            QRegularExpression::CaseInsensitiveOption |
+                                                QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression vokal(
+        QStringLiteral("^(?:[aeiou\u00e0\u00e8\u00e9\u00ec\u00f2\u00f9]|0?8(?!\\d)|11(?!\\d))"),
+        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression praeposition(QStringLiteral("(?<![\\p{L}'\u2019])a\\s$"),
+                                                 QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression mitA(QStringLiteral("^[a\u00e0]"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    const QString wert = text.mid(p);
+    const QString davor = text.left(p);
+    if (vokal.match(wert).hasMatch()) {
+        if (const auto m = artikel.match(davor); m.hasMatch()) {
+            const QString wort = m.captured(1);
+            // "il" becomes "l'", the others keep their word: "dal" becomes "dall'"
+            const QString elidiert =
+                wort.compare(QStringLiteral("il"), Qt::CaseInsensitive) == 0
+                    ? (wort.at(0).isUpper() ? QStringLiteral("L'") : QStringLiteral("l'"))
+                    : wort + QStringLiteral("l'");
+            text.replace(m.capturedStart(1), p - m.capturedStart(1), elidiert);
+            return;
+        }
+    }
+    if (mitA.match(wert).hasMatch() && praeposition.match(davor).hasMatch())
+        text.insert(p - 1, QLatin1Char('d'));
+}
+
 // Replaces the first occurrence of `platzhalter`. With `folgezeichen` the character behind it goes too and
-// a blank follows the value.
-void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool folgezeichen)
+// a blank follows the value. In an Italian text the word before the value is joined to it as it is spoken.
+void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool folgezeichen,
+              QStringView sprache)
 {
     const qsizetype p = text.indexOf(platzhalter, 0, Qt::CaseSensitive);
     if (p < 0)
@@ -23,6 +58,8 @@ void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool 
         ende += paar ? 2 : 1;
     }
     text.replace(p, ende - p, folgezeichen ? wert + QLatin1Char(' ') : wert);
+    if (sprache == u"it")
+        italienischAnschliessen(text, p);
 }
 
 } // namespace
@@ -39,12 +76,12 @@ bool bausteineEinsetzbar(const QString& sText)
         [&sText](const Regeln::Platzhalter& p) { return p.ausloeser && sText.contains(p.name); });
 }
 
-QString TextBausteineEinsetzen(QString& sText, const Arbeitnehmerdaten& d)
+QString TextBausteineEinsetzen(QString& sText, const Arbeitnehmerdaten& d, QStringView sprache)
 {
     if (!bausteineEinsetzbar(sText))
         return sText;
     for (const Regeln::Platzhalter& p : Regeln::Platzhaltertabelle)
-        ersetzen(sText, p.name, p.wert(d), p.schluckt);
+        ersetzen(sText, p.name, p.wert(d), p.schluckt, sprache);
     return sText;
 }
 

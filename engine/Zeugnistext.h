@@ -18,8 +18,10 @@ bool bausteineEinsetzbar(const QString& sText);
 // occurrence of each placeholder is replaced, in this order:
 // "(Eintrittsdatum)", "(Austrittsdatum)", "(Position)", "(Geburtsdatum)" (each together with the one
 // character behind it, by the value and one blank), "(Geburtsort)" and "(VollerName)" (the placeholder
-// alone). Letter case counts. The result is left in `sText` and returned.
-QString TextBausteineEinsetzen(QString& sText, const Arbeitnehmerdaten& daten);
+// alone). Letter case counts. The result is left in `sText` and returned. In an Italian text (`sprache` "it",
+// the catalogue's key) the word before a value is joined to it as it is spoken: "dall'11.5.2020", "l'8
+// maggio", "ad Ascona".
+QString TextBausteineEinsetzen(QString& sText, const Arbeitnehmerdaten& daten, QStringView sprache = u"de");
 
 // The full name as "(VollerName)" gives it: title and blank (when there is a title), first name, blank,
 // surname.

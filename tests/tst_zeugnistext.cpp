@@ -4,6 +4,8 @@
 
 #include <QTest>
 
+using namespace Qt::Literals::StringLiterals;
+
 class TstZeugnistext : public QObject
 {
     Q_OBJECT
@@ -78,6 +80,47 @@ private slots:
         const QString r = TextBausteineEinsetzen(sText, daten(titel));
         QCOMPARE(r, erwartet);
         QCOMPARE(sText, erwartet); // changed in place, too
+    }
+
+    // Italian joins the word before a value as it is spoken; the same text in German is left alone.
+    void italienischerAnschluss_data()
+    {
+        QTest::addColumn<QString>("sprache");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("eintritt");
+        QTest::addColumn<QString>("ort");
+        QTest::addColumn<QString>("erwartet");
+        const QString nato =
+            QStringLiteral("nato il (Eintrittsdatum) a (Geburtsort), dal (Eintrittsdatum) x");
+        QTest::newRow("otto und Ascona") << u"it"_s << nato << u"8.5.1990"_s << u"Ascona"_s
+                                         << u"nato l'8.5.1990 ad Ascona, dal (Eintrittsdatum) x"_s;
+        QTest::newRow("undici ausgeschrieben")
+            << u"it"_s << u"Lavora con noi dal (Eintrittsdatum) come (Position)."_s << u"11 maggio 2010"_s
+            << u"Köln"_s << u"Lavora con noi dall'11 maggio 2010 come Buchhalterin "_s;
+        QTest::newRow("großes Il und führende Null")
+            << u"it"_s << u"Il (Eintrittsdatum) è entrato."_s << u"08.03.2001"_s << u"Köln"_s
+            << u"L'08.03.2001 è entrato."_s;
+        QTest::newRow("primo, diciotto, Bellinzona bleiben")
+            << u"it"_s << u"dal (Eintrittsdatum) al (Austrittsdatum) a (Geburtsort)"_s << u"1° marzo 2010"_s
+            << u"Bellinzona"_s << u"dal 1° marzo 2010 al 30.6.2024 a Bellinzona"_s;
+        QTest::newRow("diciotto bleibt") << u"it"_s << u"dal (Eintrittsdatum) in poi"_s << u"18.3.2000"_s
+                                         << u"Köln"_s << u"dal 18.3.2000 in poi"_s;
+        QTest::newRow("nur ganze Wörter") << u"it"_s << u"Natal (Eintrittsdatum) casa (Geburtsort)"_s
+                                          << u"8.3.2000"_s << u"Airolo"_s << u"Natal 8.3.2000 casa Airolo"_s;
+        QTest::newRow("Deutsch unverändert") << u"de"_s << nato << u"8.5.1990"_s << u"Ascona"_s
+                                             << u"nato il 8.5.1990 a Ascona, dal (Eintrittsdatum) x"_s;
+    }
+    void italienischerAnschluss()
+    {
+        QFETCH(QString, sprache);
+        QFETCH(QString, text);
+        QFETCH(QString, eintritt);
+        QFETCH(QString, ort);
+        QFETCH(QString, erwartet);
+        Arbeitnehmerdaten d = daten();
+        d.Eintrittsdatum = eintritt;
+        d.Geburtsort = ort;
+        QCOMPARE(TextBausteineEinsetzen(text, d, sprache), erwartet);
     }
 
     void leereWerte()
