@@ -465,7 +465,9 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
         {QStringLiteral("fr"),
          {false,
           {
-              {QStringLiteral("toujours"), QStringLiteral("\\btoujours\\b")},
+              // "pas toujours" restricts at grade 5 and is counted on its own
+              {QStringLiteral("toujours"), QStringLiteral("(?<!\\bpas )\\btoujours\\b")},
+              {QStringLiteral("pas toujours"), QStringLiteral("\\bpas\\s+toujours\\b")},
               {QStringLiteral("constamment"), QStringLiteral("\\bconstam\\w*")},
               {QStringLiteral("en tout temps"), QStringLiteral("\\ben\\s+tout\\s+temps\\b")},
               {QStringLiteral("très"), QStringLiteral("\\btrès\\b")},
@@ -497,7 +499,9 @@ const Vielfaltregel& vielfaltregel(const QString& sprache)
         {QStringLiteral("es"),
          {false,
           {
-              {QStringLiteral("siempre"), QStringLiteral("\\bsiempre\\b")},
+              // "no siempre" restricts at grade 5 and is counted on its own
+              {QStringLiteral("siempre"), QStringLiteral("(?<!\\bno )\\bsiempre\\b")},
+              {QStringLiteral("no siempre"), QStringLiteral("\\bno\\s+siempre\\b")},
               {QStringLiteral("constantemente"), QStringLiteral("\\bconstante\\w*")},
               {QStringLiteral("en todo momento"), QStringLiteral("\\ben\\s+todo\\s+momento\\b")},
               {QStringLiteral("invariablemente"), QStringLiteral("\\binvariablemente\\b")},
