@@ -11,8 +11,9 @@ namespace {
 
 // Italian joins the word before a filled-in value as it is spoken: an article, alone or joined to a
 // preposition, elides before a vowel, and a day read "otto" or "undici" starts with one ("dall'11.5.2020",
-// "l'8 maggio"); "a" takes a d before a place starting with a ("ad Ascona"). The value starts at `p`.
-void italienischAnschliessen(QString& text, qsizetype p)
+// "l'8 maggio"); "a" takes a d before a place starting with a ("ad Ascona"). `wert` has just been put in at
+// `p`.
+void italienischAnschliessen(QString& text, qsizetype p, const QString& wert)
 {
     static const QRegularExpression artikel(QStringLiteral("(?<![\\p{L}'\u2019])(il|dal|al|del|nel|sul)\\s$"),
                                             QRegularExpression::CaseInsensitiveOption |
@@ -24,7 +25,6 @@ void italienischAnschliessen(QString& text, qsizetype p)
                                                  QRegularExpression::UseUnicodePropertiesOption);
     static const QRegularExpression mitA(QStringLiteral("^[a\u00e0]"),
                                          QRegularExpression::CaseInsensitiveOption);
-    const QString wert = text.mid(p);
     const QString davor = text.left(p);
     if (vokal.match(wert).hasMatch()) {
         if (const auto m = artikel.match(davor); m.hasMatch()) {
@@ -59,7 +59,7 @@ void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool 
     }
     text.replace(p, ende - p, folgezeichen ? wert + QLatin1Char(' ') : wert);
     if (sprache == u"it")
-        italienischAnschliessen(text, p);
+        italienischAnschliessen(text, p, wert);
 }
 
 } // namespace
