@@ -25,6 +25,11 @@ bool schluckt(const QString& platzhalter)
     return false;
 }
 
+bool bleibtHinterWert(QChar c)
+{
+    return Regeln::bleibtHinterWert(c);
+}
+
 bool wirdGefuellt(const QString& text)
 {
     return bausteineEinsetzbar(text);

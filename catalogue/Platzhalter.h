@@ -13,6 +13,9 @@ const QStringList& alle();
 // Whether the placeholder takes the one character after it with it and leaves a blank instead.
 bool schluckt(const QString& platzhalter);
 
+// Whether a character right after such a placeholder stays behind the value (a sentence mark).
+bool bleibtHinterWert(QChar c);
+
 // True when the text holds "(Eintrittsdatum)" or "(Austrittsdatum)"; only then are placeholders filled.
 bool wirdGefuellt(const QString& text);
 

@@ -320,11 +320,13 @@ private:
                 const qsizetype danach = pos + p.size();
                 if (danach >= text.size())
                     continue;
+                if (Platzhalter::bleibtHinterWert(text.at(danach)))
+                    continue;
                 if (text.at(danach) != QLatin1Char(' '))
-                    fehler(ort,
-                           QStringLiteral("nach %1 muss ein Leerzeichen stehen, nicht %2; das Zeichen danach "
-                                          "fällt beim Einsetzen weg")
-                               .arg(p, zitat(text.at(danach))));
+                    fehler(ort, QStringLiteral(
+                                    "nach %1 muss ein Leerzeichen oder Satzzeichen stehen, nicht %2; das "
+                                    "Zeichen danach fällt beim Einsetzen weg")
+                                    .arg(p, zitat(text.at(danach))));
                 else if (danach + 1 < text.size() && istSatzzeichen(text.at(danach + 1)))
                     fehler(ort, QStringLiteral(
                                     "nach %1 folgt ein Leerzeichen und dann %2; es bliebe ein Leerzeichen "

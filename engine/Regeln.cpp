@@ -40,6 +40,11 @@ const Satz* satz(qint16 typ, qint16 art)
     return qualifiziert;
 }
 
+bool bleibtHinterWert(QChar c)
+{
+    return QStringView(u".,;:!?)").contains(c);
+}
+
 QString vollerName(const Arbeitnehmerdaten& d)
 {
     QString name;

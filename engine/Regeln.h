@@ -85,11 +85,15 @@ const Satz* satz(qint16 typ, qint16 art);
 struct Platzhalter
 {
     QStringView name;
-    bool schluckt;  // takes the one character behind it along and leaves a blank after the value
+    bool schluckt;  // takes the one character behind it along and leaves a blank after the value, unless
+                    // that character is a mark the value keeps (bleibtHinterWert)
     bool ausloeser; // only a text holding one of these gets any placeholder filled
     QString (*wert)(const Arbeitnehmerdaten& daten);
 };
 QString vollerName(const Arbeitnehmerdaten& daten);
+// A sentence mark right behind a date or the position stays behind the filled-in value ("bis 30.6.2024.");
+// any other character there gives way to a blank.
+bool bleibtHinterWert(QChar c);
 inline constexpr std::array<Platzhalter, 6> Platzhaltertabelle{{
     {u"(Eintrittsdatum)", true, true,
      [](const Arbeitnehmerdaten& d) {

@@ -43,7 +43,8 @@ void italienischAnschliessen(QString& text, qsizetype p, const QString& wert)
 }
 
 // Replaces the first occurrence of `platzhalter`. With `folgezeichen` the character behind it goes too and
-// a blank follows the value. In an Italian text the word before the value is joined to it as it is spoken.
+// a blank follows the value, except a sentence mark, which stays right behind the value. In an Italian text
+// the word before the value is joined to it as it is spoken.
 void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool folgezeichen,
               QStringView sprache)
 {
@@ -51,13 +52,17 @@ void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool 
     if (p < 0)
         return;
     qsizetype ende = p + platzhalter.size();
-    if (folgezeichen && ende < text.size()) {
-        // One character: a surrogate pair counts as one.
-        const bool paar =
-            text.at(ende).isHighSurrogate() && ende + 1 < text.size() && text.at(ende + 1).isLowSurrogate();
-        ende += paar ? 2 : 1;
+    QString ersatz = wert;
+    if (folgezeichen && !(ende < text.size() && Regeln::bleibtHinterWert(text.at(ende)))) {
+        if (ende < text.size()) {
+            // One character: a surrogate pair counts as one.
+            const bool paar = text.at(ende).isHighSurrogate() && ende + 1 < text.size() &&
+                              text.at(ende + 1).isLowSurrogate();
+            ende += paar ? 2 : 1;
+        }
+        ersatz += QLatin1Char(' ');
     }
-    text.replace(p, ende - p, folgezeichen ? wert + QLatin1Char(' ') : wert);
+    text.replace(p, ende - p, ersatz);
     if (sprache == u"it")
         italienischAnschliessen(text, p, wert);
 }

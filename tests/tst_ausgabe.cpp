@@ -69,8 +69,8 @@ private slots:
         const Neuaufbau r = zeugnisNeuAufbauen(sLand, Sitzung::instanz());
         QVERIFY2(r.ok(), qPrintable(r.fehler));
         QCOMPARE(r.text, t + QStringLiteral("F3N2B.") + CRLF + t +
-                             QStringLiteral("F1C. Eigen; \"so\" 30.6.2024 ") + CRLF + t +
-                             QStringLiteral("Frau Maier kam 1.4.2010 ") + schluss());
+                             QStringLiteral("F1C. Eigen; \"so\" 30.6.2024.") + CRLF + t +
+                             QStringLiteral("Frau Maier kam 1.4.2010.") + schluss());
     }
 
     // An own wording gets the employee's data on a rebuild, by the same rules as a phrase: each date, the

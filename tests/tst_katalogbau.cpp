@@ -453,21 +453,21 @@ private slots:
              u"dem Platzhalter (VollerName) fehlt eine Klammer"_s, 101, 0, u"A/de/m"_s, false},
             {"Platzhalter zweimal", a0 + u"en/m"_s, e(u"bei uns."_s, u"bei uns als (Position) im Haus."_s),
              u"(Position) steht 2-mal"_s, 101, 0, u"A/en/m"_s, false},
-            {"schluckender Platzhalter vor Punkt", a0 + u"de/w"_s,
-             t(u"Frau (VollerName) war vom (Eintrittsdatum) bis zum (Austrittsdatum) bei uns (Position)."_s),
-             u"nach (Position) muss ein Leerzeichen stehen, nicht „.“"_s, 101, 0, u"A/de/w"_s, false},
-            {"schluckender Platzhalter vor Komma", a0 + u"de/m"_s,
-             e(u"(Austrittsdatum) als"_s, u"(Austrittsdatum), als"_s),
-             u"nach (Austrittsdatum) muss ein Leerzeichen stehen"_s, 101, 0, u"A/de/m"_s, false},
-            {"(Geburtsdatum) vor Komma", a0 + u"de/m"_s,
-             e(u"(VollerName) war"_s, u"(VollerName), geboren am (Geburtsdatum), war"_s),
-             u"nach (Geburtsdatum) muss ein Leerzeichen stehen, nicht „,“"_s, 101, 0, u"A/de/m"_s, false},
+            {"schluckender Platzhalter vor Buchstabe", a0 + u"de/w"_s,
+             t(u"Frau (VollerName) war vom (Eintrittsdatum) bis zum (Austrittsdatum) bei uns (Position)n."_s),
+             u"nach (Position) muss ein Leerzeichen oder Satzzeichen stehen, nicht „n“"_s, 101, 0,
+             u"A/de/w"_s, false},
+            {"(Geburtsdatum) vor Buchstabe", a0 + u"de/m"_s,
+             e(u"(VollerName) war"_s, u"(VollerName), geboren am (Geburtsdatum)in Ulm, war"_s),
+             u"nach (Geburtsdatum) muss ein Leerzeichen oder Satzzeichen stehen, nicht „i“"_s, 101, 0,
+             u"A/de/m"_s, false},
             {"Platzhalter, Leerzeichen, Komma", a0 + u"de/m"_s,
              e(u"(Austrittsdatum) als"_s, u"(Austrittsdatum) , als"_s),
              u"es bliebe ein Leerzeichen vor dem Satzzeichen"_s, 101, 0, u"A/de/m"_s, false},
             {"Platzhalter am Ende des ersten Teils", a0 + u"it/m"_s,
              t2(u"Dal (Eintrittsdatum)"_s, u" lavora da noi."_s),
-             u"nach (Eintrittsdatum) muss ein Leerzeichen stehen"_s, 101, 0, u"A/it/m"_s, false},
+             u"nach (Eintrittsdatum) muss ein Leerzeichen oder Satzzeichen stehen"_s, 101, 0, u"A/it/m"_s,
+             false},
             {"Platzhalter ohne Datum bliebe stehen", n + u"2/B/de/m"_s,
              t(u"Herr (VollerName) arbeitete gut."_s),
              u"(VollerName) wird nur in Texten mit (Eintrittsdatum) oder (Austrittsdatum) ersetzt"_s, 102, 3,
@@ -1252,6 +1252,9 @@ private slots:
             << n + u"4/B/fr/m"_s << t(u"Il ne travaillait pas toujours avec le soin voulu."_s);
         QTest::newRow("französisch l'ensemble de")
             << n + u"2/C/fr/w"_s << t(u"Dans l'ensemble de ses tâches, elle était résistante au stress."_s);
+        QTest::newRow("schluckender Platzhalter vor Komma und Punkt")
+            << u"fragen/0/antworten/0/C/de/m"_s
+            << t(u"Herr (VollerName) war bis zum (Austrittsdatum), zuletzt als (Position)."_s);
         QTest::newRow("Platzhalter am Ende vor dem Punkt ohne Schlucken")
             << u"fragen/0/antworten/0/C/de/m"_s
             << t(u"Er verlässt uns mit dem (Austrittsdatum) in (Geburtsort)."_s);
@@ -1367,7 +1370,8 @@ private slots:
                               << QStringLiteral(
                                      "Dr. Anna Maier, geboren am 02.03.1980 in Ulm, vom 01.04.2019 bis "
                                      "31.12.2023 als Buchhalterin da.");
-        QTest::newRow("schluckt den Punkt") << u"Seit (Eintrittsdatum)."_s << u"Seit 01.04.2019 "_s;
+        QTest::newRow("Punkt bleibt") << u"Seit (Eintrittsdatum)."_s << u"Seit 01.04.2019."_s;
+        QTest::newRow("Buchstabe fällt weg") << u"Seit (Eintrittsdatum)x"_s << u"Seit 01.04.2019 "_s;
         QTest::newRow("am Ende") << u"Seit (Eintrittsdatum)"_s << u"Seit 01.04.2019 "_s;
         QTest::newRow("nur der erste") << u"(Eintrittsdatum) (Position) und (Position) x"_s
                                        << u"01.04.2019 Buchhalterin und (Position) x"_s;

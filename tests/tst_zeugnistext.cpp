@@ -45,8 +45,9 @@ private slots:
             << QStringLiteral("Eva Maier war seit 1.4.2010 bei uns.");
         QTest::newRow("mit Titel") << QStringLiteral("(VollerName), (Eintrittsdatum)")
                                    << QStringLiteral("Dr.") << QStringLiteral("Dr. Eva Maier, 1.4.2010 ");
-        QTest::newRow("Punkt geht verloren")
-            << QStringLiteral("bis (Austrittsdatum).") << QString() << QStringLiteral("bis 30.6.2024 ");
+        QTest::newRow("Satzzeichen bleiben")
+            << QStringLiteral("als (Position), bis (Austrittsdatum).") << QString()
+            << QStringLiteral("als Buchhalterin, bis 30.6.2024.");
         QTest::newRow("am Ende") << QStringLiteral("seit (Eintrittsdatum)") << QString()
                                  << QStringLiteral("seit 1.4.2010 ");
         QTest::newRow("alle")
@@ -96,7 +97,7 @@ private slots:
                                          << u"nato l'8.5.1990 ad Ascona, dal (Eintrittsdatum) x"_s;
         QTest::newRow("undici ausgeschrieben")
             << u"it"_s << u"Lavora con noi dal (Eintrittsdatum) come (Position)."_s << u"11 maggio 2010"_s
-            << u"Köln"_s << u"Lavora con noi dall'11 maggio 2010 come Buchhalterin "_s;
+            << u"Köln"_s << u"Lavora con noi dall'11 maggio 2010 come Buchhalterin."_s;
         QTest::newRow("großes Il und führende Null")
             << u"it"_s << u"Il (Eintrittsdatum) è entrato."_s << u"08.03.2001"_s << u"Köln"_s
             << u"L'08.03.2001 è entrato."_s;
@@ -127,8 +128,8 @@ private slots:
     {
         Arbeitnehmerdaten leer;
         QString t = QStringLiteral("ab (Eintrittsdatum) bis (Austrittsdatum), (VollerName)!");
-        // Empty values leave nothing in their place; the blank behind a date stays, the comma is lost.
-        QCOMPARE(TextBausteineEinsetzen(t, leer), QStringLiteral("ab  bis    !"));
+        // Empty values leave nothing in their place; the blank behind a date and the comma stay.
+        QCOMPARE(TextBausteineEinsetzen(t, leer), QStringLiteral("ab  bis ,  !"));
     }
 
     void fragenzahl_data()
