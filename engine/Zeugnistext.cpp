@@ -53,7 +53,8 @@ void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool 
         return;
     qsizetype ende = p + platzhalter.size();
     QString ersatz = wert;
-    if (folgezeichen && !(ende < text.size() && Regeln::bleibtHinterWert(text.at(ende)))) {
+    const bool zeichenBleibt = ende < text.size() && Regeln::bleibtHinterWert(text.at(ende));
+    if (folgezeichen && !zeichenBleibt) {
         if (ende < text.size()) {
             // One character: a surrogate pair counts as one.
             const bool paar = text.at(ende).isHighSurrogate() && ende + 1 < text.size() &&
