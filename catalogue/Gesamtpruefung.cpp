@@ -188,10 +188,11 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral("\\b(très|extrêmement|hautement|particulièrement|vivement|profondément|"
                              "pleinement|parfaitement|grandement)\\b"),
               1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
-             {QStringLiteral(
-                  "\\b(exceptionnel\\w*|remarquabl\\w*|excellen\\w*|exemplaire\\w*|irréprochabl\\w*|"
-                  "éminent\\w*|hors\\s+pair|tout\\s+premier\\s+ordre|plus\\s+haute?s?)\\b"),
+             {QStringLiteral("\\b(exceptionnel\\w*|remarquabl\\w*|excellen\\w*|irréprochabl\\w*|"
+                             "éminent\\w*|hors\\s+pair|tout\\s+premier\\s+ordre|plus\\s+haute?s?)\\b"),
               1, 2, QStringLiteral("Lob der Noten 1 und 2")},
+             // "exemplaire" is the top word on its own; grade 2 says "irréprochable", "très courtois"
+             {QStringLiteral("\\bexemplaire\\w*"), 1, 1, QStringLiteral("Lob der Note 1")},
              {QStringLiteral("(?<!pas\\s)\\b(toujours|constamment|en\\s+permanence)\\b"), 1, 2,
               QStringLiteral("Zeitwort der Noten 1 und 2")},
              // A time word for every German one: mechanical adverbs and stacked ones.
@@ -263,7 +264,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
         {QStringLiteral("it"),
          {
              {QStringLiteral("\\b(estremamente|straordinari\\w*|eccezional\\w*|eccellent\\w*|ottim[oaie]|"
-                             "esemplar[ei]|moltissim\\w*|massim[oaie]|grandissim\\w*)\\b|prim'ordine"),
+                             "moltissim\\w*|massim[oaie]|grandissim\\w*)\\b|prim'ordine"),
               1, 2, QStringLiteral("Lob der Noten 1 und 2")},
              {QStringLiteral("\\bmolto\\b(?!\\s+successo)"), 1, 2,
               QStringLiteral("Verstärkung der Noten 1 und 2")},
@@ -278,7 +279,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral("Zufriedenheit der Note 1")},
              {QStringLiteral("\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
-             // "ineccepibile" reads as high praise, as strong as "esemplare"
+             // "esemplare" is the top word on its own; grade 2 says "ineccepibile", "molto corretto"
+             {QStringLiteral("\\besemplar[ei]\\b"), 1, 1, QStringLiteral("Lob der Note 1")},
+             // "ineccepibile" reads as high praise: never below grade 2
              {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 2,
               QStringLiteral("höchstes Lob, nie in Note 3 bis 5")},
              {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 2, 3,
