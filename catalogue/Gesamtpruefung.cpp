@@ -165,17 +165,13 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
         {QStringLiteral("fr"),
          {
              // The Swiss ladder of the summary: "toujours à notre pleine et entière satisfaction",
-             // "toujours à notre entière satisfaction", "à notre entière satisfaction", "à notre
+             // "(toujours) à notre entière satisfaction", "a pleinement répondu à nos attentes", "à notre
              // satisfaction", "dans l'ensemble à notre satisfaction". "Pleine et entière" is the top alone;
-             // "entière" with "toujours" is grade 2, without it grade 3.
+             // "entière" is above average on its own, with or without "toujours".
              {QStringLiteral("pleine\\s+et\\s+entière\\s+satisfaction"), 1, 1,
               QStringLiteral("Zufriedenheit der Note 1")},
-             // "\K" starts the quoted match at the fragment itself.
-             {QStringLiteral("(?<!pas\\s)\\btoujours\\b.*?\\K"
-                             "(?<!pleine\\set\\s)\\bentière\\s+satisfaction"),
-              2, 2, QStringLiteral("Zufriedenheit der Note 2")},
-             {QStringLiteral("^(?!.*(?<!pas\\s)\\btoujours\\b).*?\\K\\bentière\\s+satisfaction"), 3, 3,
-              QStringLiteral("ohne \u201etoujours\u201c Zufriedenheit der Note 3")},
+             {QStringLiteral("(?<!pleine\\set\\s)\\bentière\\s+satisfaction"), 2, 2,
+              QStringLiteral("Zufriedenheit der Note 2")},
              // Grade 5 of conduct and of the summary restricts "correct" and "à notre satisfaction" as a
              // whole; the same words with any other quality read as praise (see the next but one marker).
              {QStringLiteral("\\bdans\\s+l['\u2019]ensemble\\s+((polie?s?\\s+et\\s+)?correct\\w*|"
@@ -186,8 +182,10 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral("\\btrès\\s+satisfaite?s?\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
              {QStringLiteral("\\b(très|extrêmement|hautement|particulièrement|vivement|profondément|"
-                             "pleinement|parfaitement|grandement)\\b"),
+                             "parfaitement|grandement)\\b"),
               1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
+             // "pleinement" is the German "voll": the full match of grade 3, or stronger with a time word
+             {QStringLiteral("\\bpleinement\\b"), 1, 3, QStringLiteral("Verstärkung der Noten 1 bis 3")},
              {QStringLiteral("\\b(exceptionnel\\w*|remarquabl\\w*|excellen\\w*|irréprochabl\\w*|"
                              "éminent\\w*|hors\\s+pair|tout\\s+premier\\s+ordre|plus\\s+haute?s?)\\b"),
               1, 2, QStringLiteral("Lob der Noten 1 und 2")},
@@ -208,9 +206,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "\\b(avait|a\\s+eu|ayant)\\s+besoin\\s+d|\\bparfois\\b|la\\s+plupart\\s+du\\s+temps|"
                   "\\bnon\\s+sans\\b"),
               5, 5, QStringLiteral("Einschränkung der Note 5")},
-             // Without "entièrement" the match of expectations reads as grade 4, not as the full match of
-             // grade 3.
-             {QStringLiteral("\\brépond\\w*\\s+à\\s+nos\\s+attentes"), 4, 5,
+             // Without "pleinement" or "entièrement" the match of expectations reads as grade 4, not as the
+             // full match of grade 3.
+             {QStringLiteral("(?<!pleinement\\s)\\brépond\\w*\\s+à\\s+nos\\s+attentes"), 4, 5,
               QStringLiteral("ohne \u201eentièrement\u201c Erwartung der Noten 4 und 5")},
              // An effort named instead of a result is read as failure, below any grade.
              {QStringLiteral(

@@ -812,9 +812,12 @@ private slots:
             {"französisch toujours in Note 3", n + u"2/C/fr/w"_s,
              t(u"Elle accomplissait toujours ses tâches avec soin."_s),
              u"„toujours“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"C/fr/w"_s, false},
-            {"französisch entière satisfaction in Note 2", n + u"1/B/fr/m"_s,
+            {"französisch entière satisfaction in Note 3", n + u"2/B/fr/m"_s,
              t(u"Il a accompli ses tâches à notre entière satisfaction."_s),
-             u"„entière satisfaction“ gehört nur in Note 3"_s, 102, 2, u"B/fr/m"_s, false},
+             u"„entière satisfaction“ gehört nur in Note 2"_s, 102, 3, u"B/fr/m"_s, false},
+            {"französisch pleinement in Note 4", n + u"3/B/fr/w"_s,
+             t(u"Son travail répondait pleinement aux exigences."_s),
+             u"„pleinement“ gehört nur in die Noten 1 bis 3"_s, 102, 4, u"B/fr/w"_s, false},
             {"französisch pleine et entière in Note 3", n + u"2/B/fr/w"_s,
              t(u"Elle a accompli ses tâches à notre pleine et entière satisfaction."_s),
              u"„pleine et entière satisfaction“ gehört nur in Note 1"_s, 102, 3, u"B/fr/w"_s, false},
@@ -1253,6 +1256,8 @@ private slots:
         // French: words that look like a marker but are none
         QTest::newRow("französisch pas toujours in Note 5")
             << n + u"4/B/fr/m"_s << t(u"Il ne travaillait pas toujours avec le soin voulu."_s);
+        QTest::newRow("französisch pleinement répondu in Note 3")
+            << n + u"2/A/fr/w"_s << t(u"Elle a pleinement répondu à nos attentes."_s);
         QTest::newRow("französisch l'ensemble de")
             << n + u"2/C/fr/w"_s << t(u"Dans l'ensemble de ses tâches, elle était résistante au stress."_s);
         QTest::newRow("schluckender Platzhalter vor Komma und Punkt")
