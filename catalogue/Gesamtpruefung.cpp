@@ -209,7 +209,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              // Without "pleinement" or "entièrement" the match of expectations reads as grade 4, not as the
              // full match of grade 3.
              {QStringLiteral("(?<!pleinement\\s)\\brépond\\w*\\s+à\\s+nos\\s+attentes"), 4, 5,
-              QStringLiteral("ohne \u201eentièrement\u201c Erwartung der Noten 4 und 5")},
+              QStringLiteral("ohne \u201epleinement\u201c Erwartung der Noten 4 und 5")},
              // An effort named instead of a result is read as failure, below any grade.
              {QStringLiteral(
                   "\\bs['\u2019](est\\s+)?efforc\\w*|\\b(a\\s+)?essayé\\s+d|\\b(a\\s+)?tenté\\s+d|"
