@@ -47,6 +47,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
 {
     // German in full (the formulas of grade 1 and of grade 5 that Pruefung.cpp already refuses are not
     // repeated here); the other languages with the words readers found at the wrong grade or reading stiff.
+    // "we could not always rely on her" judges the person; grade 5 restricts what the work did
+    static const QString ueberDenMenschen =
+        QStringLiteral("urteilt über den Menschen statt über die Arbeit; Note 5 schränkt die Arbeit ein");
     static const QHash<QString, QList<Notenmarke>> listen{
         {QStringLiteral("de"),
          {
@@ -123,6 +126,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "\\bmade\\s+an\\s+effort\\b|\\bendeavou?r(s|ed)?\\s+to\\b|\\btried\\s+to\\b|"
                   "\\bwith\\s+understanding\\b|\\bwith\\s+((great|keen|the\\s+keenest)\\s+)?interest\\b"),
               Nie, Nie, QStringLiteral("Geheimcode (Bemühen, Verständnis, Interesse)")},
+             {QStringLiteral(
+                  "\\b(could|can)(not|\\s+not|n['\u2019]t)\\s+always\\s+(rely|count|depend)\\s+on\\b"),
+              Nie, Nie, ueberDenMenschen},
              // "generally correct" restricts conduct at grade 5; anywhere else it reads as faint praise
              {QStringLiteral("\\bgenerally\\b"), 5, 5, QStringLiteral("Einschränkung der Note 5")},
              // "courteous" is warm praise; the modest grade 4 says "proper", "correct", "satisfactory"
@@ -243,6 +249,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               Nie, Nie, QStringLiteral("Geheimcode (Interesse, Verständnis)")},
              {QStringLiteral("en\\s+tout\\s+temps"), Nie, Nie,
               QStringLiteral("deutscher Rhythmus, kein Lob")},
+             {QStringLiteral("\\bpas\\s+toujours\\s+compter\\s+sur\\b"), Nie, Nie, ueberDenMenschen},
              {QStringLiteral("notre\\s+maison|résultats\\s+de\\s+travail|\\bimpulsions?\\b|"
                              "gard\\w*\\s+calme|\\ba\\s+passé\\s+par\\b|"
                              "\\brésistante?s?\\b(?!\\s+(au|à|aux)\\b)"),
@@ -339,6 +346,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral(
                   "Einschränkung als Nachsatz; \u201enon sempre\u201c, \u201esolo in parte\u201c vor "
                   "das Verb")},
+             {QStringLiteral("\\bnon\\s+(sempre\\s+)?(potevamo|possiamo|abbiamo\\s+potuto)\\s+(sempre\\s+)?"
+                             "contare\\s+su\\b"),
+              Nie, Nie, ueberDenMenschen},
              // conduct at grade 5 is "nel complesso corretto"; "not always proper" reads as incidents
              {QStringLiteral(
                   "\\b(comport\\w*|atteggiament\\w*)\\b[^.;]*\\b(non\\s+(è\\s+|era\\s+)?sempre|"
@@ -376,7 +386,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral("nachgestellte Einschränkung liest sich als Nachtrag; sie gehört zum Verb "
                              "(\u201ecumplió solo parcialmente\u201c)")},
              {QStringLiteral("\\bno\\s+siempre\\s+(se\\s+comport\\w*|fue\\s+(correct|educad)\\w*)|"
-                             "\\bcorrect[oa]s?\\s+s[óo]lo\\s+en\\s+parte\\b"),
+                             "\\bcorrect[oa]s?\\s+s[óo]lo\\s+en\\s+parte\\b|"
+                             "\\b(en\\s+parte|parcialmente)\\s+(constructiv|cooperativ|colaborativ|respetuos|"
+                             "cordial|amable|educad|correct)\\w*"),
               Nie, Nie,
               QStringLiteral("Verhalten der Note 5 klingt so nach Vorfällen; es schränkt ein "
                              "(\u201een líneas generales correcto\u201c)")},
@@ -402,6 +414,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral(
                   "Lehnübersetzung von \u201eim Wesentlichen\u201c; Note 5 sagt \u201eno siempre\u201c, "
                   "\u201esolo en parte\u201c")},
+             {QStringLiteral("\\bno\\s+siempre\\s+(podíamos|podemos|pudimos)\\s+contar\\s+con\\b"), Nie, Nie,
+              ueberDenMenschen},
              {QStringLiteral("\\bse\\s+esforz\\w*|\\bintent(ó|aba|aban)\\b"), Nie, Nie,
               QStringLiteral("\u201ebemüht\u201c liest sich unter Note 5")},
              {QStringLiteral("\\bcon\\s+(un\\s+)?(sobresaliente|notable|aprobado|suficiente|insuficiente)\\b|"
