@@ -129,6 +129,12 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral(
                   "\\b(could|can)(not|\\s+not|n['\u2019]t)\\s+always\\s+(rely|count|depend)\\s+on\\b"),
               Nie, Nie, ueberDenMenschen},
+             // "did not always lead his staff appropriately" reads as misconduct towards the staff
+             {QStringLiteral("\\bnot\\s+always\\s+\\w+\\s+(his|her)\\s+(staff|team|employees)\\s+"
+                             "(appropriately|properly)\\b"),
+              Nie, Nie,
+              QStringLiteral("liest sich als Fehlverhalten gegenüber Mitarbeitern; Note 5 sagt "
+                             "\u201eeffectively\u201c")},
              // "generally correct" restricts conduct at grade 5; anywhere else it reads as faint praise
              {QStringLiteral("\\bgenerally\\b"), 5, 5, QStringLiteral("Einschränkung der Note 5")},
              // "courteous" is warm praise; the modest grade 4 says "proper", "correct", "satisfactory"
@@ -414,6 +420,10 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral(
                   "Lehnübersetzung von \u201eim Wesentlichen\u201c; Note 5 sagt \u201eno siempre\u201c, "
                   "\u201esolo en parte\u201c")},
+             // "la que cabía esperar de ella" measures the person; grade 4 measures the post
+             {QStringLiteral("\\besperar\\s+de\\s+(él|ella)\\b"), Nie, Nie,
+              QStringLiteral("misst den Menschen statt der Stelle; Note 4 sagt \u201eacorde con lo "
+                             "exigido\u201c")},
              {QStringLiteral("\\bno\\s+siempre\\s+(podíamos|podemos|pudimos)\\s+contar\\s+con\\b"), Nie, Nie,
               ueberDenMenschen},
              {QStringLiteral("\\bse\\s+esforz\\w*|\\bintent(ó|aba|aban)\\b"), Nie, Nie,
