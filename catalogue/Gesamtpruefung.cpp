@@ -275,7 +275,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
         {QStringLiteral("it"),
          {
              {QStringLiteral("\\b(estremamente|straordinari\\w*|eccezional\\w*|eccellent\\w*|ottim[oaie]|"
-                             "esemplar[ei]|moltissim\\w*|massim[oaie]|grandissim\\w*)\\b|prim'ordine"),
+                             "moltissim\\w*|massim[oaie]|grandissim\\w*)\\b|prim'ordine"),
               1, 2, QStringLiteral("Lob der Noten 1 und 2")},
              {QStringLiteral("\\bmolto\\b(?!\\s+successo)"), 1, 2,
               QStringLiteral("Verstärkung der Noten 1 und 2")},
@@ -290,7 +290,9 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral("Zufriedenheit der Note 1")},
              {QStringLiteral("\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
               QStringLiteral("Zufriedenheit der Noten 1 und 2")},
-             // "ineccepibile" reads as high praise, as strong as "esemplare"
+             // "esemplare" is the top word on its own, with or without "sempre"; grade 2 says "sempre ottimo"
+             {QStringLiteral("\\besemplar[ei]\\b"), 1, 1, QStringLiteral("Lob der Note 1")},
+             // "ineccepibile" is praise, never below grade 2 (alone it does not carry grade 2 either)
              {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 2,
               QStringLiteral("höchstes Lob, nie in Note 3 bis 5")},
              {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 2, 3,
