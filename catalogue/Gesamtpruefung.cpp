@@ -284,9 +284,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral(
                   "(?<!\\bnon )(?<!\\bnon è )(?<!\\bnon era )\\b(sempre|costantemente|invariabilmente)\\b"),
               1, 2, QStringLiteral("Zeitwort der Noten 1 und 2")},
-             // The Swiss ladder: 1 "sempre ... piena e completa", 2 "(sempre) ... piena", 3 "buone
-             // prestazioni" and plain satisfaction, 4 "con nostra soddisfazione"; "piena e completa" without
-             // "sempre" already reads as the top grade, and "pieno" alone as above average.
+             // The Swiss ladder: 1 "sempre ... piena e completa", 2 "sempre ... piena", 3 "piena", 4 "con
+             // nostra soddisfazione"; "piena e completa" without "sempre" already reads as the top grade.
              {QStringLiteral("piena\\s+e\\s+completa\\s+soddisfazione"), 1, 1,
               QStringLiteral("Zufriedenheit der Note 1")},
              {QStringLiteral("\\bmolto\\s+soddisfatt[ie]\\b"), 1, 2,
@@ -296,11 +295,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              // "ineccepibile" is praise, never below grade 2 (alone it does not carry grade 2 either)
              {QStringLiteral("\\bineccepibil[ei]\\b"), 1, 2,
               QStringLiteral("höchstes Lob, nie in Note 3 bis 5")},
-             {QStringLiteral("\\bpiena\\s+soddisfazione"), 2, 2, QStringLiteral("Zufriedenheit der Note 2")},
-             // "pieno" and "pienamente" lift a statement above grade 3; a grade-5 sentence with "non" may
-             // restrict them ("non sempre ha raggiunto pienamente gli obiettivi")
-             {QStringLiteral("(?:^|[.;:]\\s*)(?![^.;:]*\\bnon\\b)[^.;:]*?\\K\\bpien(?:[oaie]|amente)\\b"), 1,
-              2, QStringLiteral("Verstärkung der Noten 1 und 2")},
+             {QStringLiteral("nostra\\s+piena\\s+soddisfazione"), 2, 3,
+              QStringLiteral("Zufriedenheit der Noten 2 und 3")},
              {QStringLiteral("con\\s+nostra\\s+soddisfazione"), 4, 5,
               QStringLiteral("Zufriedenheit der Noten 4 und 5")},
              {QStringLiteral("\\bsoddisfacent[ei]\\b|conform[ei]\\s+alle\\s+aspettative"), 4, 5,

@@ -669,10 +669,7 @@ private slots:
              u"„piena e completa soddisfazione“ gehört nur in Note 1"_s, 102, 2, u"C/it/w"_s, false},
             {"italienisch piena soddisfazione in Note 1", n + u"0/B/it/m"_s,
              t(u"Ha sempre svolto i compiti con nostra piena soddisfazione."_s),
-             u"„piena soddisfazione“ gehört nur in Note 2"_s, 102, 1, u"B/it/m"_s, false},
-            {"italienisch pienamente in Note 3", n + u"2/A/it/w"_s,
-             t(u"Ha svolto i compiti con cura. Ha raggiunto pienamente gli obiettivi."_s),
-             u"„pienamente“ gehört nur in die Noten 1 bis 2"_s, 102, 3, u"A/it/w"_s, false},
+             u"gehört nur in die Noten 2 bis 3"_s, 102, 1, u"B/it/m"_s, false},
             {"italienisch Lob in Note 5", n + u"4/B/it/w"_s,
              t(u"Nel complesso il suo lavoro è stato ottimo."_s),
              u"„ottimo“ gehört nur in die Noten 1 bis 2"_s, 102, 5, u"B/it/w"_s, false},
@@ -1279,8 +1276,6 @@ private slots:
             << n + u"4/B/fr/m"_s << t(u"Il ne travaillait pas toujours avec le soin voulu."_s);
         QTest::newRow("französisch pleinement répondu in Note 3")
             << n + u"2/A/fr/w"_s << t(u"Elle a pleinement répondu à nos attentes."_s);
-        QTest::newRow("italienisch non sempre pienamente in Note 5")
-            << n + u"4/C/it/m"_s << t(u"Non sempre ha raggiunto pienamente gli obiettivi concordati."_s);
         QTest::newRow("französisch l'ensemble de")
             << n + u"2/C/fr/w"_s << t(u"Dans l'ensemble de ses tâches, elle était résistante au stress."_s);
         QTest::newRow("schluckender Platzhalter vor Komma und Punkt")
