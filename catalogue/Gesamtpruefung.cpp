@@ -256,6 +256,14 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
              {QStringLiteral("en\\s+tout\\s+temps"), Nie, Nie,
               QStringLiteral("deutscher Rhythmus, kein Lob")},
              {QStringLiteral("\\bpas\\s+toujours\\s+compter\\s+sur\\b"), Nie, Nie, ueberDenMenschen},
+             // "ne dirigeait pas toujours son équipe de manière appropriée" and "ne se montre pas toujours
+             // aimable" read as incidents; grade 5 says "ne répond qu'en partie", "dans l'ensemble correct"
+             {QStringLiteral(
+                  "\\b(dirig|condui|men|trait|encadr)\\w*\\s+pas\\s+toujours\\b[^.;]*\\bappropri\\w*|"
+                  "\\bpas\\s+toujours\\s+(aimable|courtois|poli|respectueu)\\w*"),
+              Nie, Nie,
+              QStringLiteral("liest sich als Fehlverhalten; Note 5 sagt \u201ene répond qu'en partie\u201c, "
+                             "\u201edans l'ensemble correct\u201c")},
              {QStringLiteral("notre\\s+maison|résultats\\s+de\\s+travail|\\bimpulsions?\\b|"
                              "gard\\w*\\s+calme|\\ba\\s+passé\\s+par\\b|"
                              "\\brésistante?s?\\b(?!\\s+(au|à|aux)\\b)"),
