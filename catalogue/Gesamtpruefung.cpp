@@ -393,6 +393,11 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                              "exigido|respond\\w*\\s+a\\s+(lo\\s+exigido|las\\s+exigencias)|"
                              "no\\s+dio\\s+lugar\\s+a\\s+ninguna\\s+queja"),
               4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
+             // "in every respect" is as strong as "plenamente": the German "voll" of grade 3 is not rendered
+             // so
+             {QStringLiteral("\\ben\\s+su\\s+totalidad\\b|\\ben\\s+todos\\s+los\\s+aspectos\\b|\\ben\\s+"
+                             "todo\\b(?!\\s+momento)"),
+              1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
              {QStringLiteral("\\btambién\\b"), 1, 3,
               QStringLiteral("\u201etambién\u201c in Note 4 und 5 ahmt das deutsche \u201eauch\u201c nach")},
              {QStringLiteral("\\b(no\\s+siempre|s[óo]lo\\s+en\\s+parte|en\\s+líneas\\s+generales|"
