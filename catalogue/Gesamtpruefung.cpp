@@ -135,6 +135,14 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               Nie, Nie,
               QStringLiteral("liest sich als Fehlverhalten gegenüber Mitarbeitern; Note 5 sagt "
                              "\u201eeffectively\u201c")},
+             // "only partly constructive" says the rest was obstructive; grade 5 says "not always
+             // constructive"
+             {QStringLiteral(
+                  "\\bonly\\s+(partly|in\\s+part)\\s+(constructive|cooperative|cordial|polite|friendly|"
+                  "respectful|courteous)\\b"),
+              Nie, Nie,
+              QStringLiteral(
+                  "liest sich als Fehlverhalten; Note 5 sagt \u201enot always constructive\u201c")},
              // "generally correct" restricts conduct at grade 5; anywhere else it reads as faint praise
              {QStringLiteral("\\bgenerally\\b"), 5, 5, QStringLiteral("Einschränkung der Note 5")},
              // "courteous" is warm praise; the modest grade 4 says "proper", "correct", "satisfactory"
