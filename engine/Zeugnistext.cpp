@@ -42,9 +42,27 @@ void italienischAnschliessen(QString& text, qsizetype p, const QString& wert)
         text.insert(p - 1, QLatin1Char('d'));
 }
 
+// French contracts "à" with the article of a place name: "à Le Locle" is written "au Locle", "à Les Brenets"
+// "aux Brenets"; "à La Chaux-de-Fonds" stays. `wert` has just been put in at `p`.
+void franzoesischAnschliessen(QString& text, qsizetype p, const QString& wert)
+{
+    static const QRegularExpression artikel(QStringLiteral("^(Les?)\\s+(?=\\p{L})"),
+                                            QRegularExpression::UseUnicodePropertiesOption);
+    static const QRegularExpression praeposition(QStringLiteral("(?<![\\p{L}'\u2019])\u00e0\\s$"),
+                                                 QRegularExpression::UseUnicodePropertiesOption);
+    const auto a = artikel.match(wert);
+    if (!a.hasMatch())
+        return;
+    const auto m = praeposition.match(text.left(p));
+    if (!m.hasMatch())
+        return;
+    const QString zusammen = a.captured(1) == u"Le" ? QStringLiteral("au ") : QStringLiteral("aux ");
+    text.replace(m.capturedStart(), p - m.capturedStart() + a.capturedLength(), zusammen);
+}
+
 // Replaces the first occurrence of `platzhalter`. With `folgezeichen` the character behind it goes too and
-// a blank follows the value, except a sentence mark, which stays right behind the value. In an Italian text
-// the word before the value is joined to it as it is spoken.
+// a blank follows the value, except a sentence mark, which stays right behind the value. In an Italian or
+// French text the word before the value is joined to it as it is spoken.
 void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool folgezeichen,
               QStringView sprache)
 {
@@ -66,6 +84,8 @@ void ersetzen(QString& text, QStringView platzhalter, const QString& wert, bool 
     text.replace(p, ende - p, ersatz);
     if (sprache == u"it")
         italienischAnschliessen(text, p, wert);
+    else if (sprache == u"fr")
+        franzoesischAnschliessen(text, p, wert);
 }
 
 } // namespace

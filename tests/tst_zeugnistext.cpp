@@ -83,7 +83,7 @@ private slots:
         QCOMPARE(sText, erwartet); // changed in place, too
     }
 
-    // Italian joins the word before a value as it is spoken; the same text in German is left alone.
+    // Italian and French join the word before a value as it is spoken; the same text in German is left alone.
     void italienischerAnschluss_data()
     {
         QTest::addColumn<QString>("sprache");
@@ -108,6 +108,14 @@ private slots:
                                          << u"Köln"_s << u"dal 18.3.2000 in poi"_s;
         QTest::newRow("nur ganze Wörter") << u"it"_s << u"Natal (Eintrittsdatum) casa (Geburtsort)"_s
                                           << u"8.3.2000"_s << u"Airolo"_s << u"Natal 8.3.2000 casa Airolo"_s;
+        const QString nee = QStringLiteral("née le (Eintrittsdatum) à (Geburtsort), depuis");
+        QTest::newRow("französisch au Locle")
+            << u"fr"_s << nee << u"8.5.1990"_s << u"Le Locle"_s << u"née le 8.5.1990 au Locle, depuis"_s;
+        QTest::newRow("französisch aux Brenets") << u"fr"_s << nee << u"8.5.1990"_s << u"Les Brenets"_s
+                                                 << u"née le 8.5.1990 aux Brenets, depuis"_s;
+        QTest::newRow("französisch à La Chaux-de-Fonds bleibt")
+            << u"fr"_s << nee << u"8.5.1990"_s << u"La Chaux-de-Fonds"_s
+            << u"née le 8.5.1990 à La Chaux-de-Fonds, depuis"_s;
         QTest::newRow("Deutsch unverändert") << u"de"_s << nato << u"8.5.1990"_s << u"Ascona"_s
                                              << u"nato il 8.5.1990 a Ascona, dal (Eintrittsdatum) x"_s;
     }
