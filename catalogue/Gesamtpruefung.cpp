@@ -371,7 +371,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                   "Einschränkung als Nachsatz; \u201enon sempre\u201c, \u201esolo in parte\u201c vor "
                   "das Verb")},
              {QStringLiteral("\\bnon\\s+(sempre\\s+)?(potevamo|possiamo|abbiamo\\s+potuto)\\s+(sempre\\s+)?"
-                             "contare\\s+su\\b"),
+                             "contare\\s+(\\w+\\s+)?su\\b"),
               Nie, Nie, ueberDenMenschen},
              // conduct at grade 5 is "nel complesso corretto"; "not always proper" reads as incidents
              {QStringLiteral(
