@@ -135,8 +135,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               Nie, Nie,
               QStringLiteral("liest sich als Fehlverhalten gegenüber Mitarbeitern; Note 5 sagt "
                              "\u201eeffectively\u201c")},
-             // "only partly constructive" says the rest was obstructive; grade 5 says "not always
-             // constructive"
+             // "only partly constructive" says the rest was obstructive
              {QStringLiteral(
                   "\\bonly\\s+(partly|in\\s+part)\\s+(constructive|cooperative|cordial|polite|friendly|"
                   "respectful|courteous)\\b"),
@@ -401,8 +400,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
                              "exigido|respond\\w*\\s+a\\s+(lo\\s+exigido|las\\s+exigencias)|"
                              "no\\s+dio\\s+lugar\\s+a\\s+ninguna\\s+queja"),
               4, 5, QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
-             // "in every respect" is as strong as "plenamente": the German "voll" of grade 3 is not rendered
-             // so
+             // "in every respect" is as strong as "plenamente"; grade 3 does not render "voll" so
              {QStringLiteral("\\ben\\s+su\\s+totalidad\\b|\\ben\\s+todos\\s+los\\s+aspectos\\b|\\ben\\s+"
                              "todo\\b(?!\\s+momento)"),
               1, 2, QStringLiteral("Verstärkung der Noten 1 und 2")},
