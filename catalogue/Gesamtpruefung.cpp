@@ -680,7 +680,7 @@ private:
         if (ort.sprache == QStringLiteral("de")) {
             if (note > 0)
                 zusammenfassung(ort, note, ganz);
-            deutscheRolle(ort, rolle, ganz);
+            deutscheRolle(ort, rolle, note, ganz);
         }
     }
 
@@ -737,9 +737,10 @@ private:
         }
     }
 
-    void deutscheRolle(const Meldung& ort, const QString& rolle, const QString& text)
+    void deutscheRolle(const Meldung& ort, const QString& rolle, int note, const QString& text)
     {
         static const QRegularExpression bemueht = muster(QStringLiteral("\\bbemüh\\w*"));
+        static const QRegularExpression dank = muster(QStringLiteral("\\bdank"));
         static const QRegularExpression entscheidung =
             muster(QStringLiteral("\\b(seine[nr]?|ihre[nr]?)\\s+(Entscheidung|Entschluss)"));
         if (rolle == QStringLiteral("zusammenfassung")) {
@@ -748,6 +749,10 @@ private:
                 fehler(ort, QStringLiteral("%1 in der Zusammenfassung liest sich als Note unter 5")
                                 .arg(zitat(t.captured())));
         }
+        // A closing without thanks is the code for the lowest grade; that grade skips the question.
+        if (rolle == QStringLiteral("dank") && note > 0 && !dank.match(text).hasMatch())
+            fehler(ort, QStringLiteral("der Schluss dankt nicht und liest sich so als Note 5; für Note 5 "
+                                       "wird die Frage übersprungen"));
         if (rolle == QStringLiteral("bedauern") || rolle == QStringLiteral("dank") ||
             rolle == QStringLiteral("wuensche")) {
             const auto t = entscheidung.match(text);

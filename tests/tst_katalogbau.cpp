@@ -924,6 +924,8 @@ private slots:
              u"C/de/w"_s, false},
             {"Vertrauen gewertet", u"fragen/1/rolle"_s, u"vertrauen"_s, u"ist ungewertet"_s, 102, -1, u"//"_s,
              false},
+            {"Schluss ohne Dank", u"fragen/1/rolle"_s, u"dank"_s, u"dankt nicht"_s, 102, 4, u"A/de/m"_s,
+             false},
             {"Austritt nicht überspringbar", u"fragen/0/rolle"_s, u"austritt"_s,
              u"übersprungen werden können"_s, 101, -1, u"//"_s, false},
             {"Einleitung nur mit Geburtsdaten", u"fragen/0/antworten/0"_s,
