@@ -67,6 +67,7 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral("bescheidenes Wort der Noten 4 und 5")},
              {QStringLiteral("den\\s+Anforderungen\\s+entspr"), 4, 5,
               QStringLiteral("bescheidene Wendung der Noten 4 und 5")},
+             {QStringLiteral("\\bkorrekt\\w*"), 4, 5, QStringLiteral("Verhaltenswort der Noten 4 und 5")},
              {QStringLiteral(
                   "\\b(insgesamt|weitgehend\\w*|überwiegend|grundsätzlich|teilweise|nicht\\s+immer|"
                   "in\\s+der\\s+Regel|zum\\s+Teil|meistens)\\b"),
