@@ -79,6 +79,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               Nie, Nie, QStringLiteral("Schulnote im Text")},
              {QStringLiteral("\\bmit\\s+((großem|regem|viel)\\s+)?Interesse\\b"), Nie, Nie,
               QStringLiteral("Geheimcode (Interesse)")},
+             {QStringLiteral("\\bals\\s+[^.;]*\\bkennen\\s*gelernt"), Nie, Nie,
+              QStringLiteral("Geheimcode (als … kennengelernt)")},
              {QStringLiteral("\\bVerständnis\\s+für\\s+(die|seine|ihre)\\s+(Entscheidung|Kündigung)|"
                              "mit\\s+Verständnis"),
               Nie, Nie, QStringLiteral("Geheimcode (Verständnis für das Ausscheiden)")},
