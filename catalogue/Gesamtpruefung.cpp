@@ -426,9 +426,8 @@ const QList<Notenmarke>& notenmarken(const QString& sprache)
               QStringLiteral("steif; Note 1 und 2 sagen \u201esiempre\u201c")},
              // "correcto" about conduct is the grade-4 word; a grade-2 "muy cordial y correcto" reads lower
              {QStringLiteral("\\b(trato|comportamiento|conducta|actitud)\\b[^.;]*\\bcorrect[oa]s?\\b"), 3, 5,
-              QStringLiteral(
-                  "\u201ecorrecto\u201c \u00fcber das Verhalten geh\u00f6rt zu Note 4; Note 1 und 2 sagen "
-                  "\u201emuy cordial y respetuoso\u201c")},
+              QStringLiteral("\u201ecorrecto\u201c über das Verhalten gehört zu Note 4; Note 1 und 2 sagen "
+                             "\u201emuy cordial y respetuoso\u201c")},
              {QStringLiteral("\\bmuy\\s+correct\\w*"), Nie, Nie,
               QStringLiteral("\u201ecorrecto\u201c ist Durchschnitt; Note 2 sagt \u201emuy bueno\u201c")},
              {QStringLiteral("\\bbajo\\s+su\\s+propia\\s+responsabilidad|\\bcalidad\\s+de\\s+trabajo\\b|"
